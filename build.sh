@@ -1,0 +1,71 @@
+#!/usr/bin/env bash
+# One entry point for building, running and testing Korva on Debian.
+#   ./build.sh run     build (Release) and start the program
+#   ./build.sh test    build and run the whole test suite headless, also under sanitizers
+#   ./build.sh bench   build and run the benchmarks
+#   ./build.sh fuzz    run the design-file fuzzer for a bounded time
+# Every verb first installs the Debian packages it needs when they are missing.
+set -euo pipefail
+cd "$(dirname "$0")"
+root=$(pwd)
+jobs=$(nproc 2>/dev/null || echo 2)
+
+as_root() {
+  if [ "$(id -u)" = 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+apt_updated=0
+need_packages() {
+  local missing=()
+  for p in "$@"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "== Installing ${missing[*]}"
+  if [ $apt_updated = 0 ]; then as_root apt-get update -qq; apt_updated=1; fi
+  as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+base_packages() {
+  need_packages build-essential cmake qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
+}
+
+configure_and_build() {  # dir, extra cmake args...
+  local dir=$1; shift
+  cmake -S "$root" -B "$dir" -DCMAKE_BUILD_TYPE=Release "$@" > "$dir.configure.log" 2>&1 || { cat "$dir.configure.log"; exit 1; }
+  cmake --build "$dir" -j "$jobs"
+}
+
+run_tests() {  # dir
+  (cd "$1" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$jobs" --timeout 600)
+}
+
+verb=${1:-}
+case "$verb" in
+  run)
+    base_packages
+    configure_and_build build
+    exec ./build/korva
+    ;;
+  test)
+    base_packages
+    configure_and_build build
+    run_tests build
+    if [ -x scripts/sanitizer_suite.sh ]; then scripts/sanitizer_suite.sh; fi
+    if [ -x scripts/print_e2e.sh ]; then scripts/print_e2e.sh build; fi
+    if [ -x scripts/fuzz.sh ] && [ "${CI:-}" = true ]; then scripts/fuzz.sh 60; fi
+    ;;
+  bench)
+    base_packages
+    configure_and_build build
+    ./build/bench/korva_bench --benchmark_min_time=1
+    ;;
+  fuzz)
+    base_packages
+    scripts/fuzz.sh "${2:-60}"
+    ;;
+  *)
+    echo "usage: $0 run|test|bench|fuzz" >&2
+    exit 2
+    ;;
+esac

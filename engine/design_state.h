@@ -1,0 +1,39 @@
+#pragma once
+#include <cstdint>
+
+// The values of the next pattern to be drawn.
+struct DesignState {
+  int32_t FixedTeeth = 96;
+  int32_t MovingTeeth = 60;
+  int32_t GearMode = 0;  // 1 = external, anything else internal
+  int32_t TopOfDesign = 0;
+  int32_t PenHole = 480;
+  int32_t StepDeg = 5;
+  int32_t DesignSize = 1000;
+  int32_t CentreX = 0;
+  int32_t CentreY = 0;
+  int32_t PrintFactor = 600;
+  int32_t RepeatCount = 1;
+};
+
+// Added after each pattern of a Draw series.
+struct RepeatSteps {
+  int32_t HoleStep = 0;
+  int32_t TopStep = 0;
+  int32_t SizeStep = 0;
+  int32_t CentreXStep = 0;
+  int32_t CentreYStep = 0;
+  int32_t RedStep = 0;
+  int32_t GreenStep = 0;
+  int32_t BlueStep = 0;
+};
+
+// Kept up to date from the gear pair and the step.
+struct DerivedValues {
+  int32_t ReducedFixed = 8;
+  int32_t ReducedMoving = 5;
+  int32_t TraceSpanDeg = 2880;
+};
+
+inline constexpr int32_t kExternalMode = 1;
+inline constexpr int32_t kInternalMode = 0;

@@ -1,0 +1,39 @@
+#include "engine/pattern_history.h"
+
+#include "engine/checked.h"
+
+std::array<int32_t, PatternRecord::kFieldCount> PatternRecord::Fields() const {
+  return {Colour, FixedTeeth, MovingTeeth, GearMode, TopOfDesign,
+          PenHole, StepDeg, DesignSize, CentreX, CentreY};
+}
+
+PatternRecord PatternRecord::FromFields(const std::array<int32_t, kFieldCount>& f) {
+  return {f[0], f[1], f[2], f[3], f[4], f[5], f[6], f[7], f[8], f[9]};
+}
+
+const PatternRecord& PatternHistory::Entry(int32_t index) const {
+  CheckIndex(index, kCapacity);
+  return entries_[index - 1];
+}
+
+PatternRecord& PatternHistory::Entry(int32_t index) {
+  CheckIndex(index, kCapacity);
+  return entries_[index - 1];
+}
+
+bool PatternHistory::Record(const PatternRecord& record) {
+  if (Full()) return false;
+  Entry(next_) = record;
+  ++next_;
+  return true;
+}
+
+void PatternHistory::Clear() {
+  entries_.fill(PatternRecord{});
+  next_ = 1;
+}
+
+void PatternHistory::SetNextPatternIndex(int32_t index) {
+  CheckIndex(index, kCapacity + 1);
+  next_ = index;
+}

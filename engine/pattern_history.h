@@ -1,0 +1,49 @@
+#pragma once
+#include <array>
+#include <cstdint>
+
+#include "engine/colour.h"
+
+// Everything needed to draw a pattern again, in the order of a design-file line.
+struct PatternRecord {
+  int32_t Colour = 0;  // colour value 0x00BBGGRR
+  int32_t FixedTeeth = 0;
+  int32_t MovingTeeth = 0;
+  int32_t GearMode = 0;
+  int32_t TopOfDesign = 0;
+  int32_t PenHole = 0;
+  int32_t StepDeg = 0;
+  int32_t DesignSize = 0;
+  int32_t CentreX = 0;
+  int32_t CentreY = 0;
+
+  static constexpr int kFieldCount = 10;
+  std::array<int32_t, kFieldCount> Fields() const;
+  static PatternRecord FromFields(const std::array<int32_t, kFieldCount>& f);
+  bool operator==(const PatternRecord&) const = default;
+};
+
+// The patterns drawn since the picture was last cleared: entries
+// 1..NextPatternIndex()-1, oldest first. Every index is checked.
+class PatternHistory {
+ public:
+  static constexpr int32_t kCapacity = 1000;
+
+  int32_t NextPatternIndex() const { return next_; }
+  int32_t Count() const { return next_ - 1; }
+  bool Empty() const { return next_ == 1; }
+  bool Full() const { return next_ > kCapacity; }
+
+  const PatternRecord& Entry(int32_t index) const;
+  PatternRecord& Entry(int32_t index);
+
+  // The recording rule: false (and nothing written) when the history is full.
+  bool Record(const PatternRecord& record);
+  // Zeroes every entry and empties the history.
+  void Clear();
+  void SetNextPatternIndex(int32_t index);
+
+ private:
+  std::array<PatternRecord, kCapacity> entries_{};
+  int32_t next_ = 1;
+};

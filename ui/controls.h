@@ -1,0 +1,260 @@
+#pragma once
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "engine/colour.h"
+
+class QWidget;
+class QLineEdit;
+class QScrollBar;
+class QSpinBox;
+class QRadioButton;
+class QCheckBox;
+class QPushButton;
+class QLabel;
+class QAction;
+class QMenu;
+
+namespace ui {
+
+class Form;
+class ImageCanvas;
+
+// A change or click handler of the main window. Program-made changes call it
+// directly, nested inside the caller; user input reaches it through the
+// form's dispatcher.
+using Handler = std::function<void()>;
+
+struct Geometry {
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int height = 0;
+};
+
+enum class FontWeight { Plain, Bold };
+
+// A control of the main window, known by its layout name.
+class Control {
+ public:
+  Control(Form& form, std::string name, QWidget* widget, Geometry geometry);
+  virtual ~Control() = default;
+  Control(const Control&) = delete;
+  Control& operator=(const Control&) = delete;
+
+  const std::string& Name() const { return name_; }
+  bool Visible() const { return visible_; }
+  void SetVisible(bool visible);
+  bool Enabled() const { return enabled_; }
+  void SetEnabled(bool enabled);
+  int Left() const { return geometry_.left; }
+  void SetLeft(int left);
+  int Top() const { return geometry_.top; }
+  int Width() const { return geometry_.width; }
+  void SetWidth(int width);
+  int Height() const { return geometry_.height; }
+  QWidget* Widget() const { return widget_; }
+
+  // Whether user input can reach the control (visible and enabled).
+  bool Reachable() const { return visible_ && enabled_; }
+
+ protected:
+  Form& form_;
+
+ private:
+  std::string name_;
+  QWidget* widget_;
+  Geometry geometry_;
+  bool visible_ = true;
+  bool enabled_ = true;
+};
+
+// A disabled edit box that only displays a value.
+class ValueBox : public Control {
+ public:
+  ValueBox(Form& form, std::string name, Geometry g, std::string text, FontWeight weight);
+  const std::string& Text() const { return text_; }
+  // Runs onChange, before returning, if and only if the text differs.
+  void SetText(const std::string& text);
+  Handler onChange;
+
+ private:
+  QLineEdit* edit_;
+  std::string text_;
+};
+
+// A horizontal scroll bar with an integer position in [Min, Max].
+class ScrollBar : public Control {
+ public:
+  ScrollBar(Form& form, std::string name, Geometry g, int min, int max, int position,
+            int smallChange = 1, int largeChange = 10);
+  int Min() const { return min_; }
+  int Max() const { return max_; }
+  int Position() const { return position_; }
+  // The position is limited to [Min, Max]; onChange runs when it moves.
+  void SetPosition(int position);
+  // Max below Min fails with "Scrollbar property out of range" and changes
+  // nothing; otherwise the position is limited into the new range.
+  void SetMin(int min);
+  void SetMax(int max);
+  Handler onChange;
+
+  // User input, through the dispatcher.
+  void UserArrow(int direction);  // +1 right arrow, -1 left arrow
+  void UserTrack(int direction);  // a click in the track right or left of the thumb
+  void UserDrag(int value);       // the thumb dragged to a value
+  void UserHome();
+  void UserEnd();
+
+ private:
+  void SyncWidget();
+  void UserMoveTo(int position);
+
+  QScrollBar* bar_;
+  int min_, max_, position_, smallChange_, largeChange_;
+};
+
+// A spin box whose value changes only through its arrows.
+class SpinBox : public Control {
+ public:
+  SpinBox(Form& form, std::string name, Geometry g, int min, int max, int value, FontWeight weight);
+  int MinValue() const { return min_; }
+  int MaxValue() const { return max_; }
+  int Value() const { return value_; }
+  std::string Text() const;
+  // Limited to the range; onChange runs when the text changes.
+  void SetValue(int value);
+  Handler onChange;
+
+  void UserStep(int direction);  // +1 up arrow, -1 down arrow
+
+ private:
+  QSpinBox* spin_;
+  int min_, max_, value_;
+};
+
+class RadioGroup;
+
+// One of a group of radio buttons: checking the unchecked one from the user or
+// the program unchecks the others and then runs its onClick.
+class RadioButton : public Control {
+ public:
+  RadioButton(Form& form, RadioGroup& group, std::string name, Geometry g, std::string caption,
+              bool checked);
+  bool Checked() const { return checked_; }
+  void SetChecked(bool checked);
+  Handler onClick;
+
+  void UserClick();
+
+ private:
+  friend class RadioGroup;
+  void Show(bool checked);
+
+  RadioGroup& group_;
+  QRadioButton* radio_;
+  bool checked_;
+};
+
+class RadioGroup {
+ public:
+  void Add(RadioButton* button) { buttons_.push_back(button); }
+  const std::vector<RadioButton*>& Buttons() const { return buttons_; }
+
+ private:
+  std::vector<RadioButton*> buttons_;
+};
+
+// A check box with its caption on the left; it has no handler.
+class CheckBox : public Control {
+ public:
+  CheckBox(Form& form, std::string name, Geometry g, std::string caption, bool checked);
+  bool Checked() const { return checked_; }
+  void SetChecked(bool checked);
+  void UserClick();
+
+ private:
+  QCheckBox* box_;
+  bool checked_;
+};
+
+class Button : public Control {
+ public:
+  Button(Form& form, std::string name, Geometry g, std::string caption, FontWeight weight);
+  const std::string& Caption() const { return caption_; }
+  Handler onClick;
+  void UserClick();
+
+ private:
+  std::string caption_;
+};
+
+class Label : public Control {
+ public:
+  Label(Form& form, std::string name, int left, int top, std::string caption, FontWeight weight);
+  const std::string& Caption() const { return caption_; }
+
+ private:
+  std::string caption_;
+};
+
+// A lowered frame around a group of controls.
+class Frame : public Control {
+ public:
+  Frame(Form& form, std::string name, Geometry g);
+};
+
+// A colour swatch: a filled shape with an outline.
+class Swatch : public Control {
+ public:
+  enum class Shape { Rectangle, RoundedRectangle };
+  Swatch(Form& form, std::string name, Geometry g, Shape shape, Colour fill, Colour outline);
+  Colour FillColour() const { return fill_; }
+  void SetFillColour(Colour colour);
+  Colour OutlineColour() const { return outline_; }
+  void SetOutlineColour(Colour colour);
+
+ private:
+  Shape shape_;
+  Colour fill_, outline_;
+};
+
+// A paint area showing a retained image canvas as it is.
+class PaintArea : public Control {
+ public:
+  PaintArea(Form& form, std::string name, Geometry g);
+  ~PaintArea() override;
+  ImageCanvas& Canvas() { return *canvas_; }
+  // Schedules a repaint from the canvas.
+  void Repaint();
+
+ private:
+  ImageCanvas* canvas_;
+};
+
+// An item of the main menu, or a submenu when it has items of its own.
+class MenuItem {
+ public:
+  MenuItem(Form& form, std::string name, std::string caption, QAction* action, int radioGroup);
+  const std::string& Name() const { return name_; }
+  const std::string& Caption() const { return caption_; }
+  bool Checked() const { return checked_; }
+  // Checking a radio item unchecks the other items of its group.
+  void SetChecked(bool checked);
+  bool IsRadio() const { return radioGroup_ != 0; }
+  Handler onClick;
+  void UserClick();
+
+  std::vector<MenuItem*> items;  // submenu items, in order
+  MenuItem* parent = nullptr;
+
+ private:
+  Form& form_;
+  std::string name_, caption_;
+  QAction* action_;
+  int radioGroup_;
+  bool checked_ = false;
+};
+
+}  // namespace ui

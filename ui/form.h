@@ -1,0 +1,84 @@
+#pragma once
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ui/controls.h"
+#include "ui/prompts.h"
+
+class QWidget;
+class QMenuBar;
+
+namespace ui {
+
+// The main window: a client area of fixed-position controls and a main menu.
+// It owns its controls, finds them by layout name, and runs every user input
+// through one dispatcher.
+class Form {
+ public:
+  Form(std::string caption, int clientWidth, int clientHeight, Prompts& prompts);
+  ~Form();
+  Form(const Form&) = delete;
+  Form& operator=(const Form&) = delete;
+
+  // Creates a control owned by the form and registers it under its name.
+  template <class C, class... Args>
+  C& Add(Args&&... args) {
+    auto control = std::make_unique<C>(*this, std::forward<Args>(args)...);
+    C& ref = *control;
+    Register(std::move(control));
+    return ref;
+  }
+
+  // A top-level menu, or a submenu of `parent`. Radio items share a group
+  // number (0 for a plain command) and uncheck one another within one submenu.
+  MenuItem& AddMenu(std::string name, std::string caption);
+  MenuItem& AddItem(MenuItem& menu, std::string name, std::string caption, int radioGroup = 0);
+  MenuItem& AddSubmenu(MenuItem& menu, std::string name, std::string caption);
+
+  Control* Find(const std::string& name) const;
+  MenuItem* FindMenuItem(const std::string& name) const;
+  const std::vector<Control*>& Controls() const { return order_; }
+  const std::vector<MenuItem*>& MenuItems() const { return menuOrder_; }
+
+  // Runs the handler of one user input. A run-time error (or any other
+  // exception) stops it and is shown in the standard error box; then every
+  // paint area shows its canvas again.
+  void Dispatch(const Handler& handler);
+  // Set by tests that must see exceptions escape instead of being shown.
+  Prompts& GetPrompts() { return prompts_; }
+  void SetPrompts(Prompts& prompts) { prompts_ = prompts; }
+
+  void Move(int left, int top);
+  void Show();
+  void Close();
+  std::string Caption() const { return caption_; }
+  QWidget* Window() const { return window_; }
+  QWidget* ClientArea() const { return client_; }
+
+  // Shows a busy cursor while a long command runs.
+  class BusyCursor {
+   public:
+    BusyCursor();
+    ~BusyCursor();
+  };
+
+ private:
+  void Register(std::unique_ptr<Control> control);
+
+  std::string caption_;
+  std::reference_wrapper<Prompts> prompts_;
+  QWidget* window_;
+  QWidget* client_;
+  QMenuBar* menuBar_;
+  std::vector<std::unique_ptr<Control>> controls_;
+  std::vector<Control*> order_;
+  std::map<std::string, Control*> byName_;
+  std::vector<std::unique_ptr<MenuItem>> menuItems_;
+  std::vector<MenuItem*> menuOrder_;
+  std::map<std::string, MenuItem*> menuByName_;
+  std::map<MenuItem*, QMenu*> menus_;
+};
+
+}  // namespace ui

@@ -1,0 +1,47 @@
+#pragma once
+#include <array>
+#include <optional>
+#include <string>
+
+#include "engine/colour.h"
+
+namespace ui {
+
+// Message boxes are titled by kind, with the matching icon.
+enum class MessageKind { Warning, Error, Information, Confirm };
+std::string TitleOf(MessageKind kind);
+
+// Buttons appear in the order Yes, No, OK, Cancel. The default button is OK
+// if present, else Yes; Esc presses Cancel if present, else No, else OK.
+enum MessageButton : unsigned { kYes = 1, kNo = 2, kOk = 4, kCancel = 8 };
+using MessageButtons = unsigned;
+MessageButton DefaultButton(MessageButtons buttons);
+MessageButton EscapeButton(MessageButtons buttons);
+
+struct FileDialogSpec {
+  std::string filter;            // "Description (*.ext)|*.ext"
+  std::string defaultExtension;  // "txt", added when the name has none
+  bool overwritePrompt = false;  // ask before replacing an existing file
+  bool fileMustExist = false;
+  std::string initialName;  // the name offered, empty for none
+};
+
+using CustomColours = std::array<Colour, 16>;
+
+// The modal dialogs of the main window, behind one interface so that tests
+// and korva-batch can script the answers.
+class Prompts {
+ public:
+  virtual ~Prompts() = default;
+  virtual MessageButton Message(MessageKind kind, const std::string& text, MessageButtons buttons) = 0;
+  // The standard error box for a run-time error.
+  virtual void RunTimeErrorBox(const std::string& text) = 0;
+  // The chosen file name, or nothing when cancelled.
+  virtual std::optional<std::string> OpenFile(const FileDialogSpec& spec) = 0;
+  virtual std::optional<std::string> SaveFile(const FileDialogSpec& spec) = 0;
+  // The chosen colour, or nothing when cancelled. `custom` holds the sixteen
+  // custom colours and receives the user's edits on OK.
+  virtual std::optional<Colour> PickColour(Colour initial, CustomColours& custom) = 0;
+};
+
+}  // namespace ui
