@@ -10,7 +10,7 @@ want_status=$(sed -n 's/^# exit: //p' "$script" | head -1)
 want_status=${want_status:-0}
 cd "$(dirname "$script")" || exit 1
 # shellcheck disable=SC2086
-actual=$("$batch" $flags "$script" 2>&1)
+actual=$("$batch" $flags "$script" 2>/dev/null)
 status=$?
 if [ "$status" != "$want_status" ]; then
   echo "exit status $status, expected $want_status"

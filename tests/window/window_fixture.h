@@ -1,0 +1,78 @@
+#pragma once
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "panel/korva_window.h"
+#include "tools/batch_script.h"
+#include "ui/canvas.h"
+#include "ui/scripted_prompts.h"
+
+// Records what reaches the printer.
+class RecordingPrinter : public ui::Printer, public ui::PrinterCanvas {
+ public:
+  struct Line {
+    int x0, y0, x1, y1;
+    Colour colour;
+  };
+  void BeginDoc() override { ++begun; }
+  ui::PrinterCanvas& Canvas() override { return *this; }
+  void EndDoc() override { ++ended; }
+  void AbortDoc() override { ++aborted; }
+  void SetPenColour(Colour c) override { colour_ = c; }
+  void MoveTo(int x, int y) override { x_ = x, y_ = y; }
+  void LineTo(int x, int y) override {
+    lines.push_back({x_, y_, x, y, colour_});
+    x_ = x, y_ = y;
+  }
+
+  int begun = 0, ended = 0, aborted = 0;
+  std::vector<Line> lines;
+
+ private:
+  Colour colour_ = 0;
+  int x_ = 0, y_ = 0;
+};
+
+// The main window with scripted dialogs, driven as a user drives it.
+class WindowTest : public testing::Test {
+ protected:
+  WindowTest()
+      : korva(prompts, [this]() -> std::unique_ptr<ui::Printer> {
+          auto p = std::make_unique<RecordingPrinter>();
+          lastPrinter = p.get();
+          return p;
+        }) {}
+
+  // Every message and error box shown so far, as "message Title: text" lines.
+  const std::vector<std::string>& Shown() const { return prompts.log; }
+
+  void Drag(ui::ScrollBar* bar, int value) { bar->UserDrag(value); }
+  void Click(ui::Button* b) { b->UserClick(); }
+  void Click(ui::MenuItem* m) { m->UserClick(); }
+  void Click(ui::RadioButton* r) { r->UserClick(); }
+  void Spin(ui::SpinBox* s, int count) {
+    for (int i = 0; i < (count < 0 ? -count : count); ++i) s->UserStep(count < 0 ? -1 : 1);
+  }
+
+  // The pattern the design state and pen colour describe.
+  PatternRecord CurrentDesign() const {
+    const DesignState& d = korva.design;
+    return {korva.PenColour(), d.FixedTeeth, d.MovingTeeth, d.GearMode, d.TopOfDesign,
+            d.PenHole,         d.StepDeg,    d.DesignSize,  d.CentreX,  d.CentreY};
+  }
+
+  std::vector<PatternRecord> HistoryRecords() const {
+    std::vector<PatternRecord> out;
+    for (int i = 1; i < korva.history.NextPatternIndex(); ++i) out.push_back(korva.history.Entry(i));
+    return out;
+  }
+
+  QImage Picture() { return korva.DrawingArea().Image().copy(); }
+
+  ui::ScriptedPrompts prompts;
+  RecordingPrinter* lastPrinter = nullptr;
+  TKorva korva;
+};

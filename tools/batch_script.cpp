@@ -1,0 +1,281 @@
+#include "tools/batch_script.h"
+
+#include <cstdio>
+#include <memory>
+#include <optional>
+#include <ostream>
+#include <sstream>
+#include <vector>
+
+#include "engine/int_text.h"
+#include "panel/korva_window.h"
+#include "ui/scripted_prompts.h"
+
+namespace {
+
+std::string Hex(Colour colour) {
+  char text[16];
+  std::snprintf(text, sizeof text, "0x%06X", static_cast<unsigned>(colour));
+  return text;
+}
+
+const char* Flag(bool value) { return value ? "1" : "0"; }
+
+// Buffers each trace's segments, since the count comes first in the listing.
+class SegmentLister : public TraceObserver {
+ public:
+  SegmentLister(std::ostream& out, bool screen, bool print)
+      : out_(out), screen_(screen), print_(print) {}
+
+  void ScreenSegment(Pixel from, Pixel to) override {
+    if (screen_) Add(from, to);
+  }
+  void ScreenTraceDone(int64_t segments) override {
+    if (screen_) Flush("P " + std::to_string(++screenTraces_) + " " + std::to_string(segments));
+  }
+  void PrintSegment(Pixel from, Pixel to) override {
+    if (print_) Add(from, to);
+  }
+  void PrintTraceDone(int64_t segments, Colour printerPen) override {
+    if (print_) {
+      Flush("Q " + std::to_string(++printTraces_) + " " + std::to_string(segments) + " " +
+            Hex(printerPen));
+    }
+  }
+
+ private:
+  void Add(Pixel from, Pixel to) {
+    char line[64];
+    const int n = std::snprintf(line, sizeof line, "%d %d %d %d\n", from.x, from.y, to.x, to.y);
+    buffer_.append(line, static_cast<size_t>(n));
+  }
+  void Flush(const std::string& heading) {
+    out_ << heading << '\n' << buffer_;
+    buffer_.clear();
+  }
+
+  std::ostream& out_;
+  bool screen_, print_;
+  int screenTraces_ = 0, printTraces_ = 0;
+  std::string buffer_;
+};
+
+class ScriptError {
+ public:
+  explicit ScriptError(std::string text) : text(std::move(text)) {}
+  std::string text;
+};
+
+std::vector<std::string> Words(const std::string& line) {
+  std::istringstream in(line);
+  std::vector<std::string> words;
+  for (std::string w; in >> w;) words.push_back(w);
+  return words;
+}
+
+// The text after the first `skip` words, trimmed.
+std::string Rest(const std::string& line, int skip) {
+  size_t pos = 0;
+  for (int i = 0; i < skip; ++i) {
+    pos = line.find_first_not_of(" \t", pos);
+    pos = line.find_first_of(" \t", pos);
+    if (pos == std::string::npos) return "";
+  }
+  pos = line.find_first_not_of(" \t", pos);
+  if (pos == std::string::npos) return "";
+  const size_t end = line.find_last_not_of(" \t\r");
+  return line.substr(pos, end - pos + 1);
+}
+
+std::string StripComment(const std::string& line) {
+  for (size_t i = 0; i < line.size(); ++i) {
+    if (line[i] == '#' && (i == 0 || line[i - 1] == ' ' || line[i - 1] == '\t')) {
+      return line.substr(0, i);
+    }
+  }
+  return line;
+}
+
+int Direction(const std::string& word) {
+  if (word == "+") return 1;
+  if (word == "-") return -1;
+  throw ScriptError("expected + or -, not '" + word + "'");
+}
+
+int Number(const std::string& word) {
+  const auto value = TryStrToInt(word);
+  if (!value) throw ScriptError("'" + word + "' is not a number");
+  return *value;
+}
+
+class BatchRun {
+ public:
+  BatchRun(const BatchOptions& options, std::ostream& out)
+      : out_(out), lister_(out, options.segments, options.printSegments) {
+    prompts_.onLog = [this](const std::string& line) { out_ << line << '\n'; };
+    const bool record = options.printSegments;
+    korva_ = std::make_unique<TKorva>(prompts_, [record]() -> std::unique_ptr<ui::Printer> {
+      if (record) return std::make_unique<NullPrinter>();
+      return ui::MakeSystemPrinter();
+    });
+    if (options.segments || options.printSegments) korva_->SetTraceObserver(&lister_);
+  }
+
+  void Perform(const std::string& line) {
+    const std::vector<std::string> w = Words(line);
+    if (w.empty()) return;
+    const std::string& verb = w[0];
+    if (verb == "answer") return Answer(line, w);
+    if (w.size() < 2) throw ScriptError("'" + verb + "' needs a control name");
+    if (verb == "click") {
+      Expect(w, 2);
+      if (ui::MenuItem* item = korva_->form().FindMenuItem(w[1])) return item->UserClick();
+      ui::Control* c = Find(w[1]);
+      if (auto* b = dynamic_cast<ui::Button*>(c)) return b->UserClick();
+      if (auto* r = dynamic_cast<ui::RadioButton*>(c)) return r->UserClick();
+      if (auto* x = dynamic_cast<ui::CheckBox*>(c)) return x->UserClick();
+      throw ScriptError("'" + w[1] + "' cannot be clicked");
+    }
+    if (verb == "arrow" || verb == "track" || verb == "drag") {
+      Expect(w, 3);
+      ui::ScrollBar& bar = Bar(w[1]);
+      if (verb == "arrow") return bar.UserArrow(Direction(w[2]));
+      if (verb == "track") return bar.UserTrack(Direction(w[2]));
+      return bar.UserDrag(Number(w[2]));
+    }
+    if (verb == "key") {
+      Expect(w, 3);
+      ui::ScrollBar& bar = Bar(w[1]);
+      if (w[2] == "home") return bar.UserHome();
+      if (w[2] == "end") return bar.UserEnd();
+      throw ScriptError("expected home or end, not '" + w[2] + "'");
+    }
+    if (verb == "spin") {
+      if (w.size() != 3 && w.size() != 4) throw ScriptError("expected: spin NAME up|down [COUNT]");
+      auto* spin = dynamic_cast<ui::SpinBox*>(Find(w[1]));
+      if (spin == nullptr) throw ScriptError("'" + w[1] + "' is not a spin box");
+      int direction = 0;
+      if (w[2] == "up") direction = 1;
+      if (w[2] == "down") direction = -1;
+      if (direction == 0) throw ScriptError("expected up or down, not '" + w[2] + "'");
+      const int count = w.size() == 4 ? Number(w[3]) : 1;
+      if (count < 0) throw ScriptError("a count cannot be negative");
+      for (int i = 0; i < count; ++i) spin->UserStep(direction);
+      return;
+    }
+    throw ScriptError("unknown action '" + verb + "'");
+  }
+
+  void DumpPanel() {
+    for (ui::Control* c : korva_->form().Controls()) {
+      const std::string& n = c->Name();
+      if (auto* box = dynamic_cast<ui::ValueBox*>(c)) {
+        out_ << n << " text=" << box->Text() << '\n';
+      } else if (auto* bar = dynamic_cast<ui::ScrollBar*>(c)) {
+        out_ << n << " min=" << bar->Min() << " max=" << bar->Max() << " pos=" << bar->Position()
+             << " left=" << bar->Left() << " width=" << bar->Width()
+             << " visible=" << Flag(bar->Visible()) << '\n';
+      } else if (auto* spin = dynamic_cast<ui::SpinBox*>(c)) {
+        out_ << n << " value=" << spin->Value() << " visible=" << Flag(spin->Visible()) << '\n';
+      } else if (auto* radio = dynamic_cast<ui::RadioButton*>(c)) {
+        out_ << n << " checked=" << Flag(radio->Checked()) << '\n';
+      } else if (auto* check = dynamic_cast<ui::CheckBox*>(c)) {
+        out_ << n << " checked=" << Flag(check->Checked()) << '\n';
+      } else if (auto* button = dynamic_cast<ui::Button*>(c)) {
+        out_ << n << " enabled=" << Flag(button->Enabled()) << " visible=" << Flag(button->Visible())
+             << '\n';
+      }
+    }
+    for (ui::MenuItem* item : korva_->form().MenuItems()) {
+      if (item->IsRadio()) out_ << item->Name() << " checked=" << Flag(item->Checked()) << '\n';
+    }
+    const DesignState& d = korva_->design;
+    const RepeatSteps& s = korva_->steps;
+    const DerivedValues& v = korva_->derived;
+    out_ << "state FixedTeeth=" << d.FixedTeeth << " MovingTeeth=" << d.MovingTeeth
+         << " GearMode=" << d.GearMode << " TopOfDesign=" << d.TopOfDesign
+         << " PenHole=" << d.PenHole << " StepDeg=" << d.StepDeg << " DesignSize=" << d.DesignSize
+         << " CentreX=" << d.CentreX << " CentreY=" << d.CentreY
+         << " PrintFactor=" << d.PrintFactor << " RepeatCount=" << d.RepeatCount
+         << " HoleStep=" << s.HoleStep << " TopStep=" << s.TopStep << " SizeStep=" << s.SizeStep
+         << " CentreXStep=" << s.CentreXStep << " CentreYStep=" << s.CentreYStep
+         << " RedStep=" << s.RedStep << " GreenStep=" << s.GreenStep << " BlueStep=" << s.BlueStep
+         << " ReducedFixed=" << v.ReducedFixed << " ReducedMoving=" << v.ReducedMoving
+         << " TraceSpanDeg=" << v.TraceSpanDeg << " StartTop=" << korva_->StartTop
+         << " PenColour=" << Hex(korva_->PenColour())
+         << " CanvasColour=" << Hex(korva_->CanvasColour()) << '\n';
+    const PatternHistory& h = korva_->history;
+    out_ << "history " << h.NextPatternIndex() << '\n';
+    for (int32_t i = 1; i < h.NextPatternIndex(); ++i) {
+      const auto fields = h.Entry(i).Fields();
+      for (size_t f = 0; f < fields.size(); ++f) out_ << (f ? "," : "") << fields[f];
+      out_ << '\n';
+    }
+  }
+
+ private:
+  static void Expect(const std::vector<std::string>& w, size_t count) {
+    if (w.size() != count) throw ScriptError("wrong number of words for '" + w[0] + "'");
+  }
+
+  ui::Control* Find(const std::string& name) {
+    ui::Control* c = korva_->form().Find(name);
+    if (c == nullptr) throw ScriptError("no control named '" + name + "'");
+    return c;
+  }
+
+  ui::ScrollBar& Bar(const std::string& name) {
+    auto* bar = dynamic_cast<ui::ScrollBar*>(Find(name));
+    if (bar == nullptr) throw ScriptError("'" + name + "' is not a scroll bar");
+    return *bar;
+  }
+
+  void Answer(const std::string& line, const std::vector<std::string>& w) {
+    if (w.size() < 2) throw ScriptError("answer what?");
+    const std::string& kind = w[1];
+    if (w.size() == 2 && kind == "yes") return prompts_.AnswerYes();
+    if (w.size() == 2 && kind == "no") return prompts_.AnswerNo();
+    if (w.size() == 2 && kind == "ok") return prompts_.AnswerOk();
+    if (w.size() == 2 && kind == "cancel") return prompts_.AnswerCancel();
+    if ((kind == "open" || kind == "save") && w.size() >= 3) {
+      const std::string file = Rest(line, 2);
+      return kind == "open" ? prompts_.AnswerOpen(file) : prompts_.AnswerSave(file);
+    }
+    if (kind == "colour" && w.size() == 3) {
+      if (w[2] == "cancel") return prompts_.AnswerColourCancel();
+      if (w[2].rfind("0x", 0) == 0 || w[2].rfind("0X", 0) == 0) {
+        std::string hex = "$";
+        hex.append(w[2], 2);
+        const auto value = TryStrToInt(hex);
+        if (value && *value >= 0 && *value <= 0xFFFFFF) return prompts_.AnswerColour(*value);
+      }
+      throw ScriptError("expected a colour 0xBBGGRR or cancel, not '" + w[2] + "'");
+    }
+    throw ScriptError("malformed answer");
+  }
+
+  std::ostream& out_;
+  ui::ScriptedPrompts prompts_;
+  SegmentLister lister_;
+  std::unique_ptr<TKorva> korva_;
+};
+
+}  // namespace
+
+int RunBatchScript(const std::string& script, const BatchOptions& options, std::ostream& out) {
+  BatchRun run(options, out);
+  std::istringstream lines(script);
+  int number = 0;
+  for (std::string line; std::getline(lines, line);) {
+    ++number;
+    try {
+      run.Perform(StripComment(line));
+    } catch (const ScriptError& e) {
+      out << "korva-batch: line " << number << ": " << e.text << '\n';
+      return 2;
+    }
+  }
+  if (options.panel) run.DumpPanel();
+  out.flush();
+  return 0;
+}
