@@ -1,0 +1,45 @@
+#pragma once
+#include <string>
+#include <vector>
+
+#include "engine/design_state.h"
+#include "engine/pattern_history.h"
+#include "engine/run_time_error.h"
+
+// Why a design file was refused. The message names the line.
+class DesignFileError : public RunTimeError {
+ public:
+  enum class Kind {
+    NotKorva,    // the header does not begin with "KORVA"
+    BadField,    // a field is not an integer
+    Undrawable,  // a pattern the program cannot draw
+  };
+  DesignFileError(Kind kind, int line, const std::string& message)
+      : RunTimeError(message), kind_(kind), line_(line) {}
+  Kind kind() const { return kind_; }
+  int line() const { return line_; }
+
+ private:
+  Kind kind_;
+  int line_;
+};
+
+inline constexpr const char* kNotKorvaFile = "Error reading input file - not a KORVA file";
+
+// The bytes of a design file: "KORVA," + path + "," + date + "," + time, then
+// one line of ten comma-terminated integers per pattern, CR LF after every
+// line. Writing stops at the first entry whose fixed teeth count is below 1.
+std::string FormatDesignFile(const PatternHistory& history, const std::string& fullPath,
+                             const std::string& date, const std::string& time);
+
+// Reads every pattern line. Lines end at CR LF, CR or LF; Ctrl-Z ends the
+// input. Throws DesignFileError.
+std::vector<PatternRecord> ParseDesignFile(const std::string& bytes);
+
+// Refuses, naming the line, a pattern the program cannot draw: teeth or step
+// below 1, integer overflow in the trace's products (also those the panel
+// makes while showing the patterns one after another, starting from
+// `current`), pixels beyond 32-bit integers, more than 100 million segments.
+void CheckDesignDrawable(const std::vector<PatternRecord>& patterns, const DesignState& current);
+
+inline constexpr long double kMaxSegmentsPerPattern = 100'000'000.0L;

@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# Fuzzes the design-file reader and the integer text conversion.
+#   scripts/fuzz.sh [SECONDS]   (default 60)
+# Builds with clang-14 and libFuzzer into build-fuzz/ and runs on a copy of
+# tests/fuzz/corpus, so new inputs stay out of the source tree. A crash leaves
+# its input in build-fuzz/ and fails the run; add it to the corpus once fixed.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$(pwd)
+seconds=${1:-60}
+out=$root/build-fuzz
+
+as_root() {
+  if [ "$(id -u)" = 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+missing=()
+for p in clang-14 libclang-rt-14-dev; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "== Installing ${missing[*]}"
+  as_root apt-get update -qq
+  as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+mkdir -p "$out"
+echo "== Building the design-file fuzzer"
+clang++-14 -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all -std=c++20 -O1 -g \
+  -Wall -Wextra -I"$root" \
+  "$root"/engine/*.cpp "$root"/history/design_file.cpp "$root"/tests/fuzz/design_file_fuzzer.cpp \
+  -o "$out/design_file_fuzzer"
+
+work=$out/corpus
+rm -rf "$work"
+cp -r "$root/tests/fuzz/corpus" "$work"
+
+echo "== Fuzzing for ${seconds} s"
+log=$out/fuzz.log
+status=0
+(cd "$out" && ./design_file_fuzzer -max_total_time="$seconds" -max_len=4096 -timeout=25 \
+  -print_final_stats=1 "$work") > "$log" 2>&1 || status=$?
+
+runs=$(grep -o 'stat::number_of_executed_units: *[0-9]*' "$log" | grep -o '[0-9]*$' || echo "?")
+if [ $status -ne 0 ]; then
+  tail -n 60 "$log"
+  crash=$(grep -o "Test unit written to [^ ]*" "$log" | tail -n 1 | sed "s|Test unit written to \\(\\./\\)\\{0,1\\}|$out/|" || true)
+  echo "fuzz: FAILED after ${runs} runs (exit ${status})${crash:+, input in $crash}; full log in $log"
+  exit 1
+fi
+echo "fuzz: clean, ${runs} runs in ${seconds} s, corpus $(ls "$work" | wc -l) inputs; log in $log"
