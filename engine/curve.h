@@ -1,8 +1,14 @@
 #pragma once
+#include <bit>
+#include <cmath>
 #include <cstdint>
+#include <type_traits>
 
 #include "engine/design_state.h"
 #include "engine/pattern_history.h"
+#include "engine/real48.h"
+#include "engine/run_time_error.h"
+#include "engine/x87_trig.h"
 
 // One point of the curve in pixel space, as the tracers keep it: the stored
 // values u + 320 and 640 - (w + 320) (6-byte reals held in extended).
@@ -33,15 +39,33 @@ class Curve {
   template <class Sink>
   int64_t Trace(Sink&& sink) const;
 
+  // As Trace, with sink(from, to) given the segment's drawing-area pixels;
+  // each point is mapped once.
+  template <class Sink>
+  int64_t TraceScreen(Sink&& sink) const;
+
+  // As Trace, with each point first turned by map(const CurvePoint&) into a
+  // value of any type (pixels, say), once per point; sink(from, to) is given
+  // those values.
+  template <class Map, class Sink>
+  int64_t TraceMapped(Map&& map, Sink&& sink) const;
+
+  // As Trace, computing every point the plain way, each working value
+  // through Store6 in turn. Slower; the results must be the same.
+  template <class Sink>
+  int64_t TraceReference(Sink&& sink) const;
+
   // Drawing-area pixel: ((u + 320) + 0.5 + x * 0.1) and
   // ((640 - (w + 320)) + 0.5 - y * 0.1), truncated toward zero.
+  // Beyond 32 bits is a range check error.
   Pixel ScreenPixel(const CurvePoint& p) const;
   // Printer device pixel at printFactor percent, without the 0.5 and with
   // the centre offset counted twice.
   Pixel PrinterPixel(const CurvePoint& p, int32_t printFactor) const;
 
   // Number of segments the loop will draw, estimated from E / dθ; +infinity
-  // when the loop would never end (dθ not positive).
+  // when the loop would never end (dθ not positive, or too small to move θ
+  // near E).
   long double EstimatedSegments() const;
   // Whether every point of the curve maps to pixels that fit 32-bit integers,
   // on screen and on the printer at up to 600 %.
@@ -51,10 +75,206 @@ class Curve {
   const DerivedValues& derived() const { return derived_; }
 
  private:
-  CurvePoint PointAt(long double theta) const;
+  // A point as stored, in doubles, which load and spill far faster than
+  // 80-bit values.
+  struct StoredPoint {
+    double column, row;
+  };
+  template <bool kExternal>
+  [[gnu::noinline]] StoredPoint ReferencePoint(double theta) const;
+  // kTrigInRange: no angle of the trace can reach 2^63, where the
+  // instruction gives up.
+  template <bool kExternal, bool kTrigInRange>
+  StoredPoint PointAt(double theta) const;
+  template <bool kExternal, bool kTrigInRange, bool kReference, class Map, class Sink>
+  int64_t Run(Map&& map, Sink&& sink) const;
+  template <bool kReference, class Map, class Sink>
+  int64_t Dispatch(Map&& map, Sink&& sink) const;
+  static int32_t Truncate(long double v);
+  // ScreenPixel of a stored point, in doubles when that is sure to truncate
+  // the same way.
+  Pixel QuickScreenPixel(const StoredPoint& p) const;
+  struct QuickScreen {
+    const Curve* curve;
+  };
 
   PatternRecord pattern_;
   DerivedValues derived_;
-  // Stored working values.
-  long double s_ = 0, q_ = 0, dTheta_ = 0, phi_ = 0, sinPhi_ = 0, cosPhi_ = 0, end_ = 0;
+  bool external_ = false;
+  bool trigInRange_ = false;
+  // Stored working values. A 6-byte real is exact in a double.
+  double s_ = 0, q_ = 0, dTheta_ = 0, phi_ = 0, sinPhi_ = 0, cosPhi_ = 0, end_ = 0;
+  // The same for every point, so worked out once: F - M or F + M (exact);
+  // M * q; the factor F / M - 1 or F / M + 1; x * 0.1 and y * 0.1.
+  double centreDistance_ = 0;
+  long double penRadius_ = 0, ratio_ = 0, columnOffset_ = 0, rowOffset_ = 0;
+  bool centred_ = false;  // x = y = 0
 };
+
+namespace curve_detail {
+
+// Store6AsDouble without its rare-case tests, for the tracer's hot loop.
+// Exact unless the nearest double lies half-way between two 6-byte reals
+// (tested when kHalfWayInDoubt) or the value is out of range. A value whose
+// exponent leaves [low, low + span) (tested when span > 0) is added to
+// `rare` like a half-way case, and the caller then works the point out again
+// the plain way.
+template <bool kHalfWayInDoubt>
+[[gnu::always_inline]] inline double QuickStore6(long double x, uint64_t& rare, uint64_t low = 0,
+                                                 uint64_t span = 0) {
+  using namespace real48_detail;
+  const uint64_t bits = std::bit_cast<uint64_t>(static_cast<double>(x));
+  if constexpr (kHalfWayInDoubt) rare |= ((bits ^ kHalf) & kDropped) == 0;
+  if (span != 0) rare |= BiasedExponent(bits) - low >= span;
+  return std::bit_cast<double>((bits + kHalf) & ~kDropped);
+}
+
+// For a sum whose exact value is a double, no half-way case is in doubt: the
+// double is the sum, and its half-way cases round away from zero as they
+// should.
+[[gnu::always_inline]] inline double ExactStore6(long double x) {
+  using namespace real48_detail;
+  const uint64_t bits = std::bit_cast<uint64_t>(static_cast<double>(x));
+  return std::bit_cast<double>((bits + kHalf) & ~kDropped);
+}
+
+}  // namespace curve_detail
+
+// Sums and products below keep the tracer's order of evaluation: do not
+// regroup them. Every operand is widened to extended first.
+template <bool kExternal>
+Curve::StoredPoint Curve::ReferencePoint(double theta) const {
+  using X = long double;
+  X sinTheta, cosTheta, sinRoll, cosRoll;
+  ProcessorSinCos(theta, sinTheta, cosTheta);
+  ProcessorSinCos(ratio_ * theta, sinRoll, cosRoll);
+  const double a = Store6AsDouble(X(centreDistance_) * sinTheta - penRadius_ * sinRoll);
+  const double b = kExternal
+                       ? Store6AsDouble(X(centreDistance_) * cosTheta - penRadius_ * cosRoll)
+                       : Store6AsDouble(X(centreDistance_) * cosTheta + penRadius_ * cosRoll);
+  const double u = Store6AsDouble(X(s_) * (X(a) * cosPhi_ - X(b) * sinPhi_));
+  const double w = Store6AsDouble(X(s_) * (X(b) * cosPhi_ + X(a) * sinPhi_));
+  return {Store6AsDouble(X(u) + 320), Store6AsDouble(640 - X(Store6AsDouble(X(w) + 320)))};
+}
+
+// The same values as ReferencePoint, sooner. The loop's speed is set by the
+// two fsincos, each a long microcoded sequence, and by how little the rest
+// adds to them: so one combined test per point instead of a branch per value
+// (a branch taken at random costs a lot here), and no tests at all where the
+// value is known to be exact.
+template <bool kExternal, bool kTrigInRange>
+[[gnu::always_inline]] inline Curve::StoredPoint Curve::PointAt(double theta) const {
+  using X = long double;
+  using curve_detail::ExactStore6;
+  using curve_detail::QuickStore6;
+  X sinTheta, cosTheta, sinRoll, cosRoll;
+  if constexpr (kTrigInRange) {
+    ProcessorSinCosInRange(theta, sinTheta, cosTheta);
+    ProcessorSinCosInRange(ratio_ * theta, sinRoll, cosRoll);
+  } else {
+    ProcessorSinCos(theta, sinTheta, cosTheta);
+    ProcessorSinCos(ratio_ * theta, sinRoll, cosRoll);
+  }
+  // u and w within [2^-4, 2^29) and w + 320 within [2^-3, 2^29), so that
+  // u + 320, w + 320 and 640 - (w + 320), sums of 40-bit values, are exact in
+  // a double. That leaves a and b untested for range: they cannot reach 2^34,
+  // and one below 2^-128, which should be 0, either vanishes from u and w
+  // as 0 would (when added to a term above 2^-62) or leaves them below 2^-4.
+  uint64_t rare = 0;
+  const double a = QuickStore6<true>(X(centreDistance_) * sinTheta - penRadius_ * sinRoll, rare);
+  const double b = kExternal
+                       ? QuickStore6<true>(X(centreDistance_) * cosTheta - penRadius_ * cosRoll, rare)
+                       : QuickStore6<true>(X(centreDistance_) * cosTheta + penRadius_ * cosRoll, rare);
+  const double u = QuickStore6<true>(X(s_) * (X(a) * cosPhi_ - X(b) * sinPhi_), rare, 1023 - 4, 33);
+  const double w = QuickStore6<true>(X(s_) * (X(b) * cosPhi_ + X(a) * sinPhi_), rare, 1023 - 4, 33);
+  const double lifted = QuickStore6<false>(X(w) + 320, rare, 1023 - 3, 32);
+  if (rare) [[unlikely]]
+    return ReferencePoint<kExternal>(theta);
+  return {ExactStore6(X(u) + 320), ExactStore6(640 - X(lifted))};
+}
+
+inline int32_t Curve::Truncate(long double v) {
+  // fisttp truncates whatever the rounding mode, without reloading the
+  // control word as a plain conversion would; beyond 64 bits (and for NaN)
+  // it gives INT64_MIN, which fails the check too.
+  int64_t r;
+  __asm__("fisttpll %0" : "=m"(r) : "t"(v) : "st");
+  if (r != static_cast<int32_t>(r)) [[unlikely]]
+    throw RunTimeError(errors::kRangeCheck);
+  return static_cast<int32_t>(r);
+}
+
+inline Pixel Curve::ScreenPixel(const CurvePoint& p) const {
+  return {Truncate((p.column + 0.5L) + columnOffset_), Truncate((p.row + 0.5L) - rowOffset_)};
+}
+
+inline Pixel Curve::PrinterPixel(const CurvePoint& p, int32_t printFactor) const {
+  const long double zoom = printFactor * 0.01L;
+  return {Truncate((p.column + columnOffset_ * 2.0L) * zoom),
+          Truncate((p.row - rowOffset_ * 2.0L) * zoom)};
+}
+
+[[gnu::always_inline]] inline Pixel Curve::QuickScreenPixel(const StoredPoint& p) const {
+  if (!centred_) return ScreenPixel(CurvePoint{p.column, p.row});
+  // With no offset, stored + 0.5 is exact in a double whenever it could
+  // truncate to anything but 0.
+  const double column = p.column + 0.5;
+  const double row = p.row + 0.5;
+  if (!(std::fabs(column) < 0x1p31 && std::fabs(row) < 0x1p31)) [[unlikely]]
+    return ScreenPixel(CurvePoint{p.column, p.row});
+  return {static_cast<int32_t>(column), static_cast<int32_t>(row)};
+}
+
+template <bool kExternal, bool kTrigInRange, bool kReference, class Map, class Sink>
+int64_t Curve::Run(Map&& map, Sink&& sink) const {
+  const auto point = [&](double theta) __attribute__((always_inline)) {
+    const StoredPoint p = kReference ? ReferencePoint<kExternal>(theta)
+                                     : PointAt<kExternal, kTrigInRange>(theta);
+    if constexpr (std::is_same_v<std::decay_t<Map>, QuickScreen>) {
+      return map.curve->QuickScreenPixel(p);
+    } else {
+      return map(CurvePoint{p.column, p.row});
+    }
+  };
+  double theta = 0;
+  auto previous = point(theta);
+  int64_t segments = 0;
+  do {
+    theta = Store6AsDouble(static_cast<long double>(theta) + dTheta_);
+    const auto current = point(theta);
+    sink(previous, current);
+    previous = current;
+    ++segments;
+  } while (!(theta > end_));
+  return segments;
+}
+
+template <bool kReference, class Map, class Sink>
+int64_t Curve::Dispatch(Map&& map, Sink&& sink) const {
+  if (trigInRange_) {
+    return external_ ? Run<true, true, kReference>(map, sink)
+                     : Run<false, true, kReference>(map, sink);
+  }
+  return external_ ? Run<true, false, kReference>(map, sink)
+                   : Run<false, false, kReference>(map, sink);
+}
+
+template <class Map, class Sink>
+int64_t Curve::TraceMapped(Map&& map, Sink&& sink) const {
+  return Dispatch<false>(map, sink);
+}
+
+template <class Sink>
+int64_t Curve::Trace(Sink&& sink) const {
+  return Dispatch<false>([](const CurvePoint& p) { return p; }, sink);
+}
+
+template <class Sink>
+int64_t Curve::TraceReference(Sink&& sink) const {
+  return Dispatch<true>([](const CurvePoint& p) { return p; }, sink);
+}
+
+template <class Sink>
+int64_t Curve::TraceScreen(Sink&& sink) const {
+  return Dispatch<false>(QuickScreen{this}, sink);
+}

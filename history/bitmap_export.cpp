@@ -7,9 +7,9 @@ void TKorva::savebmpClick() {
   dumpClick();
   ui::ImageCanvas picture(640, 640);
   picture.CopyRect(DrawingArea(), 0, 0, 640, 640);
-  const ui::FileDialogSpec spec{"Bitmap(*bmp)|*.bmp", "bmp", /*overwritePrompt=*/true,
+  const ui::FileDialogOptions options{"Bitmap(*bmp)|*.bmp", "bmp", /*overwritePrompt=*/true,
                                 /*fileMustExist=*/false, bmpDialogName_};
-  const auto name = form_.GetPrompts().SaveFile(spec);
+  const auto name = form_.GetPrompts().SaveFile(options);
   if (!name || name->empty()) return;
   bmpDialogName_ = *name;
   ui::WriteBitmapAtomically(picture, *name);

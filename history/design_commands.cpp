@@ -7,9 +7,9 @@
 #include "ui/file_io.h"
 
 void TKorva::saveClick() {
-  const ui::FileDialogSpec spec{"Pattern Command Text File (*.txt)|*.txt", "txt",
+  const ui::FileDialogOptions options{"Pattern Command Text File (*.txt)|*.txt", "txt",
                                 /*overwritePrompt=*/true, /*fileMustExist=*/false, saveDialogName_};
-  const auto name = form_.GetPrompts().SaveFile(spec);
+  const auto name = form_.GetPrompts().SaveFile(options);
   if (!name || name->empty()) return;
   saveDialogName_ = *name;
   ui::WriteFileAtomically(*name,
@@ -17,9 +17,9 @@ void TKorva::saveClick() {
 }
 
 void TKorva::LoadClick() {
-  const ui::FileDialogSpec spec{"Pattern Command Text File(*.txt)|*.txt", "txt",
+  const ui::FileDialogOptions options{"Pattern Command Text File(*.txt)|*.txt", "txt",
                                 /*overwritePrompt=*/true, /*fileMustExist=*/true, ""};
-  const auto name = form_.GetPrompts().OpenFile(spec);
+  const auto name = form_.GetPrompts().OpenFile(options);
   if (!name || name->empty()) return;
 
   std::vector<PatternRecord> patterns;

@@ -57,6 +57,7 @@ void TKorva::CreateLayout() {
   Moving = &f.Add<ui::ValueBox>("Moving", Geometry{888, 180, 49, 21}, "60", kBold);
   f.Add<ui::Label>("Label3", 664, 208, "Number of points in pattern: ", kPlain);
   Points = &f.Add<ui::ValueBox>("Points", Geometry{888, 208, 49, 21}, "8", kBold);
+  Points->UseButtonFaceBackground();
 
   // Repeat group.
   f.Add<ui::Frame>("Bevel4", Geometry{656, 240, 289, 73});

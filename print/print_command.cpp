@@ -2,6 +2,7 @@
 // chosen zoom and colour mode, after the user confirms.
 #include <string>
 
+#include "engine/run_time_error.h"
 #include "panel/korva_window.h"
 
 void TKorva::PrintDesign1Click() {
@@ -21,6 +22,12 @@ void TKorva::PrintDesign1Click() {
     return;
   }
 
+  // A print job cannot always be taken back once begun, so every pattern is
+  // checked before the first line goes to the printer.
+  for (int32_t i = 1; i <= history.NextPatternIndex() - 1; ++i) {
+    if (!Curve(history.Entry(i)).PixelsFit()) throw RunTimeError(errors::kRangeCheck);
+  }
+
   std::unique_ptr<ui::Printer> printer = makePrinter_();
   printer->BeginDoc();
   try {
@@ -29,7 +36,6 @@ void TKorva::PrintDesign1Click() {
       TracePatternForPrint(pattern, printer->Canvas());
     }
   } catch (...) {
-    // No half page comes out of a failed print.
     printer->AbortDoc();
     throw;
   }

@@ -1,7 +1,11 @@
 #pragma once
 #include <QImage>
+#include <cstdint>
+#include <memory>
 
 #include "engine/colour.h"
+
+class QPainter;
 
 namespace ui {
 
@@ -11,9 +15,12 @@ namespace ui {
 class ImageCanvas {
  public:
   ImageCanvas(int width, int height, Colour fill = kWhite);
+  ~ImageCanvas();
+  ImageCanvas(const ImageCanvas&) = delete;
+  ImageCanvas& operator=(const ImageCanvas&) = delete;
 
-  int Width() const { return image_.width(); }
-  int Height() const { return image_.height(); }
+  int Width() const { return width_; }
+  int Height() const { return height_; }
 
   void SetPenColour(Colour colour) { penColour_ = colour; }
   Colour PenColour() const { return penColour_; }
@@ -22,7 +29,10 @@ class ImageCanvas {
   void SetBrushColour(Colour colour) { brushColour_ = colour; }
   Colour BrushColour() const { return brushColour_; }
 
-  void MoveTo(int x, int y) { penX_ = x; penY_ = y; }
+  void MoveTo(int x, int y) {
+    penX_ = x;
+    penY_ = y;
+  }
   // Draws from the current position to (x, y), the end pixel excluded, and
   // makes (x, y) the current position. A 1-pixel pen draws aliased one-pixel
   // lines; wider pens draw round-capped lines of that width.
@@ -32,14 +42,27 @@ class ImageCanvas {
   // Copies [left, right) x [top, bottom) of `source` onto the same place here.
   void CopyRect(const ImageCanvas& source, int left, int top, int right, int bottom);
 
+  // The colour of one pixel; -1 outside the image.
   Colour PixelAt(int x, int y) const;
-  const QImage& Image() const { return image_; }
+  // The picture as drawn so far.
+  const QImage& Image() const;
 
  private:
   void ThinLine(int x0, int y0, int x1, int y1);
   void WideLine(int x0, int y0, int x1, int y1);
 
+  // The pixels for writing. `bits_` is the image's own buffer whenever no copy
+  // shares it; writing through Bits() detaches it first.
+  uint32_t* Bits();
+  // Wide lines keep one painter open across calls; anything that reads the
+  // image or may share it ends it.
+  void EndPainting() const;
+
   QImage image_;
+  mutable std::unique_ptr<QPainter> painter_;
+  uint32_t* bits_ = nullptr;
+  int width_ = 0, height_ = 0;
+  int64_t stride_ = 0;  // in pixels
   Colour penColour_ = kBlack;
   Colour brushColour_ = kWhite;
   int penWidth_ = 1;

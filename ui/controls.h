@@ -60,6 +60,9 @@ class Control {
   bool Reachable() const { return visible_ && enabled_; }
 
  protected:
+  void Place(Geometry geometry);
+  void SetBold(bool bold);
+
   Form& form_;
 
  private:
@@ -78,6 +81,8 @@ class ValueBox : public Control {
   // Runs onChange, before returning, if and only if the text differs.
   void SetText(const std::string& text);
   Handler onChange;
+  // The box is white; this gives it the system's button-face colour instead.
+  void UseButtonFaceBackground();
 
  private:
   QLineEdit* edit_;
@@ -113,6 +118,7 @@ class ScrollBar : public Control {
 
   QScrollBar* bar_;
   int min_, max_, position_, smallChange_, largeChange_;
+  bool dispatching_ = false;
 };
 
 // A spin box whose value changes only through its arrows.
@@ -132,6 +138,7 @@ class SpinBox : public Control {
  private:
   QSpinBox* spin_;
   int min_, max_, value_;
+  bool dispatching_ = false;
 };
 
 class RadioGroup;
@@ -243,6 +250,8 @@ class MenuItem {
   // Checking a radio item unchecks the other items of its group.
   void SetChecked(bool checked);
   bool IsRadio() const { return radioGroup_ != 0; }
+  int RadioGroupIndex() const { return radioGroup_; }
+  QAction* Action() const { return action_; }
   Handler onClick;
   void UserClick();
 
@@ -250,6 +259,11 @@ class MenuItem {
   MenuItem* parent = nullptr;
 
  private:
+  friend class Form;
+  // The one path of a user's click, from Qt or from UserClick.
+  void Activate();
+  void Mirror();
+
   Form& form_;
   std::string name_, caption_;
   QAction* action_;

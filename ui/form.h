@@ -9,6 +9,7 @@
 
 class QWidget;
 class QMenuBar;
+class QActionGroup;
 
 namespace ui {
 
@@ -62,12 +63,22 @@ class Form {
    public:
     BusyCursor();
     ~BusyCursor();
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+
+   private:
+    bool active_ = false;
   };
 
  private:
   void Register(std::unique_ptr<Control> control);
+  MenuItem& RegisterItem(std::unique_ptr<MenuItem> item, MenuItem* parent);
+  // Sizes the window so that the client area below the menu bar has its
+  // designed size.
+  void FitClient();
 
   std::string caption_;
+  int clientWidth_, clientHeight_;
   std::reference_wrapper<Prompts> prompts_;
   QWidget* window_;
   QWidget* client_;
@@ -79,6 +90,8 @@ class Form {
   std::vector<MenuItem*> menuOrder_;
   std::map<std::string, MenuItem*> menuByName_;
   std::map<MenuItem*, QMenu*> menus_;
+  std::map<std::pair<QMenu*, int>, QActionGroup*> radioGroups_;
+  std::vector<PaintArea*> paintAreas_;
 };
 
 }  // namespace ui

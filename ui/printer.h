@@ -16,7 +16,9 @@ class PrinterCanvas {
 };
 
 // One print document of one page. BeginDoc and EndDoc throw RunTimeError
-// with a clear message when the print service fails; AbortDoc drops the job.
+// with a clear message when the print service fails, BeginDoc also while a
+// document is open; AbortDoc drops the job where the print service can (the
+// system printer on CUPS prints the page drawn so far).
 class Printer {
  public:
   virtual ~Printer() = default;

@@ -18,7 +18,7 @@ using MessageButtons = unsigned;
 MessageButton DefaultButton(MessageButtons buttons);
 MessageButton EscapeButton(MessageButtons buttons);
 
-struct FileDialogSpec {
+struct FileDialogOptions {
   std::string filter;            // "Description (*.ext)|*.ext"
   std::string defaultExtension;  // "txt", added when the name has none
   bool overwritePrompt = false;  // ask before replacing an existing file
@@ -33,12 +33,13 @@ using CustomColours = std::array<Colour, 16>;
 class Prompts {
  public:
   virtual ~Prompts() = default;
-  virtual MessageButton Message(MessageKind kind, const std::string& text, MessageButtons buttons) = 0;
+  virtual MessageButton Message(MessageKind kind, const std::string& text,
+                                MessageButtons buttons) = 0;
   // The standard error box for a run-time error.
   virtual void RunTimeErrorBox(const std::string& text) = 0;
   // The chosen file name, or nothing when cancelled.
-  virtual std::optional<std::string> OpenFile(const FileDialogSpec& spec) = 0;
-  virtual std::optional<std::string> SaveFile(const FileDialogSpec& spec) = 0;
+  virtual std::optional<std::string> OpenFile(const FileDialogOptions& options) = 0;
+  virtual std::optional<std::string> SaveFile(const FileDialogOptions& options) = 0;
   // The chosen colour, or nothing when cancelled. `custom` holds the sixteen
   // custom colours and receives the user's edits on OK.
   virtual std::optional<Colour> PickColour(Colour initial, CustomColours& custom) = 0;

@@ -125,6 +125,8 @@ TEST_F(Printing, CentreOffsetCountsTwiceAndTopRotates) {
   Click(korva.Clear);
   Click(korva.default_pos);
   Click(korva.rb_external);
+  Drag(korva.ScrollBarMagni, 1000);  // the initial design, drawn outside the ring
+  Drag(korva.ScrollBarHole, 480);
   Click(korva.Draw);
   prompts.AnswerYes();
   Click(korva.PrintDesign1);

@@ -61,15 +61,15 @@ TEST_F(DesignFiles, SaveWritesTheHistoryLineByLine) {
   const size_t body = bytes.find("\r\n") + 2;
   EXPECT_EQ(bytes.substr(body),
             "0,96,60,0,0,480,5,1000,0,0,\r\n0,96,60,1,0,510,5,889,0,-25,\r\n");
-  EXPECT_EQ(prompts.lastFileSpec->defaultExtension, "txt");
-  EXPECT_TRUE(prompts.lastFileSpec->overwritePrompt);
+  EXPECT_EQ(prompts.lastFileDialog->defaultExtension, "txt");
+  EXPECT_TRUE(prompts.lastFileDialog->overwritePrompt);
 }
 
 TEST_F(DesignFiles, SavedDesignReopensToTheSameHistoryAndPixels) {
   DrawMixedDesign();
   const std::vector<PatternRecord> drawn = HistoryRecords();
   const QImage picture = Picture();
-  ASSERT_EQ(drawn.size(), 7u);
+  ASSERT_EQ(drawn.size(), 12u);
   const std::string path = Path("mixed.txt");
   prompts.AnswerSave(path);
   Click(korva.SaveTXT1);
@@ -168,7 +168,7 @@ TEST_F(DesignFiles, SaveBmpWritesTheDrawingAreaAs24BitBitmap) {
   ASSERT_TRUE(image.load(QString::fromStdString(path)));
   EXPECT_EQ(ui::FromQRgb(image.pixel(320, 58)), 0x0000FF);
   EXPECT_EQ(ui::FromQRgb(image.pixel(0, 0)), kWhite);
-  EXPECT_EQ(prompts.lastFileSpec->defaultExtension, "bmp");
+  EXPECT_EQ(prompts.lastFileDialog->defaultExtension, "bmp");
   // The backing area took the picture as well.
   EXPECT_EQ(korva.BackingArea().PixelAt(320, 58), 0x0000FF);
 }

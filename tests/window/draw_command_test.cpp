@@ -80,12 +80,18 @@ TEST_F(DrawCommand, PanelLimitsAPenHoleBeyondTheMovingGearDuringASeries) {
 }
 
 TEST_F(DrawCommand, SeriesEndsBeforeTheTopLimit) {
-  Drag(korva.ScrollBarReps, 3);
-  Spin(korva.topspin, 100);
-  korva.design.TopOfDesign = 35950;
+  // Beyond the top bar's end the design keeps the stepped top.
+  korva.ScrollBarTop->UserEnd();
+  Drag(korva.ScrollBarReps, 20);
+  Spin(korva.topspin, 2000);
   Click(korva.Draw);
-  EXPECT_EQ(Field(HistoryRecords(), &PatternRecord::TopOfDesign), (std::vector<int32_t>{35950}));
-  EXPECT_EQ(korva.design.TopOfDesign, 35950);
+  const std::vector<int32_t> tops = Field(HistoryRecords(), &PatternRecord::TopOfDesign);
+  ASSERT_EQ(tops.size(), 17u);
+  EXPECT_EQ(tops[1], 5600);
+  EXPECT_EQ(tops.back(), 35600);
+  EXPECT_EQ(korva.design.TopOfDesign, 35600);
+  EXPECT_EQ(korva.Align->Text(), "35600");
+  EXPECT_EQ(korva.ScrollBarTop->Position(), 3600);
 }
 
 TEST_F(DrawCommand, ColourStepsWrapAround) {

@@ -1,0 +1,99 @@
+#include "engine/curve.h"
+
+#include <cmath>
+#include <limits>
+
+#include "engine/checked.h"
+#include "engine/gear_math.h"
+
+namespace {
+
+// Not exactly pi / 180: the tracers have always used this constant.
+constexpr long double kDegToRad = 1.0L / 57.2957795L;
+constexpr long double kPi = 3.141592654L;
+
+// A stored 6-byte real, held as the double it fits exactly.
+double Stored(long double v) { return static_cast<double>(Store6(v)); }
+
+}  // namespace
+
+Curve::Curve(const PatternRecord& pattern)
+    : Curve(pattern, DerivedFor(pattern.FixedTeeth, pattern.MovingTeeth, pattern.StepDeg)) {}
+
+Curve::Curve(const PatternRecord& pattern, const DerivedValues& derived)
+    : pattern_(pattern), derived_(derived) {
+  const int32_t fixed = pattern.FixedTeeth;
+  const int32_t moving = pattern.MovingTeeth;
+  const bool external = pattern.GearMode == kExternalMode;
+  external_ = external;
+  const int32_t difference = CheckedSub(fixed, moving);
+  const int32_t sum = CheckedAdd(fixed, moving);
+
+  const int32_t twoFixed = CheckedMul(2, fixed);
+  if (twoFixed == 0) throw RunTimeError(errors::kDivisionByZero);
+  s_ = Stored((external ? 300.0L : 600.0L) / twoFixed * (pattern.DesignSize * 0.001L));
+
+  if (moving == 0) throw RunTimeError(errors::kDivisionByZero);
+  q_ = Stored(static_cast<long double>(pattern.PenHole) / moving * 10 * 0.01L);
+
+  const int32_t stepMoving = CheckedMul(pattern.StepDeg, derived.ReducedMoving);
+  if (derived.ReducedFixed == 0) throw RunTimeError(errors::kDivisionByZero);
+  dTheta_ = Stored(static_cast<long double>(stepMoving) / derived.ReducedFixed * kDegToRad);
+
+  phi_ = Stored(pattern.TopOfDesign * 0.1L * -2.0L * kPi / fixed);
+  sinPhi_ = Stored(ProcessorSin(phi_));
+  cosPhi_ = Stored(ProcessorCos(phi_));
+
+  const long double gearRatio = static_cast<long double>(fixed) / moving;
+  centreDistance_ = external ? sum : difference;
+  ratio_ = external ? gearRatio + 1 : gearRatio - 1;
+  penRadius_ = moving * static_cast<long double>(q_);
+
+  end_ = Stored(derived.TraceSpanDeg * kDegToRad - dTheta_ + 0.001L);
+
+  // θ stays below E + dθ, with a margin for the rounding of each sum.
+  trigInRange_ = dTheta_ > 0 && (std::fabs(end_) + 2 * dTheta_) * (std::fabs(ratio_) + 1) < 0x1p62L;
+
+  columnOffset_ = pattern.CentreX * 0.1L;
+  rowOffset_ = pattern.CentreY * 0.1L;
+  centred_ = pattern.CentreX == 0 && pattern.CentreY == 0;
+}
+
+long double Curve::EstimatedSegments() const {
+  constexpr long double kEndless = std::numeric_limits<long double>::infinity();
+  // The first step lands on dθ itself.
+  if (dTheta_ > end_) return 1;
+  if (!(dTheta_ > 0)) return kEndless;
+  // Within a binade θ is a multiple of that binade's 40-bit ulp, so each
+  // stored sum advances it by dθ rounded to that ulp, which near a large E
+  // may be much less than dθ, or nothing at all.
+  long double segments = 1;
+  long double theta = dTheta_;
+  while (!(theta > end_)) {
+    int exponent;
+    std::frexp(theta, &exponent);  // theta in [2^(exponent-1), 2^exponent)
+    const long double binadeEnd = std::ldexp(1.0L, exponent);
+    const long double ulp = std::ldexp(1.0L, exponent - 40);
+    const long double advance = std::floor(dTheta_ / ulp + 0.5L) * ulp;
+    if (advance == 0) return kEndless;
+    const long double stop = end_ < binadeEnd ? end_ : binadeEnd;
+    const long double steps = std::floor((stop - theta) / advance) + 1;
+    segments += steps;
+    theta += steps * advance;
+  }
+  return segments;
+}
+
+bool Curve::PixelsFit() const {
+  using std::fabs;
+  // |a| and |b| are at most the centre distance plus the pen radius; the
+  // rotation stretches them by at most |cos φ| + |sin φ|. The slack covers
+  // the rounding of the stored values.
+  const long double radius = (fabs(centreDistance_) + fabs(penRadius_)) *
+                             (fabs(cosPhi_) + fabs(sinPhi_)) * fabs(s_) * (1 + 1e-6L) + 1;
+  const long double column = 320 + radius + fabs(columnOffset_) * 2 + 1;
+  const long double row = 320 + radius + fabs(rowOffset_) * 2 + 1;
+  constexpr long double kMaxZoom = 6;
+  constexpr long double kLimit = 2147483647.0L;
+  return column * kMaxZoom < kLimit && row * kMaxZoom < kLimit;
+}

@@ -1,0 +1,261 @@
+#include "engine/curve.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
+
+#include "engine/gear_math.h"
+
+namespace {
+
+PatternRecord Design(int32_t fixed, int32_t moving, int32_t mode, int32_t top, int32_t hole,
+                     int32_t step, int32_t size, int32_t x, int32_t y) {
+  return {0, fixed, moving, mode, top, hole, step, size, x, y};
+}
+
+PatternRecord InitialDesign() { return Design(96, 60, 0, 0, 480, 5, 1000, 0, 0); }
+
+struct Traced {
+  std::vector<CurvePoint> from, to;
+};
+
+Traced TraceAll(const Curve& curve) {
+  Traced t;
+  curve.Trace([&](const CurvePoint& a, const CurvePoint& b) {
+    t.from.push_back(a);
+    t.to.push_back(b);
+  });
+  return t;
+}
+
+Pixel FirstScreenPixel(const PatternRecord& p) {
+  Pixel first{-1, -1};
+  bool seen = false;
+  Curve(p).TraceScreen([&](Pixel from, Pixel) {
+    if (!seen) first = from;
+    seen = true;
+  });
+  return first;
+}
+
+Pixel FirstPrinterPixel(const PatternRecord& p, int32_t factor) {
+  const Curve curve(p);
+  Pixel first{-1, -1};
+  bool seen = false;
+  curve.Trace([&](const CurvePoint& from, const CurvePoint&) {
+    if (!seen) first = curve.PrinterPixel(from, factor);
+    seen = true;
+  });
+  return first;
+}
+
+TEST(Curve, InitialDesignWorkedExample) {
+  const Curve curve(InitialDesign());
+  EXPECT_EQ(curve.derived().ReducedFixed, 8);
+  EXPECT_EQ(curve.derived().ReducedMoving, 5);
+  EXPECT_EQ(curve.derived().TraceSpanDeg, 2880);
+
+  const Traced t = TraceAll(curve);
+  ASSERT_EQ(t.to.size(), 921u);
+  // (a, b) = (0, 84) at θ = 0, so (u, w) = (0, 262.5).
+  EXPECT_EQ(t.from[0].column, 320.0L);
+  EXPECT_EQ(t.from[0].row, 57.5L);
+  EXPECT_EQ(curve.ScreenPixel(t.from[0]), (Pixel{320, 58}));
+  EXPECT_EQ(curve.ScreenPixel(t.to[0]), (Pixel{321, 58}));
+  EXPECT_EQ(curve.ScreenPixel(t.to.back()), (Pixel{460, 164}));
+  // Each segment starts where the one before ended.
+  for (size_t i = 1; i < t.to.size(); ++i) {
+    ASSERT_EQ(t.from[i].column, t.to[i - 1].column);
+    ASSERT_EQ(t.from[i].row, t.to[i - 1].row);
+  }
+}
+
+TEST(Curve, TraceScreenMatchesTraceWithScreenPixel) {
+  const Curve curve(Design(105, 31, 1, 37, 250, 7, 1300, -555, 421));
+  std::vector<Pixel> expected, got;
+  const int64_t n1 = curve.Trace([&](const CurvePoint& a, const CurvePoint& b) {
+    expected.push_back(curve.ScreenPixel(a));
+    expected.push_back(curve.ScreenPixel(b));
+  });
+  const int64_t n2 = curve.TraceScreen([&](Pixel a, Pixel b) {
+    got.push_back(a);
+    got.push_back(b);
+  });
+  EXPECT_EQ(n1, n2);
+  EXPECT_EQ(got, expected);
+}
+
+// The tracer's quick path against the plain one, on patterns that send
+// points down every side road: half-way cases, tiny and huge values, u and w
+// near 0, points outside the area, turned and offset designs.
+TEST(Curve, QuickPathMatchesThePlainOne) {
+  const PatternRecord patterns[] = {
+      InitialDesign(),
+      Design(96, 60, 1, 0, 480, 5, 1000, 0, 0),
+      Design(96, 60, 0, 37, 480, 5, 1000, -555, 421),
+      Design(53, 1, 0, 0, 8, 3, 1000, 0, 0),
+      Design(360, 7, 1, -1234, 140, 1, 1999, 3200, -3200),
+      Design(96, 60, 0, 0, 480, 5, 1, 0, 0),           // everything near the centre
+      Design(50, 50, 0, 0, 0, 5, 1000, 0, 0),          // a = b = 0 throughout
+      Design(96, 60, 0, 5000, 1200, 7, 2000, 0, 0),     // top beyond the bar
+      Design(2, 1, 0, 0, 1000, 5, 2000000000, 0, 0),   // far outside, above 2^29
+      Design(30, 45, 1, 0, 300, 1080, 1000, 0, 0),     // a single segment
+      Design(96, 60, 0, 0, 480, -5, 1000, 0, 0),       // negative step: one segment
+  };
+  for (const PatternRecord& p : patterns) {
+    const Curve curve(p);
+    const Traced quick = TraceAll(curve);
+    Traced plain;
+    curve.TraceReference([&](const CurvePoint& a, const CurvePoint& b) {
+      plain.from.push_back(a);
+      plain.to.push_back(b);
+    });
+    ASSERT_EQ(quick.to.size(), plain.to.size()) << p.FixedTeeth << "/" << p.MovingTeeth;
+    for (size_t i = 0; i < quick.to.size(); ++i) {
+      ASSERT_EQ(quick.to[i].column, plain.to[i].column) << "segment " << i;
+      ASSERT_EQ(quick.to[i].row, plain.to[i].row) << "segment " << i;
+    }
+    if (!curve.PixelsFit()) continue;
+    std::vector<Pixel> pixels;
+    curve.TraceScreen([&](Pixel, Pixel b) { pixels.push_back(b); });
+    ASSERT_EQ(pixels.size(), plain.to.size());
+    for (size_t i = 0; i < pixels.size(); ++i) {
+      ASSERT_EQ(pixels[i], curve.ScreenPixel(plain.to[i])) << "segment " << i;
+    }
+  }
+}
+
+TEST(Curve, ScreenEdgeCases) {
+  // External: the scale halves.
+  EXPECT_EQ(FirstScreenPixel(Design(96, 60, 1, 0, 480, 5, 1000, 0, 0)), (Pixel{320, 151}));
+  // A positive top turns the design clockwise.
+  EXPECT_EQ(FirstScreenPixel(Design(96, 60, 0, 100, 480, 5, 1000, 0, 0)), (Pixel{480, 112}));
+  // The centre offset counts tenths of a pixel, y upwards.
+  EXPECT_EQ(FirstScreenPixel(Design(96, 60, 0, 0, 480, 5, 1000, 100, 100)), (Pixel{330, 48}));
+  // Any mode but 1 is internal.
+  EXPECT_EQ(FirstScreenPixel(Design(96, 60, 2, 0, 480, 5, 1000, 0, 0)), (Pixel{320, 58}));
+  EXPECT_EQ(FirstScreenPixel(Design(96, 60, -1, 0, 480, 5, 1000, 0, 0)), (Pixel{320, 58}));
+  // Left of the area: 320.5 - 323.2 = -2.7 truncates toward zero.
+  EXPECT_EQ(FirstScreenPixel(Design(96, 60, 0, 0, 480, 5, 1000, -3232, 0)).x, -2);
+  // Above it: 58.5 - 60.8 = -2.3.
+  EXPECT_EQ(FirstScreenPixel(Design(96, 60, 0, 0, 480, 5, 1000, 0, 608)).y, -2);
+}
+
+TEST(Curve, SegmentCountsFollowTheLoop) {
+  const Curve small(Design(105, 30, 0, 0, 300, 10, 500, 0, 0));
+  EXPECT_EQ(small.derived().ReducedFixed, 7);
+  EXPECT_EQ(small.derived().ReducedMoving, 2);
+  EXPECT_EQ(small.derived().TraceSpanDeg, 2520);
+  EXPECT_EQ(small.Trace([](const CurvePoint&, const CurvePoint&) {}), 882);
+
+  // The closed form would say 337081: the repeated, rounded sum drifts.
+  const Curve drifting(Design(53, 1, 0, 0, 8, 3, 1000, 0, 0));
+  EXPECT_EQ(drifting.Trace([](const CurvePoint&, const CurvePoint&) {}), 337080);
+
+  // dθ (1.5 x 1080 degrees) beyond the span (1080): one segment.
+  const Curve single(Design(30, 45, 1, 0, 300, 1080, 1000, 0, 0));
+  EXPECT_EQ(single.Trace([](const CurvePoint&, const CurvePoint&) {}), 1);
+}
+
+TEST(Curve, UsesOwnCountsUnlessGiven) {
+  // An external pattern whose moving gear is the larger one.
+  const PatternRecord p = Design(50, 120, 1, 0, 900, 5, 588, 0, 0);
+  const Curve own(p);
+  EXPECT_EQ(own.derived().ReducedFixed, 5);
+  EXPECT_EQ(own.derived().ReducedMoving, 12);
+  EXPECT_EQ(own.derived().TraceSpanDeg, 4320);
+
+  const DerivedValues other = DerivedFor(50, 49, 5);
+  const Curve given(p, other);
+  EXPECT_EQ(given.derived().ReducedFixed, 50);
+  EXPECT_NE(given.Trace([](const CurvePoint&, const CurvePoint&) {}),
+            own.Trace([](const CurvePoint&, const CurvePoint&) {}));
+}
+
+TEST(Curve, PrinterMapping) {
+  const PatternRecord initial = InitialDesign();
+  EXPECT_EQ(FirstPrinterPixel(initial, 100), (Pixel{320, 57}));
+  EXPECT_EQ(FirstPrinterPixel(initial, 600), (Pixel{1920, 345}));
+
+  // The centre offset counts twice on paper.
+  const PatternRecord shifted = Design(96, 60, 0, 0, 480, 5, 1000, 100, 0);
+  EXPECT_EQ(FirstPrinterPixel(shifted, 100).x - FirstPrinterPixel(initial, 100).x, 20);
+  EXPECT_EQ(FirstPrinterPixel(shifted, 600).x - FirstPrinterPixel(initial, 600).x, 120);
+  const PatternRecord raised = Design(96, 60, 0, 0, 480, 5, 1000, 0, 100);
+  EXPECT_EQ(FirstPrinterPixel(raised, 100).y, 57 - 20);
+
+  const PatternRecord external = Design(96, 60, 1, 0, 480, 5, 1000, 0, 0);
+  EXPECT_EQ(FirstPrinterPixel(external, 100), (Pixel{320, 151}));
+  EXPECT_EQ(FirstPrinterPixel(external, 600), (Pixel{1920, 907}));
+
+  const PatternRecord turned = Design(96, 60, 0, 100, 480, 5, 1000, 0, 0);
+  EXPECT_EQ(FirstPrinterPixel(turned, 100), (Pixel{479, 111}));
+  EXPECT_EQ(FirstPrinterPixel(turned, 600), (Pixel{2878, 670}));
+}
+
+TEST(Curve, RunTimeErrors) {
+  auto expectError = [](auto make, const char* text) {
+    try {
+      make();
+      ADD_FAILURE() << "no error, expected " << text;
+    } catch (const RunTimeError& e) {
+      EXPECT_STREQ(e.what(), text);
+    }
+  };
+  const DerivedValues d;
+  expectError([] { Curve(Design(0, 60, 0, 0, 480, 5, 1000, 0, 0)); }, errors::kDivisionByZero);
+  expectError([] { Curve(Design(96, 0, 0, 0, 480, 5, 1000, 0, 0)); }, errors::kDivisionByZero);
+  expectError([] { Curve(Design(96, 60, 0, 0, 480, 0, 1000, 0, 0)); }, errors::kDivisionByZero);
+  expectError([&] { Curve(Design(96, 0, 0, 0, 480, 5, 1000, 0, 0), d); }, errors::kDivisionByZero);
+  // 2 x F.
+  expectError([&] { Curve(Design(0x40000000, 1, 1, 0, 8, 5, 1000, 0, 0), d); },
+              errors::kIntegerOverflow);
+  // step x ReducedMoving.
+  expectError([&] { Curve(Design(96, 60, 0, 0, 480, 0x20000000, 1000, 0, 0), d); },
+              errors::kIntegerOverflow);
+  // F - M and F + M are both formed.
+  expectError([&] { Curve(Design(-0x7FFFFFFF, 5, 1, 0, 8, 5, 1000, 0, 0), d); },
+              errors::kIntegerOverflow);
+  expectError([&] { Curve(Design(0x7FFFFFFF, 5, 0, 0, 8, 5, 1000, 0, 0), d); },
+              errors::kIntegerOverflow);
+
+  // A design far too large for 32-bit pixels.
+  const Curve huge(Design(2, 1, 0, 0, 1000, 5, 2000000000, 0, 0), d);
+  EXPECT_FALSE(huge.PixelsFit());
+  expectError([&] { huge.TraceScreen([](Pixel, Pixel) {}); }, errors::kRangeCheck);
+}
+
+TEST(Curve, PixelsFitBoundsThePrinterAtSixHundredPercent) {
+  EXPECT_TRUE(Curve(InitialDesign()).PixelsFit());
+  // Centre 190000000 pixels right: on screen it fits, on the printer at 600 %
+  // (2 x 6 x 190000000 device pixels and more) it does not.
+  const Curve offCentre(Design(96, 60, 0, 0, 480, 5, 1000, 1900000000, 0));
+  EXPECT_NO_THROW(offCentre.TraceScreen([](Pixel, Pixel) {}));
+  EXPECT_FALSE(offCentre.PixelsFit());
+  const Curve nearEdge(Design(96, 60, 0, 0, 480, 5, 1000, 1700000000, 0));
+  EXPECT_TRUE(nearEdge.PixelsFit());
+  EXPECT_NO_THROW(nearEdge.Trace([&](const CurvePoint& a, const CurvePoint&) {
+    nearEdge.PrinterPixel(a, 600);
+  }));
+}
+
+TEST(Curve, EstimatedSegments) {
+  EXPECT_NEAR(static_cast<double>(Curve(InitialDesign()).EstimatedSegments()), 921, 2);
+  EXPECT_NEAR(static_cast<double>(Curve(Design(53, 1, 0, 0, 8, 3, 1000, 0, 0)).EstimatedSegments()),
+              337080, 5);
+  EXPECT_NEAR(
+      static_cast<double>(Curve(Design(360, 1, 0, 0, 8, 1, 1000, 0, 0)).EstimatedSegments()),
+      46656343, 100);
+  EXPECT_EQ(Curve(Design(30, 45, 1, 0, 300, 1080, 1000, 0, 0)).EstimatedSegments(), 1);
+
+  // θ stops moving once dθ is below half a 40-bit ulp of θ: the loop would
+  // never end.
+  const Curve stuck(Design(200000, 1, 0, 0, 8, 1, 1000, 0, 0));
+  EXPECT_TRUE(std::isinf(stuck.EstimatedSegments()));
+  // A step that runs θ backwards never passes E.
+  const Curve backwards(Design(96, 60, 0, 0, 480, -5, 1000, 0, 0), DerivedValues{});
+  EXPECT_TRUE(std::isinf(backwards.EstimatedSegments()));
+}
+
+}  // namespace

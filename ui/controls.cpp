@@ -1,0 +1,574 @@
+#include "ui/controls.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QSpinBox>
+#include <algorithm>
+#include <utility>
+
+#include "engine/run_time_error.h"
+#include "ui/canvas.h"
+#include "ui/form.h"
+
+namespace ui {
+
+namespace {
+
+QString ToQString(const std::string& text) {
+  return QString::fromStdString(text);
+}
+
+// Runs a handler as a plain call. The copy keeps the callable alive should
+// the handler replace itself.
+void Run(const Handler& handler) {
+  if (!handler) return;
+  Handler copy = handler;
+  copy();
+}
+
+QColor ToQColor(Colour colour) {
+  return QColor::fromRgb(ToQRgb(colour));
+}
+
+// A handler that opens a modal box runs a nested event loop, in which the
+// auto-repeat of a held arrow would fire again: the press it repeats is
+// released instead.
+void StopAutoRepeat(QWidget* widget) {
+  QMouseEvent release(QEvent::MouseButtonRelease, QPointF(0, 0), widget->mapToGlobal(QPointF(0, 0)),
+                      Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(widget, &release);
+}
+
+// Captions are shown as given; Qt's buttons would take an ampersand for a
+// mnemonic mark.
+QString ButtonText(const std::string& caption) {
+  return ToQString(caption).replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
+
+// A spin box whose edit line can be reached to make it read-only.
+class NoTypingSpinBox : public QSpinBox {
+ public:
+  NoTypingSpinBox() {
+    lineEdit()->setReadOnly(true);
+    lineEdit()->setContextMenuPolicy(Qt::NoContextMenu);
+    setContextMenuPolicy(Qt::NoContextMenu);
+  }
+
+ protected:
+  // The arrows step by one; there is no page step.
+  void keyPressEvent(QKeyEvent* event) override {
+    if (event->key() == Qt::Key_PageUp || event->key() == Qt::Key_PageDown) {
+      event->ignore();
+      return;
+    }
+    QSpinBox::keyPressEvent(event);
+  }
+};
+
+class SwatchWidget : public QWidget {
+ public:
+  Swatch::Shape shape = Swatch::Shape::Rectangle;
+  Colour fill = kWhite;
+  Colour outline = kBlack;
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    painter.setPen(QPen(ToQColor(outline), 1));
+    painter.setBrush(ToQColor(fill));
+    const QRect r(0, 0, width() - 1, height() - 1);
+    if (shape == Swatch::Shape::RoundedRectangle) {
+      const int radius = std::min(width(), height()) / 4;
+      painter.setRenderHint(QPainter::Antialiasing, true);
+      painter.drawRoundedRect(QRectF(r).adjusted(0.5, 0.5, 0.5, 0.5), radius, radius);
+    } else {
+      painter.drawRect(r);
+    }
+  }
+};
+
+class PaintWidget : public QWidget {
+ public:
+  const ImageCanvas* canvas = nullptr;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override {
+    if (canvas == nullptr) return;
+    QPainter painter(this);
+    painter.drawImage(event->rect(), canvas->Image(), event->rect());
+  }
+};
+
+}  // namespace
+
+// ---------------------------------------------------------------- Control
+
+Control::Control(Form& form, std::string name, QWidget* widget, Geometry geometry)
+    : form_(form), name_(std::move(name)), widget_(widget), geometry_(geometry) {
+  widget_->setParent(form.ClientArea());
+  widget_->setObjectName(ToQString(name_));
+  widget_->setGeometry(geometry.left, geometry.top, geometry.width, geometry.height);
+  QFont font(QStringLiteral("Calibri"));
+  font.setPixelSize(11);
+  widget_->setFont(font);
+  QPalette palette = widget_->palette();
+  for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+    palette.setColor(QPalette::Active, role, Qt::black);
+    palette.setColor(QPalette::Inactive, role, Qt::black);
+  }
+  widget_->setPalette(palette);
+  widget_->setContextMenuPolicy(Qt::NoContextMenu);
+  widget_->show();
+}
+
+void Control::SetVisible(bool visible) {
+  visible_ = visible;
+  widget_->setVisible(visible);
+}
+
+void Control::SetEnabled(bool enabled) {
+  enabled_ = enabled;
+  widget_->setEnabled(enabled);
+}
+
+void Control::SetLeft(int left) {
+  geometry_.left = left;
+  widget_->move(geometry_.left, geometry_.top);
+}
+
+void Control::SetWidth(int width) {
+  geometry_.width = width;
+  widget_->resize(geometry_.width, geometry_.height);
+}
+
+void Control::Place(Geometry geometry) {
+  geometry_ = geometry;
+  widget_->setGeometry(geometry.left, geometry.top, geometry.width, geometry.height);
+}
+
+void Control::SetBold(bool bold) {
+  QFont font = widget_->font();
+  font.setBold(bold);
+  widget_->setFont(font);
+}
+
+// ---------------------------------------------------------------- ValueBox
+
+ValueBox::ValueBox(Form& form, std::string name, Geometry g, std::string text, FontWeight weight)
+    : Control(form, std::move(name), new QLineEdit, g),
+      edit_(static_cast<QLineEdit*>(Widget())),
+      text_(std::move(text)) {
+  edit_->setReadOnly(true);
+  edit_->setFocusPolicy(Qt::NoFocus);
+  // Disabled, yet the value stays readable in black on white.
+  QPalette palette = edit_->palette();
+  for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+    palette.setColor(group, QPalette::Text, Qt::black);
+    palette.setColor(group, QPalette::Base, Qt::white);
+  }
+  edit_->setPalette(palette);
+  SetBold(weight == FontWeight::Bold);
+  SetEnabled(false);
+  edit_->setText(ToQString(text_));
+}
+
+void ValueBox::UseButtonFaceBackground() {
+  QPalette palette = edit_->palette();
+  const QColor face = palette.color(QPalette::Active, QPalette::Button);
+  for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+    palette.setColor(group, QPalette::Base, face);
+  edit_->setPalette(palette);
+}
+
+void ValueBox::SetText(const std::string& text) {
+  if (text == text_) return;
+  text_ = text;
+  {
+    QSignalBlocker block(edit_);
+    edit_->setText(ToQString(text_));
+  }
+  Run(onChange);
+}
+
+// ---------------------------------------------------------------- ScrollBar
+
+ScrollBar::ScrollBar(Form& form, std::string name, Geometry g, int min, int max, int position,
+                     int smallChange, int largeChange)
+    : Control(form, std::move(name), new QScrollBar(Qt::Horizontal), g),
+      bar_(static_cast<QScrollBar*>(Widget())),
+      min_(min),
+      max_(max),
+      position_(position),
+      smallChange_(smallChange),
+      largeChange_(largeChange) {
+  if (max_ < min_) throw RunTimeError(errors::kScrollBarRange);
+  position_ = std::clamp(position_, min_, max_);
+  // Home and End need the keyboard focus.
+  bar_->setFocusPolicy(Qt::StrongFocus);
+  SyncWidget();
+  // Every user movement (arrow, track, thumb, key, wheel) ends in valueChanged;
+  // program-made changes are mirrored with signals blocked and never get here.
+  QObject::connect(bar_, &QScrollBar::valueChanged, bar_, [this](int value) {
+    if (dispatching_) {
+      StopAutoRepeat(bar_);
+      SyncWidget();
+      return;
+    }
+    dispatching_ = true;
+    form_.Dispatch([this, value] { UserMoveTo(value); });
+    dispatching_ = false;
+    SyncWidget();
+  });
+}
+
+void ScrollBar::SyncWidget() {
+  QSignalBlocker block(bar_);
+  bar_->setRange(min_, max_);
+  bar_->setSingleStep(smallChange_);
+  bar_->setPageStep(largeChange_);
+  bar_->setValue(position_);
+}
+
+void ScrollBar::SetPosition(int position) {
+  position = std::clamp(position, min_, max_);
+  if (position == position_) return;
+  position_ = position;
+  SyncWidget();
+  Run(onChange);
+}
+
+void ScrollBar::SetMin(int min) {
+  if (max_ < min) throw RunTimeError(errors::kScrollBarRange);
+  min_ = min;
+  if (position_ < min_) {
+    position_ = min_;
+    SyncWidget();
+    Run(onChange);
+  } else {
+    SyncWidget();
+  }
+}
+
+void ScrollBar::SetMax(int max) {
+  if (max < min_) throw RunTimeError(errors::kScrollBarRange);
+  max_ = max;
+  if (position_ > max_) {
+    position_ = max_;
+    SyncWidget();
+    Run(onChange);
+  } else {
+    SyncWidget();
+  }
+}
+
+void ScrollBar::UserMoveTo(int position) {
+  SetPosition(position);
+}
+
+// The User* actions drive the Qt bar itself, so they take the same road as a
+// mouse or a key: Qt moves the bar and the valueChanged slot dispatches.
+void ScrollBar::UserArrow(int direction) {
+  if (!Reachable() || direction == 0) return;
+  bar_->triggerAction(direction > 0 ? QAbstractSlider::SliderSingleStepAdd
+                                    : QAbstractSlider::SliderSingleStepSub);
+}
+
+void ScrollBar::UserTrack(int direction) {
+  if (!Reachable() || direction == 0) return;
+  bar_->triggerAction(direction > 0 ? QAbstractSlider::SliderPageStepAdd
+                                    : QAbstractSlider::SliderPageStepSub);
+}
+
+void ScrollBar::UserDrag(int value) {
+  if (!Reachable()) return;
+  bar_->setSliderDown(true);
+  bar_->setSliderPosition(value);
+  bar_->setSliderDown(false);
+}
+
+void ScrollBar::UserHome() {
+  if (!Reachable()) return;
+  bar_->triggerAction(QAbstractSlider::SliderToMinimum);
+}
+
+void ScrollBar::UserEnd() {
+  if (!Reachable()) return;
+  bar_->triggerAction(QAbstractSlider::SliderToMaximum);
+}
+
+// ---------------------------------------------------------------- SpinBox
+
+SpinBox::SpinBox(Form& form, std::string name, Geometry g, int min, int max, int value,
+                 FontWeight weight)
+    : Control(form, std::move(name), new NoTypingSpinBox, g),
+      spin_(static_cast<QSpinBox*>(Widget())),
+      min_(min),
+      max_(std::max(min, max)),
+      value_(std::clamp(value, min_, max_)) {
+  SetBold(weight == FontWeight::Bold);
+  {
+    QSignalBlocker block(spin_);
+    spin_->setRange(min_, max_);
+    spin_->setValue(value_);
+  }
+  QObject::connect(spin_, &QSpinBox::valueChanged, spin_, [this](int v) {
+    if (dispatching_) {
+      StopAutoRepeat(spin_);
+    } else {
+      dispatching_ = true;
+      form_.Dispatch([this, v] { SetValue(v); });
+      dispatching_ = false;
+    }
+    QSignalBlocker block(spin_);
+    spin_->setValue(value_);
+  });
+}
+
+std::string SpinBox::Text() const {
+  return std::to_string(value_);
+}
+
+void SpinBox::SetValue(int value) {
+  value = std::clamp(value, min_, max_);
+  if (value == value_) return;
+  value_ = value;
+  {
+    QSignalBlocker block(spin_);
+    spin_->setValue(value_);
+  }
+  Run(onChange);
+}
+
+void SpinBox::UserStep(int direction) {
+  if (!Reachable() || direction == 0) return;
+  spin_->stepBy(direction > 0 ? 1 : -1);
+}
+
+// ---------------------------------------------------------------- RadioButton
+
+RadioButton::RadioButton(Form& form, RadioGroup& group, std::string name, Geometry g,
+                         std::string caption, bool checked)
+    : Control(form, std::move(name), new QRadioButton, g),
+      group_(group),
+      radio_(static_cast<QRadioButton*>(Widget())),
+      checked_(checked) {
+  // Exclusiveness is ours, so that the program's checks follow the same rule.
+  radio_->setAutoExclusive(false);
+  radio_->setText(ButtonText(caption));
+  Show(checked_);
+  group_.Add(this);
+  QObject::connect(radio_, &QRadioButton::clicked, radio_, [this] {
+    form_.Dispatch([this] { SetChecked(true); });
+    // Qt toggled the button on its own; show our state again.
+    for (RadioButton* button : group_.Buttons()) button->Show(button->checked_);
+  });
+}
+
+void RadioButton::Show(bool checked) {
+  checked_ = checked;
+  QSignalBlocker block(radio_);
+  radio_->setChecked(checked);
+}
+
+void RadioButton::SetChecked(bool checked) {
+  if (checked == checked_) return;
+  if (!checked) {
+    Show(false);
+    return;
+  }
+  for (RadioButton* other : group_.Buttons())
+    if (other != this && other->checked_) other->Show(false);
+  Show(true);
+  Run(onClick);
+}
+
+void RadioButton::UserClick() {
+  if (!Reachable()) return;
+  radio_->click();
+}
+
+// ---------------------------------------------------------------- CheckBox
+
+CheckBox::CheckBox(Form& form, std::string name, Geometry g, std::string caption, bool checked)
+    : Control(form, std::move(name), new QCheckBox, g),
+      box_(static_cast<QCheckBox*>(Widget())),
+      checked_(checked) {
+  // The caption stands left of the box. The marks keep a caption ending in
+  // punctuation in its left-to-right order.
+  box_->setLayoutDirection(Qt::RightToLeft);
+  box_->setText(QChar(0x200E) + ButtonText(caption) + QChar(0x200E));
+  SetChecked(checked_);
+  QObject::connect(box_, &QCheckBox::clicked, box_, [this] {
+    form_.Dispatch([this] { SetChecked(!checked_); });
+    SetChecked(checked_);
+  });
+}
+
+void CheckBox::SetChecked(bool checked) {
+  checked_ = checked;
+  QSignalBlocker block(box_);
+  box_->setChecked(checked);
+}
+
+void CheckBox::UserClick() {
+  if (!Reachable()) return;
+  box_->click();
+}
+
+// ---------------------------------------------------------------- Button
+
+Button::Button(Form& form, std::string name, Geometry g, std::string caption, FontWeight weight)
+    : Control(form, std::move(name), new QPushButton, g), caption_(std::move(caption)) {
+  auto* button = static_cast<QPushButton*>(Widget());
+  button->setText(ButtonText(caption_));
+  button->setAutoDefault(false);
+  SetBold(weight == FontWeight::Bold);
+  QObject::connect(button, &QPushButton::clicked, button, [this] { form_.Dispatch(onClick); });
+}
+
+void Button::UserClick() {
+  if (!Reachable()) return;
+  static_cast<QPushButton*>(Widget())->click();
+}
+
+// ---------------------------------------------------------------- Label
+
+Label::Label(Form& form, std::string name, int left, int top, std::string caption,
+             FontWeight weight)
+    : Control(form, std::move(name), new QLabel, Geometry{left, top, 0, 0}),
+      caption_(std::move(caption)) {
+  auto* label = static_cast<QLabel*>(Widget());
+  label->setTextFormat(Qt::PlainText);
+  label->setText(ToQString(caption_));
+  label->setAttribute(Qt::WA_TransparentForMouseEvents);
+  SetBold(weight == FontWeight::Bold);
+  const QSize size = label->sizeHint();
+  Place(Geometry{left, top, size.width(), size.height()});
+}
+
+// ---------------------------------------------------------------- Frame
+
+Frame::Frame(Form& form, std::string name, Geometry g)
+    : Control(form, std::move(name), new QFrame, g) {
+  auto* frame = static_cast<QFrame*>(Widget());
+  frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+  frame->setLineWidth(1);
+  frame->setAttribute(Qt::WA_TransparentForMouseEvents);
+  // A bevel lies beneath the controls it groups.
+  frame->lower();
+}
+
+// ---------------------------------------------------------------- Swatch
+
+Swatch::Swatch(Form& form, std::string name, Geometry g, Shape shape, Colour fill, Colour outline)
+    : Control(form, std::move(name), new SwatchWidget, g),
+      shape_(shape),
+      fill_(fill),
+      outline_(outline) {
+  auto* widget = static_cast<SwatchWidget*>(Widget());
+  widget->shape = shape_;
+  widget->fill = fill_;
+  widget->outline = outline_;
+  widget->setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void Swatch::SetFillColour(Colour colour) {
+  fill_ = colour;
+  static_cast<SwatchWidget*>(Widget())->fill = colour;
+  Widget()->update();
+}
+
+void Swatch::SetOutlineColour(Colour colour) {
+  outline_ = colour;
+  static_cast<SwatchWidget*>(Widget())->outline = colour;
+  Widget()->update();
+}
+
+// ---------------------------------------------------------------- PaintArea
+
+PaintArea::PaintArea(Form& form, std::string name, Geometry g)
+    : Control(form, std::move(name), new PaintWidget, g),
+      canvas_(new ImageCanvas(g.width, g.height, kWhite)) {
+  auto* widget = static_cast<PaintWidget*>(Widget());
+  widget->canvas = canvas_;
+  widget->setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+// The form deletes its window, and with it the widget, before its controls.
+PaintArea::~PaintArea() {
+  delete canvas_;
+}
+
+void PaintArea::Repaint() {
+  Widget()->update();
+}
+
+// ---------------------------------------------------------------- MenuItem
+
+MenuItem::MenuItem(Form& form, std::string name, std::string caption, QAction* action,
+                   int radioGroup)
+    : form_(form),
+      name_(std::move(name)),
+      caption_(std::move(caption)),
+      action_(action),
+      radioGroup_(radioGroup) {
+  action_->setObjectName(ToQString(name_));
+  if (IsRadio()) action_->setCheckable(true);
+}
+
+void MenuItem::SetChecked(bool checked) {
+  if (checked && IsRadio() && parent != nullptr) {
+    for (MenuItem* other : parent->items) {
+      if (other != this && other->radioGroup_ == radioGroup_ && other->checked_) {
+        other->checked_ = false;
+        other->Mirror();
+      }
+    }
+  }
+  checked_ = checked;
+  Mirror();
+}
+
+void MenuItem::Mirror() {
+  if (checked_ && !action_->isCheckable()) action_->setCheckable(true);
+  // Only `triggered` is connected, which setChecked never emits; the action
+  // group's own bookkeeping must see the change, so signals stay on.
+  action_->setChecked(checked_);
+}
+
+void MenuItem::Activate() {
+  form_.Dispatch(onClick);
+  // Qt toggles a checkable action before it reports the trigger: the check
+  // marks are ours, whatever the handler did.
+  if (parent != nullptr) {
+    for (MenuItem* item : parent->items) item->Mirror();
+  } else {
+    Mirror();
+  }
+}
+
+void MenuItem::UserClick() {
+  if (!action_->isEnabled() || !action_->isVisible()) return;
+  if (action_->menu() == nullptr) {
+    action_->trigger();
+  } else {
+    // A submenu reports its click as it opens.
+    Activate();
+  }
+}
+
+}  // namespace ui

@@ -1,0 +1,168 @@
+#include "ui/form.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QLayout>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <exception>
+#include <stdexcept>
+
+namespace ui {
+
+Form::Form(std::string caption, int clientWidth, int clientHeight, Prompts& prompts)
+    : caption_(std::move(caption)),
+      clientWidth_(clientWidth),
+      clientHeight_(clientHeight),
+      prompts_(prompts) {
+  auto* window = new QMainWindow;
+  window_ = window;
+  window->setWindowTitle(QString::fromStdString(caption_));
+  window->setContextMenuPolicy(Qt::NoContextMenu);
+  QFont font = window->font();
+  font.setPixelSize(11);
+  window->setFont(font);
+  menuBar_ = new QMenuBar(window);
+  menuBar_->setNativeMenuBar(false);
+  window->setMenuBar(menuBar_);
+  client_ = new QWidget;
+  window->setCentralWidget(client_);
+  FitClient();
+}
+
+// The window goes first: its widgets die with it, and no control touches its
+// widget when destroyed.
+Form::~Form() {
+  delete window_;
+}
+
+void Form::FitClient() {
+  const int menuHeight = menuBar_->heightForWidth(clientWidth_) > 0
+                             ? menuBar_->heightForWidth(clientWidth_)
+                             : menuBar_->sizeHint().height();
+  window_->resize(clientWidth_, clientHeight_ + menuHeight);
+  window_->layout()->activate();
+}
+
+void Form::Register(std::unique_ptr<Control> control) {
+  const std::string& name = control->Name();
+  if (byName_.count(name) != 0 || menuByName_.count(name) != 0)
+    throw std::logic_error("duplicate control name " + name);
+  Control* raw = control.get();
+  byName_[name] = raw;
+  order_.push_back(raw);
+  if (auto* area = dynamic_cast<PaintArea*>(raw)) paintAreas_.push_back(area);
+  controls_.push_back(std::move(control));
+}
+
+MenuItem& Form::RegisterItem(std::unique_ptr<MenuItem> item, MenuItem* parent) {
+  const std::string& name = item->Name();
+  if (byName_.count(name) != 0 || menuByName_.count(name) != 0)
+    throw std::logic_error("duplicate menu item name " + name);
+  MenuItem* raw = item.get();
+  raw->parent = parent;
+  if (parent != nullptr) parent->items.push_back(raw);
+  menuByName_[name] = raw;
+  menuOrder_.push_back(raw);
+  menuItems_.push_back(std::move(item));
+  return *raw;
+}
+
+MenuItem& Form::AddMenu(std::string name, std::string caption) {
+  QMenu* menu = menuBar_->addMenu(QString::fromStdString(caption));
+  auto item =
+      std::make_unique<MenuItem>(*this, std::move(name), std::move(caption), menu->menuAction(), 0);
+  MenuItem& ref = RegisterItem(std::move(item), nullptr);
+  menus_[&ref] = menu;
+  QObject::connect(menu, &QMenu::aboutToShow, menu, [&ref] { ref.Activate(); });
+  FitClient();
+  return ref;
+}
+
+MenuItem& Form::AddItem(MenuItem& menu, std::string name, std::string caption, int radioGroup) {
+  QMenu* qmenu = menus_.at(&menu);
+  QAction* action = qmenu->addAction(QString::fromStdString(caption));
+  if (radioGroup != 0) {
+    // The group only gives the items their radio look; which item is checked
+    // is decided by MenuItem::SetChecked.
+    QActionGroup*& group = radioGroups_[{qmenu, radioGroup}];
+    if (group == nullptr) {
+      group = new QActionGroup(qmenu);
+      group->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+    }
+    group->addAction(action);
+  }
+  auto item =
+      std::make_unique<MenuItem>(*this, std::move(name), std::move(caption), action, radioGroup);
+  MenuItem& ref = RegisterItem(std::move(item), &menu);
+  QObject::connect(action, &QAction::triggered, action, [&ref] { ref.Activate(); });
+  return ref;
+}
+
+MenuItem& Form::AddSubmenu(MenuItem& menu, std::string name, std::string caption) {
+  QMenu* sub = menus_.at(&menu)->addMenu(QString::fromStdString(caption));
+  auto item =
+      std::make_unique<MenuItem>(*this, std::move(name), std::move(caption), sub->menuAction(), 0);
+  MenuItem& ref = RegisterItem(std::move(item), &menu);
+  menus_[&ref] = sub;
+  QObject::connect(sub, &QMenu::aboutToShow, sub, [&ref] { ref.Activate(); });
+  return ref;
+}
+
+Control* Form::Find(const std::string& name) const {
+  auto it = byName_.find(name);
+  return it == byName_.end() ? nullptr : it->second;
+}
+
+MenuItem* Form::FindMenuItem(const std::string& name) const {
+  auto it = menuByName_.find(name);
+  return it == menuByName_.end() ? nullptr : it->second;
+}
+
+void Form::Dispatch(const Handler& handler) {
+  // Nothing may cross back into Qt's signal machinery.
+  try {
+    if (handler) {
+      Handler copy = handler;
+      copy();
+    }
+  } catch (const std::exception& e) {
+    try {
+      prompts_.get().RunTimeErrorBox(e.what());
+    } catch (...) {
+    }
+  } catch (...) {
+    try {
+      prompts_.get().RunTimeErrorBox("Unknown error");
+    } catch (...) {
+    }
+  }
+  for (PaintArea* area : paintAreas_) area->Repaint();
+}
+
+void Form::Move(int left, int top) {
+  window_->move(left, top);
+}
+
+void Form::Show() {
+  FitClient();
+  window_->show();
+}
+
+void Form::Close() {
+  window_->close();
+}
+
+Form::BusyCursor::BusyCursor() {
+  if (qobject_cast<QApplication*>(QCoreApplication::instance()) == nullptr) return;
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  active_ = true;
+}
+
+Form::BusyCursor::~BusyCursor() {
+  if (active_) QApplication::restoreOverrideCursor();
+}
+
+}  // namespace ui

@@ -1,0 +1,154 @@
+#include "ui/qt_prompts.h"
+
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <map>
+#include <vector>
+
+#include "ui/canvas.h"
+
+namespace ui {
+
+namespace {
+
+std::string Trim(const std::string& s) {
+  const size_t b = s.find_first_not_of(' ');
+  if (b == std::string::npos) return "";
+  const size_t e = s.find_last_not_of(' ');
+  return s.substr(b, e - b + 1);
+}
+
+std::vector<std::string> Split(const std::string& s, char separator) {
+  std::vector<std::string> parts;
+  size_t start = 0;
+  for (;;) {
+    const size_t at = s.find(separator, start);
+    parts.push_back(s.substr(start, at == std::string::npos ? std::string::npos : at - start));
+    if (at == std::string::npos) return parts;
+    start = at + 1;
+  }
+}
+
+}  // namespace
+
+std::string QtFileFilter(const std::string& filter) {
+  const std::vector<std::string> parts = Split(filter, '|');
+  std::string out;
+  for (size_t i = 0; i < parts.size(); i += 2) {
+    std::string description = Trim(parts[i]);
+    std::string patterns = i + 1 < parts.size() ? parts[i + 1] : "*";
+    // Qt reads the patterns from the last brackets of each entry.
+    if (!description.empty() && description.back() == ')') {
+      const size_t open = description.rfind('(');
+      if (open != std::string::npos) description = Trim(description.substr(0, open));
+    }
+    for (char& c : patterns)
+      if (c == ';') c = ' ';
+    if (!out.empty()) out += ";;";
+    out += (description.empty() ? patterns : description) + " (" + Trim(patterns) + ")";
+  }
+  return out;
+}
+
+MessageButton QtPrompts::Message(MessageKind kind, const std::string& text,
+                                 MessageButtons buttons) {
+  QMessageBox box(parent_);
+  switch (kind) {
+    case MessageKind::Warning:
+      box.setIcon(QMessageBox::Warning);
+      break;
+    case MessageKind::Error:
+      box.setIcon(QMessageBox::Critical);
+      break;
+    case MessageKind::Information:
+      box.setIcon(QMessageBox::Information);
+      break;
+    case MessageKind::Confirm:
+      box.setIcon(QMessageBox::Question);
+      break;
+  }
+  box.setWindowTitle(QString::fromStdString(TitleOf(kind)));
+  box.setTextFormat(Qt::PlainText);
+  box.setText(QString::fromStdString(text));
+  struct Choice {
+    MessageButton button;
+    const char* caption;
+  };
+  const Choice choices[] = {{kYes, "&Yes"}, {kNo, "&No"}, {kOk, "OK"}, {kCancel, "Cancel"}};
+  std::map<QAbstractButton*, MessageButton> shown;
+  std::map<MessageButton, QPushButton*> byButton;
+  for (const Choice& choice : choices) {
+    if (!(buttons & choice.button)) continue;
+    // One role for all keeps them in our order on every platform's layout;
+    // default and Esc buttons are set explicitly below.
+    QPushButton* b = box.addButton(QString::fromLatin1(choice.caption), QMessageBox::ActionRole);
+    shown[b] = choice.button;
+    byButton[choice.button] = b;
+  }
+  if (byButton.empty()) {
+    QPushButton* b = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+    shown[b] = kOk;
+    byButton[kOk] = b;
+  }
+  const MessageButton escape = EscapeButton(buttons);
+  if (auto it = byButton.find(DefaultButton(buttons)); it != byButton.end())
+    box.setDefaultButton(it->second);
+  if (auto it = byButton.find(escape); it != byButton.end()) box.setEscapeButton(it->second);
+  box.exec();
+  auto it = shown.find(box.clickedButton());
+  return it == shown.end() ? escape : it->second;
+}
+
+void QtPrompts::RunTimeErrorBox(const std::string& text) {
+  QMessageBox box(parent_);
+  box.setIcon(QMessageBox::Critical);
+  box.setWindowTitle(QStringLiteral("Error"));
+  box.setTextFormat(Qt::PlainText);
+  box.setText(QString::fromStdString(text));
+  QPushButton* ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+  box.setDefaultButton(ok);
+  box.setEscapeButton(ok);
+  box.exec();
+}
+
+std::optional<std::string> QtPrompts::FileDialog(const FileDialogOptions& request, bool save) {
+  QFileDialog dialog(parent_);
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
+  dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+  dialog.setFileMode(request.fileMustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+  if (!request.overwritePrompt) dialog.setOption(QFileDialog::DontConfirmOverwrite);
+  if (!request.filter.empty())
+    dialog.setNameFilter(QString::fromStdString(QtFileFilter(request.filter)));
+  std::string suffix = request.defaultExtension;
+  if (!suffix.empty() && suffix.front() == '.') suffix.erase(0, 1);
+  dialog.setDefaultSuffix(QString::fromStdString(suffix));
+  if (!request.initialName.empty()) dialog.selectFile(QString::fromStdString(request.initialName));
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  const QStringList files = dialog.selectedFiles();
+  if (files.isEmpty()) return std::nullopt;
+  return files.first().toStdString();
+}
+
+std::optional<std::string> QtPrompts::OpenFile(const FileDialogOptions& request) {
+  return FileDialog(request, false);
+}
+
+std::optional<std::string> QtPrompts::SaveFile(const FileDialogOptions& request) {
+  return FileDialog(request, true);
+}
+
+std::optional<Colour> QtPrompts::PickColour(Colour initial, CustomColours& custom) {
+  for (int i = 0; i < static_cast<int>(custom.size()); ++i)
+    QColorDialog::setCustomColor(i, QColor::fromRgb(ToQRgb(custom[i])));
+  QColorDialog dialog(parent_);
+  dialog.setOption(QColorDialog::DontUseNativeDialog);
+  dialog.setCurrentColor(QColor::fromRgb(ToQRgb(initial)));
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  for (int i = 0; i < static_cast<int>(custom.size()); ++i)
+    custom[i] = FromQRgb(QColorDialog::customColor(i).rgb());
+  return FromQRgb(dialog.selectedColor().rgb());
+}
+
+}  // namespace ui

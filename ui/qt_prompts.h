@@ -1,0 +1,33 @@
+#pragma once
+#include <string>
+
+#include "ui/prompts.h"
+
+class QWidget;
+
+namespace ui {
+
+// The dialogs of the main window on Qt: message boxes, file and colour
+// pickers, modal over the parent window.
+class QtPrompts : public Prompts {
+ public:
+  explicit QtPrompts(QWidget* parent = nullptr) : parent_(parent) {}
+  void SetParent(QWidget* parent) { parent_ = parent; }
+
+  MessageButton Message(MessageKind kind, const std::string& text, MessageButtons buttons) override;
+  void RunTimeErrorBox(const std::string& text) override;
+  std::optional<std::string> OpenFile(const FileDialogOptions& request) override;
+  std::optional<std::string> SaveFile(const FileDialogOptions& request) override;
+  std::optional<Colour> PickColour(Colour initial, CustomColours& custom) override;
+
+ private:
+  std::optional<std::string> FileDialog(const FileDialogOptions& request, bool save);
+
+  QWidget* parent_;
+};
+
+// "Text file(*.txt)|*.txt|All|*.*" as Qt writes it: "Text file (*.txt);;All (*.*)".
+// A description's own bracketed pattern is replaced by the real one.
+std::string QtFileFilter(const std::string& filter);
+
+}  // namespace ui

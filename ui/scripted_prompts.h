@@ -1,0 +1,58 @@
+#pragma once
+#include <deque>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "ui/prompts.h"
+
+namespace ui {
+
+// Dialogs answered from a queue, for tests and korva-batch. Every message box
+// and error box is logged as the user would read it.
+class ScriptedPrompts : public Prompts {
+ public:
+  enum class AnswerKind { Yes, No, Ok, Cancel, OpenFile, SaveFile, Colour, ColourCancel };
+  struct Answer {
+    AnswerKind kind;
+    std::string path;
+    ::Colour colour = 0;
+  };
+
+  void AnswerYes() { answers_.push_back({AnswerKind::Yes, {}}); }
+  void AnswerNo() { answers_.push_back({AnswerKind::No, {}}); }
+  void AnswerOk() { answers_.push_back({AnswerKind::Ok, {}}); }
+  void AnswerCancel() { answers_.push_back({AnswerKind::Cancel, {}}); }
+  void AnswerOpen(std::string path) { answers_.push_back({AnswerKind::OpenFile, std::move(path)}); }
+  void AnswerSave(std::string path) { answers_.push_back({AnswerKind::SaveFile, std::move(path)}); }
+  void AnswerColour(::Colour colour) { answers_.push_back({AnswerKind::Colour, {}, colour}); }
+  void AnswerColourCancel() { answers_.push_back({AnswerKind::ColourCancel, {}}); }
+  size_t Pending() const { return answers_.size(); }
+
+  // A message box takes a queued Yes, No, OK or Cancel: the button if the box
+  // has it, else its Esc button. With none queued it takes the default button.
+  MessageButton Message(MessageKind kind, const std::string& text, MessageButtons buttons) override;
+  void RunTimeErrorBox(const std::string& text) override;
+  // A file dialog takes a queued file name (Cancel cancels it); the save
+  // dialog adds the default extension to a name without one.
+  std::optional<std::string> OpenFile(const FileDialogOptions& request) override;
+  std::optional<std::string> SaveFile(const FileDialogOptions& request) override;
+  std::optional<::Colour> PickColour(::Colour initial, CustomColours& custom) override;
+
+  // "message <title>: <text>" with line feeds as \n, and "error: <text>".
+  std::vector<std::string> log;
+  std::function<void(const std::string&)> onLog;
+
+  std::optional<FileDialogOptions> lastFileDialog;
+  std::optional<::Colour> lastInitialColour;
+  std::optional<CustomColours> lastCustomColours;
+
+ private:
+  void Log(std::string line);
+  std::optional<std::string> FileAnswer(AnswerKind kind);
+
+  std::deque<Answer> answers_;
+};
+
+}  // namespace ui
