@@ -27,7 +27,8 @@ need_packages() {
 }
 
 base_packages() {
-  need_packages build-essential cmake qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
+  need_packages build-essential cmake qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev \
+    fonts-crosextra-carlito
 }
 
 configure_and_build() {  # dir, extra cmake args...
