@@ -1,5 +1,8 @@
 #include "tools/batch_script.h"
 
+#include <QApplication>
+#include <QPixmap>
+#include <QWidget>
 #include <cstdio>
 #include <memory>
 #include <optional>
@@ -166,6 +169,13 @@ class BatchRun {
     throw ScriptError("unknown action '" + verb + "'");
   }
 
+  bool SaveScreenshot(const std::string& path) {
+    ui::Form& form = korva_->form();
+    form.Show();
+    for (int i = 0; i < 10; ++i) QApplication::processEvents();
+    return form.Window()->grab().save(QString::fromStdString(path), "PNG");
+  }
+
   void DumpPanel() {
     for (ui::Control* c : korva_->form().Controls()) {
       const std::string& n = c->Name();
@@ -276,6 +286,10 @@ int RunBatchScript(const std::string& script, const BatchOptions& options, std::
     }
   }
   if (options.panel) run.DumpPanel();
+  if (!options.screenshot.empty() && !run.SaveScreenshot(options.screenshot)) {
+    out << "korva-batch: cannot save " << options.screenshot << '\n';
+    return 2;
+  }
   out.flush();
   return 0;
 }

@@ -1,7 +1,7 @@
 // korva-batch: the main window run off-screen and driven by a script of user
 // actions, for batch work and scenario tests.
 //
-//   korva-batch [--panel] [--segments] [--print-segments] SCRIPT
+//   korva-batch [--panel] [--segments] [--print-segments] [--screenshot PNG] SCRIPT
 //   korva-batch --render DESIGN.txt OUT.bmp
 #include <QApplication>
 #include <cstdlib>
@@ -19,7 +19,8 @@
 namespace {
 
 void Usage() {
-  std::cerr << "usage: korva-batch [--panel] [--segments] [--print-segments] SCRIPT\n"
+  std::cerr << "usage: korva-batch [--panel] [--segments] [--print-segments] [--screenshot PNG] "
+               "SCRIPT\n"
                "       korva-batch --render DESIGN.txt OUT.bmp\n";
 }
 
@@ -62,6 +63,8 @@ int main(int argc, char** argv) {
       options.segments = true;
     } else if (a == "--print-segments") {
       options.printSegments = true;
+    } else if (a == "--screenshot" && i + 1 < args.size()) {
+      options.screenshot = args[++i];
     } else if (a == "--render") {
       if (i + 3 != args.size()) {
         Usage();

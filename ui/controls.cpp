@@ -68,6 +68,12 @@ class NoTypingSpinBox : public QSpinBox {
     setContextMenuPolicy(Qt::NoContextMenu);
   }
 
+  // Stepping would select the text, which nobody can edit here.
+  void stepBy(int steps) override {
+    QSpinBox::stepBy(steps);
+    lineEdit()->deselect();
+  }
+
  protected:
   // The arrows step by one; there is no page step.
   void keyPressEvent(QKeyEvent* event) override {
