@@ -13,7 +13,9 @@ constexpr long double kDegToRad = 1.0L / 57.2957795L;
 constexpr long double kPi = 3.141592654L;
 
 // A stored 6-byte real, held as the double it fits exactly.
-double Stored(long double v) { return static_cast<double>(Store6(v)); }
+double Stored(long double v) {
+  return static_cast<double>(Store6(v));
+}
 
 }  // namespace
 
@@ -90,7 +92,8 @@ bool Curve::PixelsFit() const {
   // rotation stretches them by at most |cos φ| + |sin φ|. The slack covers
   // the rounding of the stored values.
   const long double radius = (fabs(centreDistance_) + fabs(penRadius_)) *
-                             (fabs(cosPhi_) + fabs(sinPhi_)) * fabs(s_) * (1 + 1e-6L) + 1;
+                                 (fabs(cosPhi_) + fabs(sinPhi_)) * fabs(s_) * (1 + 1e-6L) +
+                             1;
   const long double column = 320 + radius + fabs(columnOffset_) * 2 + 1;
   const long double row = 320 + radius + fabs(rowOffset_) * 2 + 1;
   constexpr long double kMaxZoom = 6;

@@ -113,18 +113,16 @@ class Curve {
 
 namespace curve_detail {
 
-// Store6AsDouble without its rare-case tests, for the tracer's hot loop.
-// Exact unless the nearest double lies half-way between two 6-byte reals
-// (tested when kHalfWayInDoubt) or the value is out of range. A value whose
-// exponent leaves [low, low + span) (tested when span > 0) is added to
-// `rare` like a half-way case, and the caller then works the point out again
-// the plain way.
-template <bool kHalfWayInDoubt>
+// Store6AsDouble without its branches, for the tracer's hot loop: exact
+// unless the nearest double lies half-way between two 6-byte reals, or the
+// value is out of range. Either is added to `rare` (the range as the caller
+// needs it: the exponent in [low, low + span), when span > 0), and the caller
+// then works the point out again the plain way.
 [[gnu::always_inline]] inline double QuickStore6(long double x, uint64_t& rare, uint64_t low = 0,
                                                  uint64_t span = 0) {
   using namespace real48_detail;
   const uint64_t bits = std::bit_cast<uint64_t>(static_cast<double>(x));
-  if constexpr (kHalfWayInDoubt) rare |= ((bits ^ kHalf) & kDropped) == 0;
+  rare |= ((bits ^ kHalf) & kDropped) == 0;
   if (span != 0) rare |= BiasedExponent(bits) - low >= span;
   return std::bit_cast<double>((bits + kHalf) & ~kDropped);
 }
@@ -149,9 +147,8 @@ Curve::StoredPoint Curve::ReferencePoint(double theta) const {
   ProcessorSinCos(theta, sinTheta, cosTheta);
   ProcessorSinCos(ratio_ * theta, sinRoll, cosRoll);
   const double a = Store6AsDouble(X(centreDistance_) * sinTheta - penRadius_ * sinRoll);
-  const double b = kExternal
-                       ? Store6AsDouble(X(centreDistance_) * cosTheta - penRadius_ * cosRoll)
-                       : Store6AsDouble(X(centreDistance_) * cosTheta + penRadius_ * cosRoll);
+  const double b = kExternal ? Store6AsDouble(X(centreDistance_) * cosTheta - penRadius_ * cosRoll)
+                             : Store6AsDouble(X(centreDistance_) * cosTheta + penRadius_ * cosRoll);
   const double u = Store6AsDouble(X(s_) * (X(a) * cosPhi_ - X(b) * sinPhi_));
   const double w = Store6AsDouble(X(s_) * (X(b) * cosPhi_ + X(a) * sinPhi_));
   return {Store6AsDouble(X(u) + 320), Store6AsDouble(640 - X(Store6AsDouble(X(w) + 320)))};
@@ -175,22 +172,21 @@ template <bool kExternal, bool kTrigInRange>
     ProcessorSinCos(theta, sinTheta, cosTheta);
     ProcessorSinCos(ratio_ * theta, sinRoll, cosRoll);
   }
-  // u and w within [2^-4, 2^29) and w + 320 within [2^-3, 2^29), so that
-  // u + 320, w + 320 and 640 - (w + 320), sums of 40-bit values, are exact in
-  // a double. That leaves a and b untested for range: they cannot reach 2^34,
-  // and one below 2^-128, which should be 0, either vanishes from u and w
-  // as 0 would (when added to a term above 2^-62) or leaves them below 2^-4.
+  // u and w within [2^-4, 2^29), so that u + 320, w + 320 and
+  // 640 - (w + 320), sums of 40-bit values none finer than 2^-43, are exact
+  // in a double. That leaves a and b untested for range: they cannot reach
+  // 2^34, and one below 2^-128, which should be 0, either vanishes from u and
+  // w as 0 would (when added to a term above 2^-62) or leaves them below 2^-4.
   uint64_t rare = 0;
-  const double a = QuickStore6<true>(X(centreDistance_) * sinTheta - penRadius_ * sinRoll, rare);
+  const double a = QuickStore6(X(centreDistance_) * sinTheta - penRadius_ * sinRoll, rare);
   const double b = kExternal
-                       ? QuickStore6<true>(X(centreDistance_) * cosTheta - penRadius_ * cosRoll, rare)
-                       : QuickStore6<true>(X(centreDistance_) * cosTheta + penRadius_ * cosRoll, rare);
-  const double u = QuickStore6<true>(X(s_) * (X(a) * cosPhi_ - X(b) * sinPhi_), rare, 1023 - 4, 33);
-  const double w = QuickStore6<true>(X(s_) * (X(b) * cosPhi_ + X(a) * sinPhi_), rare, 1023 - 4, 33);
-  const double lifted = QuickStore6<false>(X(w) + 320, rare, 1023 - 3, 32);
+                       ? QuickStore6(X(centreDistance_) * cosTheta - penRadius_ * cosRoll, rare)
+                       : QuickStore6(X(centreDistance_) * cosTheta + penRadius_ * cosRoll, rare);
+  const double u = QuickStore6(X(s_) * (X(a) * cosPhi_ - X(b) * sinPhi_), rare, 1023 - 4, 33);
+  const double w = QuickStore6(X(s_) * (X(b) * cosPhi_ + X(a) * sinPhi_), rare, 1023 - 4, 33);
   if (rare) [[unlikely]]
     return ReferencePoint<kExternal>(theta);
-  return {ExactStore6(X(u) + 320), ExactStore6(640 - X(lifted))};
+  return {ExactStore6(X(u) + 320), ExactStore6(640 - X(ExactStore6(X(w) + 320)))};
 }
 
 inline int32_t Curve::Truncate(long double v) {
@@ -228,8 +224,8 @@ inline Pixel Curve::PrinterPixel(const CurvePoint& p, int32_t printFactor) const
 template <bool kExternal, bool kTrigInRange, bool kReference, class Map, class Sink>
 int64_t Curve::Run(Map&& map, Sink&& sink) const {
   const auto point = [&](double theta) __attribute__((always_inline)) {
-    const StoredPoint p = kReference ? ReferencePoint<kExternal>(theta)
-                                     : PointAt<kExternal, kTrigInRange>(theta);
+    const StoredPoint p =
+        kReference ? ReferencePoint<kExternal>(theta) : PointAt<kExternal, kTrigInRange>(theta);
     if constexpr (std::is_same_v<std::decay_t<Map>, QuickScreen>) {
       return map.curve->QuickScreenPixel(p);
     } else {

@@ -13,7 +13,9 @@ inline constexpr uint64_t kHalf = uint64_t{1} << (52 - 39 - 1);
 inline constexpr uint64_t kMinExponent = 1023 - 128;
 inline constexpr uint64_t kMaxExponent = 1023 + 126;
 
-inline uint64_t BiasedExponent(uint64_t bits) { return (bits >> 52) & 0x7FF; }
+inline uint64_t BiasedExponent(uint64_t bits) {
+  return (bits >> 52) & 0x7FF;
+}
 
 // Everything the short path leaves out: half-way cases and the range.
 [[gnu::noinline, gnu::cold]] inline double Store6Slow(long double x) {
@@ -60,4 +62,6 @@ inline double Store6AsDouble(long double x) {
   return std::bit_cast<double>((bits + kHalf) & ~kDropped);
 }
 
-inline long double Store6(long double x) { return Store6AsDouble(x); }
+inline long double Store6(long double x) {
+  return Store6AsDouble(x);
+}

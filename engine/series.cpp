@@ -4,7 +4,9 @@
 
 namespace {
 
-bool MagnitudeAbove(int32_t v, int32_t limit) { return v > limit || v < -limit; }
+bool MagnitudeAbove(int32_t v, int32_t limit) {
+  return v > limit || v < -limit;
+}
 
 int32_t StepComponent(int32_t component, int32_t step) {
   int32_t v = CheckedAdd(component, step);

@@ -59,16 +59,12 @@ void TKorva::TracePattern(const PatternRecord& pattern) {
   const Curve curve(pattern);
   int64_t segments = 0;
   if (observer_ == nullptr) {
-    segments = curve.Trace([&](const CurvePoint& from, const CurvePoint& to) {
-      const Pixel a = curve.ScreenPixel(from);
-      const Pixel b = curve.ScreenPixel(to);
+    segments = curve.TraceScreen([&](Pixel a, Pixel b) {
       canvas.MoveTo(a.x, a.y);
       canvas.LineTo(b.x, b.y);
     });
   } else {
-    segments = curve.Trace([&](const CurvePoint& from, const CurvePoint& to) {
-      const Pixel a = curve.ScreenPixel(from);
-      const Pixel b = curve.ScreenPixel(to);
+    segments = curve.TraceScreen([&](Pixel a, Pixel b) {
       canvas.MoveTo(a.x, a.y);
       canvas.LineTo(b.x, b.y);
       observer_->ScreenSegment(a, b);

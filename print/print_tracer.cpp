@@ -17,16 +17,19 @@ void TKorva::TracePatternForPrint(const PatternRecord& pattern, ui::PrinterCanva
 
   const Curve curve(pattern);
   const int32_t factor = design.PrintFactor;
-  const int64_t segments = curve.Trace([&](const CurvePoint& from, const CurvePoint& to) {
-    const Pixel a = curve.ScreenPixel(from);
-    const Pixel b = curve.ScreenPixel(to);
-    canvas.MoveTo(a.x, a.y);
-    canvas.LineTo(b.x, b.y);
-    const Pixel pa = curve.PrinterPixel(from, factor);
-    const Pixel pb = curve.PrinterPixel(to, factor);
-    printer.MoveTo(pa.x, pa.y);
-    printer.LineTo(pb.x, pb.y);
-    if (observer_ != nullptr) observer_->PrintSegment(pa, pb);
-  });
+  struct Mapped {
+    Pixel screen, printer;
+  };
+  const int64_t segments = curve.TraceMapped(
+      [&](const CurvePoint& p) {
+        return Mapped{curve.ScreenPixel(p), curve.PrinterPixel(p, factor)};
+      },
+      [&](const Mapped& from, const Mapped& to) {
+        canvas.MoveTo(from.screen.x, from.screen.y);
+        canvas.LineTo(to.screen.x, to.screen.y);
+        printer.MoveTo(from.printer.x, from.printer.y);
+        printer.LineTo(to.printer.x, to.printer.y);
+        if (observer_ != nullptr) observer_->PrintSegment(from.printer, to.printer);
+      });
   if (observer_ != nullptr) observer_->PrintTraceDone(segments, printerPen);
 }

@@ -153,7 +153,10 @@ TEST(ProcessorTrig, SinCosAgreesWithSinAndCos) {
 }
 
 TEST(ProcessorTrig, ArgumentsBeyondTheInstructionGiveZero) {
-  const long double beyond[] = {0x1p63L, -0x1p63L, 1e30L, std::numeric_limits<long double>::infinity(),
+  const long double beyond[] = {0x1p63L,
+                                -0x1p63L,
+                                1e30L,
+                                std::numeric_limits<long double>::infinity(),
                                 -std::numeric_limits<long double>::infinity(),
                                 std::numeric_limits<long double>::quiet_NaN()};
   for (long double x : beyond) {

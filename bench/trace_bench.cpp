@@ -1,0 +1,105 @@
+// The cost of a trace, per segment: the largest pattern the panel can make
+// (fixed 360, moving 1, internal, hole 8, step 1, size 1000: 46,656,343
+// segments) drawn on a drawing-area canvas, through the curve arithmetic
+// alone, and the bare sines and cosines it cannot do without; and the initial
+// design. Targets: the arithmetic at most 1.5 x its trigonometry, drawing
+// at most 20 % on top of the arithmetic.
+#include <benchmark/benchmark.h>
+
+#include <cstdint>
+
+#include "engine/curve.h"
+#include "engine/x87_trig.h"
+#include "ui/canvas.h"
+
+namespace {
+
+constexpr int64_t kLargestSegments = 46656343;
+
+PatternRecord Largest() {
+  return {0, 360, 1, 0, 0, 8, 1, 1000, 0, 0};
+}
+PatternRecord Initial() {
+  return {0, 96, 60, 0, 0, 480, 5, 1000, 0, 0};
+}
+
+void ReportPerSegment(benchmark::State& state, int64_t segments) {
+  state.counters["segments"] = static_cast<double>(segments);
+  // Seconds per segment, shown with its SI prefix ("63.9n" is 63.9 ns).
+  state.counters["per_segment"] = benchmark::Counter(
+      static_cast<double>(segments),
+      benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+
+void DrawOnCanvas(benchmark::State& state, const PatternRecord& pattern) {
+  ui::ImageCanvas canvas(640, 640);
+  canvas.SetPenColour(kBlack);
+  const Curve curve(pattern);
+  int64_t segments = 0;
+  for (auto _ : state) {
+    segments = curve.TraceScreen([&](Pixel from, Pixel to) {
+      canvas.MoveTo(from.x, from.y);
+      canvas.LineTo(to.x, to.y);
+    });
+    benchmark::DoNotOptimize(canvas.PixelAt(320, 320));
+  }
+  ReportPerSegment(state, segments);
+}
+
+void Arithmetic(benchmark::State& state, const PatternRecord& pattern) {
+  const Curve curve(pattern);
+  int64_t segments = 0;
+  for (auto _ : state) {
+    int64_t sum = 0;
+    segments = curve.TraceScreen([&](Pixel from, Pixel to) { sum += from.x ^ to.y; });
+    benchmark::DoNotOptimize(sum);
+  }
+  ReportPerSegment(state, segments);
+}
+
+void BM_LargestOnCanvas(benchmark::State& state) {
+  DrawOnCanvas(state, Largest());
+  if (state.counters["segments"] != kLargestSegments) state.SkipWithError("wrong segment count");
+}
+
+void BM_LargestArithmetic(benchmark::State& state) {
+  Arithmetic(state, Largest());
+  if (state.counters["segments"] != kLargestSegments) state.SkipWithError("wrong segment count");
+}
+
+// The same number of points through two fsincos each, θ advancing by a
+// plain extended sum.
+void BM_LargestTrigAlone(benchmark::State& state) {
+  const long double step = 1.0L / 360 / 57.2957795L;
+  for (auto _ : state) {
+    long double theta = 0;
+    long double sum = 0;
+    for (int64_t i = 0; i <= kLargestSegments; ++i) {
+      long double s1, c1, s2, c2;
+      ProcessorSinCos(theta, s1, c1);
+      ProcessorSinCos(359 * theta, s2, c2);
+      sum += s1 + c1 + s2 + c2;
+      theta += step;
+    }
+    benchmark::DoNotOptimize(sum);
+  }
+  ReportPerSegment(state, kLargestSegments);
+}
+
+void BM_InitialOnCanvas(benchmark::State& state) {
+  DrawOnCanvas(state, Initial());
+}
+void BM_InitialArithmetic(benchmark::State& state) {
+  Arithmetic(state, Initial());
+}
+
+// Each large run takes seconds; three runs give a spread.
+BENCHMARK(BM_LargestTrigAlone)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3);
+BENCHMARK(BM_LargestArithmetic)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3);
+BENCHMARK(BM_LargestOnCanvas)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3);
+BENCHMARK(BM_InitialArithmetic)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_InitialOnCanvas)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();
