@@ -8,7 +8,7 @@ void TKorva::savebmpClick() {
   ui::ImageCanvas picture(640, 640);
   picture.CopyRect(DrawingArea(), 0, 0, 640, 640);
   const ui::FileDialogOptions options{"Bitmap(*bmp)|*.bmp", "bmp", /*overwritePrompt=*/true,
-                                /*fileMustExist=*/false, bmpDialogName_};
+                                      /*fileMustExist=*/false, bmpDialogName_};
   const auto name = form_.GetPrompts().SaveFile(options);
   if (!name || name->empty()) return;
   bmpDialogName_ = *name;

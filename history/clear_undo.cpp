@@ -33,6 +33,10 @@ void TKorva::undoClick() {
   }
 }
 
-void TKorva::RefreshClick() { DrawingArea().CopyRect(BackingArea(), 0, 0, 640, 640); }
+void TKorva::RefreshClick() {
+  DrawingArea().CopyRect(BackingArea(), 0, 0, 640, 640);
+}
 
-void TKorva::dumpClick() { BackingArea().CopyRect(DrawingArea(), 0, 0, 640, 640); }
+void TKorva::dumpClick() {
+  BackingArea().CopyRect(DrawingArea(), 0, 0, 640, 640);
+}

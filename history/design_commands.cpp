@@ -8,7 +8,8 @@
 
 void TKorva::saveClick() {
   const ui::FileDialogOptions options{"Pattern Command Text File (*.txt)|*.txt", "txt",
-                                /*overwritePrompt=*/true, /*fileMustExist=*/false, saveDialogName_};
+                                      /*overwritePrompt=*/true, /*fileMustExist=*/false,
+                                      saveDialogName_};
   const auto name = form_.GetPrompts().SaveFile(options);
   if (!name || name->empty()) return;
   saveDialogName_ = *name;
@@ -18,7 +19,7 @@ void TKorva::saveClick() {
 
 void TKorva::LoadClick() {
   const ui::FileDialogOptions options{"Pattern Command Text File(*.txt)|*.txt", "txt",
-                                /*overwritePrompt=*/true, /*fileMustExist=*/true, ""};
+                                      /*overwritePrompt=*/true, /*fileMustExist=*/true, ""};
   const auto name = form_.GetPrompts().OpenFile(options);
   if (!name || name->empty()) return;
 

@@ -42,5 +42,9 @@ void TKorva::ApplyColourScheme(Colour canvas, Colour pen) {
   ShapePen->SetFillColour(pen);
 }
 
-void TKorva::BlackOnWhiteClick() { ApplyColourScheme(kWhite, kBlack); }
-void TKorva::WhiteonBlackClick() { ApplyColourScheme(kBlack, kWhite); }
+void TKorva::BlackOnWhiteClick() {
+  ApplyColourScheme(kWhite, kBlack);
+}
+void TKorva::WhiteonBlackClick() {
+  ApplyColourScheme(kBlack, kWhite);
+}

@@ -13,10 +13,9 @@ void TKorva::DrawClick() {
   StartTop = design.TopOfDesign;
 
   auto current = [this](int32_t top) {
-    return PatternRecord{PenColour(),        design.FixedTeeth, design.MovingTeeth,
-                         design.GearMode,    top,               design.PenHole,
-                         design.StepDeg,     design.DesignSize, design.CentreX,
-                         design.CentreY};
+    return PatternRecord{
+        PenColour(),    design.FixedTeeth, design.MovingTeeth, design.GearMode, top,
+        design.PenHole, design.StepDeg,    design.DesignSize,  design.CentreX,  design.CentreY};
   };
   const int32_t count = design.RepeatCount;
   for (int32_t i = 1; i <= count; ++i) {

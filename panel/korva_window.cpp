@@ -16,7 +16,9 @@ constexpr ui::CustomColours kPresetCustomColours = {
     0xE00060, 0x00E040, 0x00A0FF, 0x2080E0, 0x20C0E0, 0x00A0C0, 0x0020A0, 0x80A0FF};
 }  // namespace
 
-void ShowIn(ui::ValueBox* box, int32_t value) { box->SetText(std::to_string(value)); }
+void ShowIn(ui::ValueBox* box, int32_t value) {
+  box->SetText(std::to_string(value));
+}
 
 void ReadBox(const ui::ValueBox* box, int32_t& value) {
   if (!box->Text().empty()) value = StrToInt(box->Text());
@@ -122,7 +124,15 @@ void TKorva::FormCreate() {
   N6001->SetChecked(true);
 }
 
-Colour TKorva::PenColour() const { return ShapePen->FillColour(); }
-Colour TKorva::CanvasColour() const { return CanvasShape->FillColour(); }
-ui::ImageCanvas& TKorva::DrawingArea() { return PaintBox1->Canvas(); }
-ui::ImageCanvas& TKorva::BackingArea() { return PaintBox2->Canvas(); }
+Colour TKorva::PenColour() const {
+  return ShapePen->FillColour();
+}
+Colour TKorva::CanvasColour() const {
+  return CanvasShape->FillColour();
+}
+ui::ImageCanvas& TKorva::DrawingArea() {
+  return PaintBox1->Canvas();
+}
+ui::ImageCanvas& TKorva::BackingArea() {
+  return PaintBox2->Canvas();
+}

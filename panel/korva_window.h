@@ -143,7 +143,8 @@ class TKorva {
   ui::Label *LabelColour, *Label9, *Label8, *repstep, *repstep2;
   ui::SpinBox *SpinRed, *SpinGreen, *SpinBlue;
   ui::Button *ZeroColStep, *ZeroPosStep, *ZeroCentStep, *default_pos, *default_centre;
-  ui::ScrollBar *ScrollBarHole, *ScrollBarTop, *ScrollBarMagni, *ScrollBarCentreX, *ScrollBarCentreY;
+  ui::ScrollBar *ScrollBarHole, *ScrollBarTop, *ScrollBarMagni, *ScrollBarCentreX,
+      *ScrollBarCentreY;
   ui::ValueBox *Hole, *Align, *Size, *xcent, *ycent;
   ui::SpinBox *holespin, *topspin, *sizespin, *xspin, *yspin;
   ui::Button *Load, *save, *savebmp, *BackColor, *BlackOnWhite, *WhiteonBlack, *Refresh, *Button1,

@@ -38,22 +38,24 @@ void TKorva::CreateLayout() {
   DrawStep2Deg = &f.Add<ui::Button>("DrawStep2Deg", Geometry{792, 72, 25, 17}, "2", kPlain);
   DrawStep5Deg = &f.Add<ui::Button>("DrawStep5Deg", Geometry{824, 72, 25, 17}, "5", kPlain);
   DrawStep10Deg = &f.Add<ui::Button>("DrawStep10Deg", Geometry{856, 72, 25, 17}, "10", kPlain);
-  ScrollBarStepFine = &f.Add<ui::ScrollBar>("ScrollBarStepFine", Geometry{664, 96, 217, 16}, 1, 3600, 5);
+  ScrollBarStepFine =
+      &f.Add<ui::ScrollBar>("ScrollBarStepFine", Geometry{664, 96, 217, 16}, 1, 3600, 5);
   Stepdeg = &f.Add<ui::ValueBox>("Stepdeg", Geometry{888, 96, 49, 21}, "5", kBold);
 
   // Gears group.
   f.Add<ui::Frame>("Bevel3", Geometry{656, 128, 289, 105});
   f.Add<ui::Label>("Label19", 664, 132, "Gears", kBold);
   f.Add<ui::Label>("Label10", 704, 132, "Mode", kPlain);
-  rb_internal =
-      &f.Add<ui::RadioButton>(modeGroup_, "rb_internal", Geometry{740, 132, 57, 17}, "Internal", true);
+  rb_internal = &f.Add<ui::RadioButton>(modeGroup_, "rb_internal", Geometry{740, 132, 57, 17},
+                                        "Internal", true);
   rb_external = &f.Add<ui::RadioButton>(modeGroup_, "rb_external", Geometry{808, 132, 57, 17},
                                         "External", false);
   f.Add<ui::Label>("Label1", 664, 154, "Fixed", kPlain);
   ScrollBarFixed = &f.Add<ui::ScrollBar>("ScrollBarFixed", Geometry{704, 152, 177, 16}, 2, 360, 96);
   Fixed = &f.Add<ui::ValueBox>("Fixed", Geometry{888, 152, 49, 21}, "96", kBold);
   f.Add<ui::Label>("Label2", 664, 180, "Moving", kPlain);
-  ScrollBarMoving = &f.Add<ui::ScrollBar>("ScrollBarMoving", Geometry{704, 180, 177, 16}, 1, 360, 60);
+  ScrollBarMoving =
+      &f.Add<ui::ScrollBar>("ScrollBarMoving", Geometry{704, 180, 177, 16}, 1, 360, 60);
   Moving = &f.Add<ui::ValueBox>("Moving", Geometry{888, 180, 49, 21}, "60", kBold);
   f.Add<ui::Label>("Label3", 664, 208, "Number of points in pattern: ", kPlain);
   Points = &f.Add<ui::ValueBox>("Points", Geometry{888, 208, 49, 21}, "8", kBold);
@@ -67,7 +69,8 @@ void TKorva::CreateLayout() {
   reps = &f.Add<ui::ValueBox>("reps", Geometry{888, 264, 49, 21}, "1", kBold);
   cb_reflect = &f.Add<ui::CheckBox>("cb_reflect", Geometry{662, 288, 179, 17},
                                     "Reflect (for double spirals)", false);
-  RepeatReset1 = &f.Add<ui::Button>("RepeatReset1", Geometry{864, 288, 73, 17}, "Reset to 1", kPlain);
+  RepeatReset1 =
+      &f.Add<ui::Button>("RepeatReset1", Geometry{864, 288, 73, 17}, "Reset to 1", kPlain);
 
   // Colour-cycle group.
   f.Add<ui::Frame>("Bevel5", Geometry{656, 320, 289, 49});
@@ -95,7 +98,8 @@ void TKorva::CreateLayout() {
   Align = &f.Add<ui::ValueBox>("Align", Geometry{888, 476, 49, 21}, "0", kBold);
   topspin = &f.Add<ui::SpinBox>("topspin", Geometry{888, 476, 49, 22}, -2000, 2000, 0, kPlain);
   f.Add<ui::Label>("Label5", 664, 496, "Size  - 1000ths ", kPlain);
-  ScrollBarMagni = &f.Add<ui::ScrollBar>("ScrollBarMagni", Geometry{664, 512, 217, 16}, 1, 2000, 1000);
+  ScrollBarMagni =
+      &f.Add<ui::ScrollBar>("ScrollBarMagni", Geometry{664, 512, 217, 16}, 1, 2000, 1000);
   Size = &f.Add<ui::ValueBox>("Size", Geometry{888, 512, 49, 21}, "1000", kBold);
   sizespin = &f.Add<ui::SpinBox>("sizespin", Geometry{888, 512, 49, 22}, -2000, 2000, 0, kPlain);
 
@@ -132,15 +136,16 @@ void TKorva::CreateLayout() {
   ScrollBarPrintFac =
       &f.Add<ui::ScrollBar>("ScrollBarPrintFac", Geometry{0, 0, 100, 16}, 50, 960, 480, 10, 10);
 
-  for (ui::Control* c :
-       std::initializer_list<ui::Control*>{PaintBox2, LabelColour, Label8, Label9, SpinRed, SpinGreen,
-                                           SpinBlue, holespin, topspin, sizespin, xspin, yspin,
-                                           ZeroPosStep, ZeroCentStep, ZeroColStep, repstep, repstep2,
-                                           Load, save, savebmp, BackColor, BlackOnWhite, WhiteonBlack,
-                                           Refresh, Button1, LoadPrint, Pfac, ScrollBarPrintFac}) {
+  for (ui::Control* c : std::initializer_list<ui::Control*>{
+           PaintBox2,   LabelColour,  Label8,      Label9,           SpinRed,      SpinGreen,
+           SpinBlue,    holespin,     topspin,     sizespin,         xspin,        yspin,
+           ZeroPosStep, ZeroCentStep, ZeroColStep, repstep,          repstep2,     Load,
+           save,        savebmp,      BackColor,   BlackOnWhite,     WhiteonBlack, Refresh,
+           Button1,     LoadPrint,    Pfac,        ScrollBarPrintFac}) {
     c->SetVisible(false);
   }
-  for (ui::ValueBox* box : {Stepdeg, Fixed, Moving, Points, reps, Hole, Align, Size, xcent, ycent, Pfac}) {
+  for (ui::ValueBox* box :
+       {Stepdeg, Fixed, Moving, Points, reps, Hole, Align, Size, xcent, ycent, Pfac}) {
     box->SetEnabled(false);
   }
 }

@@ -3,22 +3,42 @@
 #include "engine/gear_math.h"
 #include "panel/korva_window.h"
 
-void TKorva::ScrollBarHoleChange() { ShowIn(Hole, ScrollBarHole->Position()); }
-void TKorva::ScrollBarTopChange() { ShowIn(Align, ScrollBarTop->Position()); }
-void TKorva::ScrollBarMagniChange() { ShowIn(Size, ScrollBarMagni->Position()); }
-void TKorva::ScrollBarCentreXChange() { ShowIn(xcent, ScrollBarCentreX->Position()); }
-void TKorva::ScrollBarCentreYChange() { ShowIn(ycent, ScrollBarCentreY->Position()); }
-void TKorva::ScrollBarStepFineChange() { ShowIn(Stepdeg, ScrollBarStepFine->Position()); }
+void TKorva::ScrollBarHoleChange() {
+  ShowIn(Hole, ScrollBarHole->Position());
+}
+void TKorva::ScrollBarTopChange() {
+  ShowIn(Align, ScrollBarTop->Position());
+}
+void TKorva::ScrollBarMagniChange() {
+  ShowIn(Size, ScrollBarMagni->Position());
+}
+void TKorva::ScrollBarCentreXChange() {
+  ShowIn(xcent, ScrollBarCentreX->Position());
+}
+void TKorva::ScrollBarCentreYChange() {
+  ShowIn(ycent, ScrollBarCentreY->Position());
+}
+void TKorva::ScrollBarStepFineChange() {
+  ShowIn(Stepdeg, ScrollBarStepFine->Position());
+}
 
 void TKorva::HoleChange() {
   ReadBox(Hole, design.PenHole);
   ApplyHoleRange();
 }
 
-void TKorva::AlignChange() { ReadBox(Align, design.TopOfDesign); }
-void TKorva::SizeChange() { ReadBox(Size, design.DesignSize); }
-void TKorva::xcent_change() { ReadBox(xcent, design.CentreX); }
-void TKorva::ycent_change() { ReadBox(ycent, design.CentreY); }
+void TKorva::AlignChange() {
+  ReadBox(Align, design.TopOfDesign);
+}
+void TKorva::SizeChange() {
+  ReadBox(Size, design.DesignSize);
+}
+void TKorva::xcent_change() {
+  ReadBox(xcent, design.CentreX);
+}
+void TKorva::ycent_change() {
+  ReadBox(ycent, design.CentreY);
+}
 
 void TKorva::StepdegChange() {
   ReadBox(Stepdeg, design.StepDeg);

@@ -49,14 +49,30 @@ void TKorva::RepeatReset1Click() {
   ShowIn(reps, design.RepeatCount);
 }
 
-void TKorva::holespinChange() { steps.HoleStep = holespin->Value(); }
-void TKorva::topspinChange() { steps.TopStep = topspin->Value(); }
-void TKorva::sizespinChange() { steps.SizeStep = sizespin->Value(); }
-void TKorva::xspinChange() { steps.CentreXStep = xspin->Value(); }
-void TKorva::yspinChange() { steps.CentreYStep = yspin->Value(); }
-void TKorva::SpinRedChange() { steps.RedStep = SpinRed->Value(); }
-void TKorva::SpinGreenChange() { steps.GreenStep = SpinGreen->Value(); }
-void TKorva::SpinBlueChange() { steps.BlueStep = SpinBlue->Value(); }
+void TKorva::holespinChange() {
+  steps.HoleStep = holespin->Value();
+}
+void TKorva::topspinChange() {
+  steps.TopStep = topspin->Value();
+}
+void TKorva::sizespinChange() {
+  steps.SizeStep = sizespin->Value();
+}
+void TKorva::xspinChange() {
+  steps.CentreXStep = xspin->Value();
+}
+void TKorva::yspinChange() {
+  steps.CentreYStep = yspin->Value();
+}
+void TKorva::SpinRedChange() {
+  steps.RedStep = SpinRed->Value();
+}
+void TKorva::SpinGreenChange() {
+  steps.GreenStep = SpinGreen->Value();
+}
+void TKorva::SpinBlueChange() {
+  steps.BlueStep = SpinBlue->Value();
+}
 
 void TKorva::ZeroPosStepClick() {
   for (ui::SpinBox* spin : {holespin, topspin, sizespin}) spin->SetValue(0);
@@ -70,4 +86,6 @@ void TKorva::ZeroColStepClick() {
   for (ui::SpinBox* spin : {SpinRed, SpinGreen, SpinBlue}) spin->SetValue(0);
 }
 
-void TKorva::LinesizeChange() { DrawingArea().SetPenWidth(Linesize->Value()); }
+void TKorva::LinesizeChange() {
+  DrawingArea().SetPenWidth(Linesize->Value());
+}

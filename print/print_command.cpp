@@ -47,11 +47,19 @@ void TKorva::ZoomClick(ui::MenuItem* item, int32_t factor) {
   item->SetChecked(true);
 }
 
-void TKorva::Mono2Click() { Mono2->SetChecked(true); }
-void TKorva::N7Colours1Click() { N7Colours1->SetChecked(true); }
-void TKorva::FullColour1Click() { FullColour1->SetChecked(true); }
+void TKorva::Mono2Click() {
+  Mono2->SetChecked(true);
+}
+void TKorva::N7Colours1Click() {
+  N7Colours1->SetChecked(true);
+}
+void TKorva::FullColour1Click() {
+  FullColour1->SetChecked(true);
+}
 
-void TKorva::PfacChange() { ShowIn(Pfac, design.PrintFactor); }
+void TKorva::PfacChange() {
+  ShowIn(Pfac, design.PrintFactor);
+}
 
 void TKorva::ScrollBarPrintFacChange() {
   design.PrintFactor = ScrollBarPrintFac->Position();

@@ -1,6 +1,7 @@
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <cstdlib>
-#include <gtest/gtest.h>
 
 // Test discovery runs this binary at build time without the test environment,
 // so headless mode is chosen here when nothing else asks for a platform.

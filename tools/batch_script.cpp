@@ -22,7 +22,9 @@ std::string Hex(Colour colour) {
   return text;
 }
 
-const char* Flag(bool value) { return value ? "1" : "0"; }
+const char* Flag(bool value) {
+  return value ? "1" : "0";
+}
 
 // Buffers each trace's segments, since the count comes first in the listing.
 class SegmentLister : public TraceObserver {
@@ -192,8 +194,8 @@ class BatchRun {
       } else if (auto* check = dynamic_cast<ui::CheckBox*>(c)) {
         out_ << n << " checked=" << Flag(check->Checked()) << '\n';
       } else if (auto* button = dynamic_cast<ui::Button*>(c)) {
-        out_ << n << " enabled=" << Flag(button->Enabled()) << " visible=" << Flag(button->Visible())
-             << '\n';
+        out_ << n << " enabled=" << Flag(button->Enabled())
+             << " visible=" << Flag(button->Visible()) << '\n';
       }
     }
     for (ui::MenuItem* item : korva_->form().MenuItems()) {
@@ -205,9 +207,9 @@ class BatchRun {
     out_ << "state FixedTeeth=" << d.FixedTeeth << " MovingTeeth=" << d.MovingTeeth
          << " GearMode=" << d.GearMode << " TopOfDesign=" << d.TopOfDesign
          << " PenHole=" << d.PenHole << " StepDeg=" << d.StepDeg << " DesignSize=" << d.DesignSize
-         << " CentreX=" << d.CentreX << " CentreY=" << d.CentreY
-         << " PrintFactor=" << d.PrintFactor << " RepeatCount=" << d.RepeatCount
-         << " HoleStep=" << s.HoleStep << " TopStep=" << s.TopStep << " SizeStep=" << s.SizeStep
+         << " CentreX=" << d.CentreX << " CentreY=" << d.CentreY << " PrintFactor=" << d.PrintFactor
+         << " RepeatCount=" << d.RepeatCount << " HoleStep=" << s.HoleStep
+         << " TopStep=" << s.TopStep << " SizeStep=" << s.SizeStep
          << " CentreXStep=" << s.CentreXStep << " CentreYStep=" << s.CentreYStep
          << " RedStep=" << s.RedStep << " GreenStep=" << s.GreenStep << " BlueStep=" << s.BlueStep
          << " ReducedFixed=" << v.ReducedFixed << " ReducedMoving=" << v.ReducedMoving

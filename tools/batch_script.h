@@ -5,10 +5,10 @@
 #include "ui/printer.h"
 
 struct BatchOptions {
-  bool panel = false;           // dump every control and the state after the script
-  bool segments = false;        // list every segment drawn on the drawing area
-  bool printSegments = false;   // print to a recording printer and list its segments
-  std::string screenshot;       // save a picture of the window here after the script
+  bool panel = false;          // dump every control and the state after the script
+  bool segments = false;       // list every segment drawn on the drawing area
+  bool printSegments = false;  // print to a recording printer and list its segments
+  std::string screenshot;      // save a picture of the window here after the script
 };
 
 // Runs a script of user actions on a fresh main window, writing the messages,

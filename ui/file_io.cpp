@@ -13,7 +13,9 @@
 namespace ui {
 
 namespace {
-QString Q(const std::string& s) { return QString::fromStdString(s); }
+QString Q(const std::string& s) {
+  return QString::fromStdString(s);
+}
 
 QSaveFile& OpenForReplace(QSaveFile& file, const std::string& path) {
   if (!file.open(QIODevice::WriteOnly)) throw RunTimeError("Cannot create file " + path);

@@ -89,8 +89,8 @@ TEST_F(Printing, DecliningAbandonsThePrint) {
 
 TEST_F(Printing, InitialDesignMapsOntoThePage) {
   Click(korva.Draw);
-  for (auto [item, factor, first] :
-       {std::tuple{korva.N1001, 100, std::pair{320, 57}}, {korva.N6001, 600, std::pair{1920, 345}}}) {
+  for (auto [item, factor, first] : {std::tuple{korva.N1001, 100, std::pair{320, 57}},
+                                     {korva.N6001, 600, std::pair{1920, 345}}}) {
     Click(item);
     EXPECT_EQ(korva.design.PrintFactor, factor);
     prompts.AnswerYes();

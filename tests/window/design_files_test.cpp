@@ -11,7 +11,9 @@ namespace {
 
 class DesignFiles : public WindowTest {
  protected:
-  std::string Path(const std::string& name) { return dir.filePath(QString::fromStdString(name)).toStdString(); }
+  std::string Path(const std::string& name) {
+    return dir.filePath(QString::fromStdString(name)).toStdString();
+  }
 
   static std::string Read(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -59,8 +61,7 @@ TEST_F(DesignFiles, SaveWritesTheHistoryLineByLine) {
   const std::string header = "KORVA," + path + ",";
   ASSERT_EQ(bytes.compare(0, header.size(), header), 0) << bytes;
   const size_t body = bytes.find("\r\n") + 2;
-  EXPECT_EQ(bytes.substr(body),
-            "0,96,60,0,0,480,5,1000,0,0,\r\n0,96,60,1,0,510,5,889,0,-25,\r\n");
+  EXPECT_EQ(bytes.substr(body), "0,96,60,0,0,480,5,1000,0,0,\r\n0,96,60,1,0,510,5,889,0,-25,\r\n");
   EXPECT_EQ(prompts.lastFileDialog->defaultExtension, "txt");
   EXPECT_TRUE(prompts.lastFileDialog->overwritePrompt);
 }
@@ -189,7 +190,6 @@ TEST_F(DesignFiles, SaveIntoAMissingFolderReportsTheError) {
   prompts.AnswerSave(target);
   Click(korva.SaveTXT1);
   EXPECT_EQ(Shown().back(), "error: Cannot create file " + target);
-
 }
 
 }  // namespace

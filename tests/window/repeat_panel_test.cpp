@@ -12,8 +12,8 @@ void ExpectLayout(TKorva& k, bool series) {
            k.Label8, k.Label9}) {
     EXPECT_EQ(c->Visible(), series) << c->Name();
   }
-  for (ui::ScrollBar* bar :
-       {k.ScrollBarHole, k.ScrollBarTop, k.ScrollBarMagni, k.ScrollBarCentreX, k.ScrollBarCentreY}) {
+  for (ui::ScrollBar* bar : {k.ScrollBarHole, k.ScrollBarTop, k.ScrollBarMagni, k.ScrollBarCentreX,
+                             k.ScrollBarCentreY}) {
     EXPECT_EQ(bar->Width(), series ? 153 : 217) << bar->Name();
   }
   for (ui::ValueBox* box : {k.Hole, k.Align, k.Size, k.xcent, k.ycent}) {

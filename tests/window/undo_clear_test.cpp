@@ -64,7 +64,7 @@ TEST_F(UndoClear, UndoRepaintsOnTheCurrentCanvasColour) {
   Click(korva.undo);
   EXPECT_EQ(korva.DrawingArea().PixelAt(0, 0), kBlack);
   EXPECT_EQ(korva.DrawingArea().PixelAt(320, 58), 0x0000FF);  // its recorded colour
-  EXPECT_EQ(korva.DrawingArea().PixelAt(480, 112), kBlack);  // the undone pattern is gone
+  EXPECT_EQ(korva.DrawingArea().PixelAt(480, 112), kBlack);   // the undone pattern is gone
   EXPECT_EQ(korva.PenColour(), 0x0000FF);
 }
 

@@ -66,7 +66,8 @@ class WindowTest : public testing::Test {
 
   std::vector<PatternRecord> HistoryRecords() const {
     std::vector<PatternRecord> out;
-    for (int i = 1; i < korva.history.NextPatternIndex(); ++i) out.push_back(korva.history.Entry(i));
+    for (int i = 1; i < korva.history.NextPatternIndex(); ++i)
+      out.push_back(korva.history.Entry(i));
     return out;
   }
 
