@@ -40,10 +40,10 @@ TKorva::TKorva(ui::Prompts& prompts, PrinterFactory makePrinter)
   bind(PenColor->onClick, &TKorva::PenColorClick);
   BitBtn1->onClick = [this] { form_.Close(); };
   bind(Linesize->onChange, &TKorva::LinesizeChange);
-  DrawStep1Deg->onClick = [this] { QuickStepClick(1); };
-  DrawStep2Deg->onClick = [this] { QuickStepClick(2); };
-  DrawStep5Deg->onClick = [this] { QuickStepClick(5); };
-  DrawStep10Deg->onClick = [this] { QuickStepClick(10); };
+  bind(DrawStep1Deg->onClick, &TKorva::DrawStep1DegClick);
+  bind(DrawStep2Deg->onClick, &TKorva::DrawStep2DegClick);
+  bind(DrawStep5Deg->onClick, &TKorva::DrawStep5DegClick);
+  bind(DrawStep10Deg->onClick, &TKorva::DrawStep10DegClick);
   bind(ScrollBarStepFine->onChange, &TKorva::ScrollBarStepFineChange);
   bind(Stepdeg->onChange, &TKorva::StepdegChange);
   bind(rb_internal->onClick, &TKorva::rb_internalClick);
@@ -99,12 +99,14 @@ TKorva::TKorva(ui::Prompts& prompts, PrinterFactory makePrinter)
   bind(Mono2->onClick, &TKorva::Mono2Click);
   bind(N7Colours1->onClick, &TKorva::N7Colours1Click);
   bind(FullColour1->onClick, &TKorva::FullColour1Click);
-  const std::pair<ui::MenuItem*, int32_t> zooms[] = {{N6001, 600}, {N5001, 500}, {N4001, 400},
-                                                     {N3001, 300}, {N2501, 250}, {N2001, 200},
-                                                     {N1501, 150}, {N1001, 100}};
-  for (auto [item, factor] : zooms) {
-    item->onClick = [this, item = item, factor = factor] { ZoomClick(item, factor); };
-  }
+  bind(N6001->onClick, &TKorva::N6001Click);
+  bind(N5001->onClick, &TKorva::N5001Click);
+  bind(N4001->onClick, &TKorva::N4001Click);
+  bind(N3001->onClick, &TKorva::N3001Click);
+  bind(N2501->onClick, &TKorva::N2501Click);
+  bind(N2001->onClick, &TKorva::N2001Click);
+  bind(N1501->onClick, &TKorva::N1501Click);
+  bind(N1001->onClick, &TKorva::N1001Click);
 
   FormCreate();
 }

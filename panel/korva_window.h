@@ -77,7 +77,14 @@ class TKorva {
   void Mono2Click();
   void N7Colours1Click();
   void FullColour1Click();
-  void ZoomClick(ui::MenuItem* item, int32_t factor);
+  void N6001Click() { ZoomClick(N6001, 600); }
+  void N5001Click() { ZoomClick(N5001, 500); }
+  void N4001Click() { ZoomClick(N4001, 400); }
+  void N3001Click() { ZoomClick(N3001, 300); }
+  void N2501Click() { ZoomClick(N2501, 250); }
+  void N2001Click() { ZoomClick(N2001, 200); }
+  void N1501Click() { ZoomClick(N1501, 150); }
+  void N1001Click() { ZoomClick(N1001, 100); }
   void PfacChange();
   void ScrollBarPrintFacChange();
 
@@ -102,7 +109,10 @@ class TKorva {
   void StepdegChange();
   void default_posClick();
   void default_centreClick();
-  void QuickStepClick(int32_t n);
+  void DrawStep1DegClick() { QuickStepClick(1); }
+  void DrawStep2DegClick() { QuickStepClick(2); }
+  void DrawStep5DegClick() { QuickStepClick(5); }
+  void DrawStep10DegClick() { QuickStepClick(10); }
 
   void ScrollBarRepsChange();
   void holespinChange();
@@ -165,6 +175,8 @@ class TKorva {
   void SetModeButtons(int32_t mode);
   void RecordPattern(const PatternRecord& pattern);
   void ShowHistoryFull();
+  void ZoomClick(ui::MenuItem* item, int32_t factor);
+  void QuickStepClick(int32_t n);
   void FillDrawingArea(Colour colour);
   void ApplyColourScheme(Colour canvas, Colour pen);
 
