@@ -31,6 +31,21 @@ void TKorva::ApplyHoleRange() {
   ScrollBarHole->SetMax(high);
 }
 
+// In internal mode the moving gear must be smaller than the ring.
+void TKorva::KeepMovingGearInsideRing() {
+  if (design.MovingTeeth >= design.FixedTeeth && rb_internal->Checked()) {
+    design.MovingTeeth = CheckedSub(design.FixedTeeth, 1);
+    ShowIn(Moving, design.MovingTeeth);
+    ScrollBarMoving->SetPosition(design.MovingTeeth);
+  }
+}
+
+void TKorva::RefreshGearCounts() {
+  ReduceTeeth(design.MovingTeeth, design.FixedTeeth, derived);
+  ShowIn(Points, derived.ReducedFixed);
+  RefreshTraceSpan(design.StepDeg, derived);
+}
+
 void TKorva::ScrollBarFixedChange() {
   ShowIn(Fixed, ScrollBarFixed->Position());
   if (design.GearMode == kExternalMode) ExternalPlacement();
@@ -40,14 +55,8 @@ void TKorva::ScrollBarFixedChange() {
 
 void TKorva::Fixedchange() {
   ReadBox(Fixed, design.FixedTeeth);
-  if (design.MovingTeeth >= design.FixedTeeth && rb_internal->Checked()) {
-    design.MovingTeeth = CheckedSub(design.FixedTeeth, 1);
-    ShowIn(Moving, design.MovingTeeth);
-    ScrollBarMoving->SetPosition(design.MovingTeeth);
-  }
-  ReduceTeeth(design.MovingTeeth, design.FixedTeeth, derived);
-  ShowIn(Points, derived.ReducedFixed);
-  RefreshTraceSpan(design.StepDeg, derived);
+  KeepMovingGearInsideRing();
+  RefreshGearCounts();
 }
 
 void TKorva::ScrollBarMovingChange() {
@@ -60,15 +69,9 @@ void TKorva::ScrollBarMovingChange() {
 
 void TKorva::MovingChange() {
   ReadBox(Moving, design.MovingTeeth);
-  if (design.MovingTeeth >= design.FixedTeeth && rb_internal->Checked()) {
-    design.MovingTeeth = CheckedSub(design.FixedTeeth, 1);
-    ShowIn(Moving, design.MovingTeeth);
-    ScrollBarMoving->SetPosition(design.MovingTeeth);
-  }
+  KeepMovingGearInsideRing();
   ApplyHoleRange();
-  ReduceTeeth(design.MovingTeeth, design.FixedTeeth, derived);
-  ShowIn(Points, derived.ReducedFixed);
-  RefreshTraceSpan(design.StepDeg, derived);
+  RefreshGearCounts();
 }
 
 void TKorva::rb_internalClick() {

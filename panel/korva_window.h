@@ -133,6 +133,8 @@ class TKorva {
   void InternalPlacement();
   void ExternalPlacement();
   void ApplyHoleRange();
+  void KeepMovingGearInsideRing();
+  void RefreshGearCounts();
 
   // Controls, by their layout names.
   ui::PaintArea* PaintBox1;
