@@ -24,6 +24,9 @@ class TraceObserver {
   virtual void PrintTraceDone(int64_t segments, Colour printerPen) = 0;
 };
 
+// Traces longer than this show a busy cursor.
+inline constexpr long double kLongTrace = 1'000'000.0L;
+
 using PrinterFactory = std::function<std::unique_ptr<ui::Printer>()>;
 
 // The main window: the drawing area, the control panel and every command.

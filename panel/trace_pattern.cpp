@@ -2,6 +2,8 @@
 // run and the design state takes them), the curve is drawn on the drawing
 // area, and the pattern is recorded.
 #include "engine/gear_math.h"
+#include <optional>
+
 #include "panel/korva_window.h"
 #include "ui/canvas.h"
 
@@ -48,7 +50,6 @@ void TKorva::SetModeButtons(int32_t mode) {
 }
 
 void TKorva::TracePattern(const PatternRecord& pattern) {
-  ui::Form::BusyCursor busy;
   ui::ImageCanvas& canvas = DrawingArea();
   canvas.SetPenColour(pattern.Colour);
   ShowPatternOnPanel(pattern);
@@ -57,6 +58,8 @@ void TKorva::TracePattern(const PatternRecord& pattern) {
   // The curve always uses the pattern's own reduced counts and span, even
   // when a mode button's handler has moved the panel to another gear pair.
   const Curve curve(pattern);
+  std::optional<ui::Form::BusyCursor> busy;
+  if (curve.EstimatedSegments() > kLongTrace) busy.emplace();
   int64_t segments = 0;
   if (observer_ == nullptr) {
     segments = curve.TraceScreen([&](Pixel a, Pixel b) {

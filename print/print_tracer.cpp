@@ -2,11 +2,12 @@
 // each segment drawn on the drawing area and then on the printed page.
 // Nothing is recorded.
 #include "engine/print_colour.h"
+#include <optional>
+
 #include "panel/korva_window.h"
 #include "ui/canvas.h"
 
 void TKorva::TracePatternForPrint(const PatternRecord& pattern, ui::PrinterCanvas& printer) {
-  ui::Form::BusyCursor busy;
   ui::ImageCanvas& canvas = DrawingArea();
   canvas.SetPenColour(pattern.Colour);
   ShowPatternOnPanel(pattern);
@@ -16,6 +17,8 @@ void TKorva::TracePatternForPrint(const PatternRecord& pattern, ui::PrinterCanva
   SetModeButtons(pattern.GearMode);
 
   const Curve curve(pattern);
+  std::optional<ui::Form::BusyCursor> busy;
+  if (curve.EstimatedSegments() > kLongTrace) busy.emplace();
   const int32_t factor = design.PrintFactor;
   struct Mapped {
     Pixel screen, printer;

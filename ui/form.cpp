@@ -159,6 +159,8 @@ Form::BusyCursor::BusyCursor() {
   if (qobject_cast<QApplication*>(QCoreApplication::instance()) == nullptr) return;
   QApplication::setOverrideCursor(Qt::WaitCursor);
   active_ = true;
+  // Let the cursor reach the screen before the long work starts.
+  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 Form::BusyCursor::~BusyCursor() {
