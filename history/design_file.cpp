@@ -115,6 +115,8 @@ void CheckDesignDrawable(const std::vector<PatternRecord>& patterns, const Desig
     const PatternRecord& p = patterns[i];
     const int lineNumber = static_cast<int>(i) + 2;
     if (p.FixedTeeth < 1 || p.MovingTeeth < 1) RefuseUndrawable(lineNumber, "teeth below 1");
+    // A one-tooth ring would leave the panel with no room for a moving gear.
+    if (p.FixedTeeth < 2) RefuseUndrawable(lineNumber, "fixed gear below 2 teeth");
     if (p.StepDeg < 1) RefuseUndrawable(lineNumber, "step below 1");
     maxTeeth = std::max({maxTeeth, int64_t{p.FixedTeeth}, int64_t{p.MovingTeeth}});
     maxStep = std::max(maxStep, int64_t{p.StepDeg});

@@ -237,6 +237,7 @@ TEST(DesignFileDrawable, RefusesNamingTheLineAndTheReason) {
       {{0, 0, 60, 0, 0, 480, 5, 1000, 0, 0}, "teeth below 1"},
       {{0, 96, 0, 0, 0, 480, 5, 1000, 0, 0}, "teeth below 1"},
       {{0, -96, 60, 0, 0, 480, 5, 1000, 0, 0}, "teeth below 1"},
+      {{0, 1, 1, 1, 0, 5, 5, 1000, 0, 0}, "fixed gear below 2 teeth"},
       {{0, 96, 60, 0, 0, 480, 0, 1000, 0, 0}, "step below 1"},
       {{0, 96, 60, 0, 0, 480, -5, 1000, 0, 0}, "step below 1"},
       {{0, 2000000, 1, 0, 0, 480, 5, 1000, 0, 0}, "integer overflow"},

@@ -36,14 +36,27 @@ class RecordingPrinter : public ui::Printer, public ui::PrinterCanvas {
   int x_ = 0, y_ = 0;
 };
 
+// Hands the window a printer it may destroy, while the test keeps the record.
+class ForwardingPrinter : public ui::Printer {
+ public:
+  explicit ForwardingPrinter(RecordingPrinter& target) : target_(target) {}
+  void BeginDoc() override { target_.BeginDoc(); }
+  ui::PrinterCanvas& Canvas() override { return target_.Canvas(); }
+  void EndDoc() override { target_.EndDoc(); }
+  void AbortDoc() override { target_.AbortDoc(); }
+
+ private:
+  RecordingPrinter& target_;
+};
+
 // The main window with scripted dialogs, driven as a user drives it.
 class WindowTest : public testing::Test {
  protected:
   WindowTest()
       : korva(prompts, [this]() -> std::unique_ptr<ui::Printer> {
-          auto p = std::make_unique<RecordingPrinter>();
-          lastPrinter = p.get();
-          return p;
+          printers.push_back(std::make_unique<RecordingPrinter>());
+          lastPrinter = printers.back().get();
+          return std::make_unique<ForwardingPrinter>(*lastPrinter);
         }) {}
 
   // Every message and error box shown so far, as "message Title: text" lines.
@@ -74,6 +87,7 @@ class WindowTest : public testing::Test {
   QImage Picture() { return korva.DrawingArea().Image().copy(); }
 
   ui::ScriptedPrompts prompts;
+  std::vector<std::unique_ptr<RecordingPrinter>> printers;  // one per print command
   RecordingPrinter* lastPrinter = nullptr;
   TKorva korva;
 };

@@ -1,0 +1,1283 @@
+// The monkey: thousands of seeded random user actions on the real window, each
+// followed by a check of the panel's invariants, the history and every box the
+// user saw. A failure names the seed and the action and lists the actions
+// before it in korva-batch's script words.
+//
+// KORVA_MONKEY_SEEDS=1,2,3 and KORVA_MONKEY_ACTIONS=N run other seeds or longer.
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <cstdlib>
+#include <deque>
+#include <functional>
+#include <limits>
+#include <map>
+#include <numeric>
+#include <optional>
+#include <random>
+#include <sstream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/curve.h"
+#include "history/design_file.h"
+#include "tests/window/window_fixture.h"
+
+namespace {
+
+// The designs are kept small so that thousands of actions take seconds:
+// segments of one pattern, of one Draw, and of the whole history (which Undo,
+// Open and Print redraw). Wide pens draw far slower than thin ones.
+constexpr long double kPatternSegments = 3000;
+constexpr long double kDrawSegments = 40000;
+constexpr long double kHistorySegments = 150000;
+constexpr long double kWidePenCost = 8;
+
+constexpr int kDefaultActions = 2500;
+const std::vector<uint64_t> kDefaultSeeds = {1, 20240611, 777, 9001};
+
+constexpr const char* kHistoryFull =
+    "message Error: Error - Attempt to draw too many patterns - 1000 maximum allowed.";
+constexpr const char* kIdentical = "message Warning: Canvas and Pen colors are identical.";
+constexpr qint64 kBitmapBytes = 54 + 640 * 640 * 3;
+
+// What reached the printers; the print command lets go of each one when done.
+struct PrintTally {
+  int documents = 0, begun = 0, ended = 0, aborted = 0;
+  size_t lines = 0;
+};
+
+class TallyPrinter : public RecordingPrinter {
+ public:
+  explicit TallyPrinter(PrintTally& tally) : tally_(tally) {}
+  ~TallyPrinter() override {
+    ++tally_.documents;
+    tally_.begun += begun;
+    tally_.ended += ended;
+    tally_.aborted += aborted;
+    tally_.lines += lines.size();
+  }
+
+ private:
+  PrintTally& tally_;
+};
+
+// Whether text is "<prefix><digits><suffix>".
+bool NumberBetween(std::string_view text, std::string_view prefix, std::string_view suffix) {
+  if (!text.starts_with(prefix) || !text.ends_with(suffix)) return false;
+  if (text.size() <= prefix.size() + suffix.size()) return false;
+  const std::string_view digits =
+      text.substr(prefix.size(), text.size() - prefix.size() - suffix.size());
+  return std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// Error boxes the program may show, as the scripted prompts log them.
+bool KnownErrorLine(std::string_view line) {
+  if (!line.starts_with("error: ")) return false;
+  const std::string_view text = line.substr(7);
+  if (text == "Integer overflow" || text == "File not found") return true;
+  if (text.starts_with("Cannot create file ")) return true;
+  const std::string_view notInteger = "' is not a valid integer value (line ";
+  const size_t quote = text.rfind(notInteger);
+  if (text.starts_with('\'') && quote != std::string_view::npos &&
+      NumberBetween(text.substr(quote), notInteger, ")")) {
+    return true;
+  }
+  for (const char* reason :
+       {"teeth below 1", "fixed gear below 2 teeth", "step below 1", "integer overflow",
+        "its points lie beyond the drawing area's pixel range", "more than 100 million segments"}) {
+    if (NumberBetween(text, "The pattern in line ",
+                      std::string(" cannot be drawn: ") + reason + ".")) {
+      return true;
+    }
+  }
+  return false;
+}
+
+std::string Hex(Colour c) {
+  char text[16];
+  std::snprintf(text, sizeof text, "0x%06X", static_cast<unsigned>(c));
+  return text;
+}
+
+int64_t Lcm(int64_t a, int64_t b) {
+  return a / std::gcd(a, b) * b;
+}
+
+std::string ReadBytes(const std::string& path) {
+  QFile file(QString::fromStdString(path));
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  return file.readAll().toStdString();
+}
+
+void WriteBytes(const std::string& path, const std::string& bytes) {
+  QFile file(QString::fromStdString(path));
+  if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+    file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+  }
+}
+
+// Segments one pattern traces; +infinity when it cannot be drawn at all.
+long double SegmentsOf(const PatternRecord& p) {
+  try {
+    return Curve(p).EstimatedSegments();
+  } catch (const RunTimeError&) {
+    return std::numeric_limits<long double>::infinity();
+  }
+}
+
+class Monkey {
+ public:
+  explicit Monkey(uint64_t seed)
+      : seed_(seed),
+        rng_(seed),
+        korva_(prompts_,
+               [this]() -> std::unique_ptr<ui::Printer> {
+                 return std::make_unique<TallyPrinter>(tally_);
+               }),
+        k_(korva_) {
+    bars_ = {k_.ScrollBarFixed,   k_.ScrollBarMoving,   k_.ScrollBarHole,
+             k_.ScrollBarTop,     k_.ScrollBarMagni,    k_.ScrollBarCentreX,
+             k_.ScrollBarCentreY, k_.ScrollBarStepFine, k_.ScrollBarReps};
+  }
+
+  // Runs the actions; stops at the first one after which a check fails.
+  void Run(int actions) {
+    ASSERT_TRUE(dir_.isValid());
+    Observe();
+    while (index_ < actions && !failed_) RandomAction();
+  }
+
+ private:
+  // Indexes of the values a Draw series can leave ahead of the panel.
+  enum Stale { kHole, kTop, kSize, kX, kY, kStaleCount };
+
+  struct Snapshot {
+    DesignState design;
+    Colour pen = 0;
+    int32_t next = 1;
+    std::array<int, 9> bars{};
+    Colour areaPen = 0, areaBrush = 0;
+    size_t log = 0;
+  };
+
+  // What an action expects beyond the invariants that always hold.
+  struct Expect {
+    std::vector<std::string> log;           // the boxes the action shows, in order
+    bool traced = false;                    // patterns were traced: the panel shows the last one
+    std::array<bool, kStaleCount> shown{};  // values the action shows again
+  };
+
+  using Problems = std::vector<std::string>;
+
+  // ------------------------------------------------------------ randomness
+
+  uint64_t Rand(uint64_t n) { return n == 0 ? 0 : rng_() % n; }
+  bool Chance(int percent) { return static_cast<int>(Rand(100)) < percent; }
+  int Between(int low, int high) { return low + static_cast<int>(Rand(uint64_t(high - low) + 1)); }
+  template <class T>
+  const T& Pick(const std::vector<T>& v) {
+    return v[Rand(v.size())];
+  }
+
+  // ------------------------------------------------------------ the actions
+
+  void RandomAction() {
+    const int r = static_cast<int>(Rand(1000));
+    if (r < 380) return BarAction();
+    if (r < 470) return SpinAction();
+    if (r < 560) return DrawAction();
+    if (r < 580) return ClearAction();
+    if (r < 610) return UndoAction();
+    if (r < 640) return PenColourAction();
+    if (r < 700) return PanelButtonAction();
+    if (r < 740) return RadioAction();
+    if (r < 760) return ReflectAction();
+    if (r < 800) return OpenAction();
+    if (r < 830) return SaveAction();
+    if (r < 840) return SaveBitmapAction();
+    if (r < 865) return CanvasColourAction();
+    if (r < 880) return SchemeAction();
+    if (r < 905) return PrintAction();
+    if (r < 960) return PrintSettingAction();
+    return HiddenOrMenuAction();
+  }
+
+  void BarAction() {
+    ui::ScrollBar* bar = Pick(bars_);
+    const std::string name = bar->Name();
+    switch (Rand(7)) {
+      case 0:
+      case 1: {
+        const int d = Chance(50) ? 1 : -1;
+        return Act("arrow " + name + (d > 0 ? " +" : " -"), [=] { bar->UserArrow(d); });
+      }
+      case 2: {
+        const int d = Chance(50) ? 1 : -1;
+        return Act("track " + name + (d > 0 ? " +" : " -"), [=] { bar->UserTrack(d); });
+      }
+      case 3:
+        return Act("key " + name + " home", [=] { bar->UserHome(); });
+      case 4:
+        return Act("key " + name + " end", [=] { bar->UserEnd(); });
+      default:
+        return Drag(bar, DragTarget(bar));
+    }
+  }
+
+  int DragTarget(ui::ScrollBar* bar) {
+    const int lo = bar->Min(), hi = bar->Max();
+    if (bar == k_.ScrollBarReps && Chance(70)) return Between(1, 6);
+    const int r = static_cast<int>(Rand(10));
+    if (r < 6) return Between(lo, hi);
+    if (r < 8) return Chance(50) ? Between(lo - 3, lo + 3) : Between(hi - 3, hi + 3);
+    if (r < 9) return Chance(50) ? lo - Between(1, 100000) : hi + Between(1, 100000);
+    return Chance(50) ? std::numeric_limits<int>::min() : std::numeric_limits<int>::max();
+  }
+
+  void Drag(ui::ScrollBar* bar, int value) {
+    Act("drag " + bar->Name() + " " + std::to_string(value), [=] { bar->UserDrag(value); });
+  }
+
+  void SpinAction() {
+    const std::vector<ui::SpinBox*> spins = {k_.holespin,  k_.topspin,  k_.sizespin,
+                                             k_.xspin,     k_.yspin,    k_.SpinRed,
+                                             k_.SpinGreen, k_.SpinBlue, k_.Linesize};
+    ui::SpinBox* spin = Pick(spins);
+    const int d = Chance(50) ? 1 : -1;
+    // A held arrow: a run of clicks, each one an action.
+    const int clicks = Chance(70) ? 1 : Between(2, 40);
+    for (int i = 0; i < clicks && !failed_; ++i) {
+      Act("spin " + spin->Name() + (d > 0 ? " up" : " down"), [=] { spin->UserStep(d); });
+    }
+  }
+
+  void ClearAction() {
+    Act("click Clear", [this] { k_.Clear->UserClick(); });
+  }
+
+  void UndoAction() {
+    if (RedrawCost() > kHistorySegments) ClearAction();
+    Act("click undo", [this] { k_.undo->UserClick(); });
+  }
+
+  void DrawAction() {
+    if (Chance(6)) return FillAction();
+    if (!MakeDrawCheap()) return;
+    Act("click Draw", [this] { k_.Draw->UserClick(); });
+  }
+
+  // Long series of star shapes, Draw after Draw, up to the history's limit.
+  void FillAction() {
+    Drag(k_.ScrollBarStepFine, 3600);
+    Drag(k_.ScrollBarReps, Between(100, 200));
+    const int draws = Between(1, 6);
+    for (int i = 0; i < draws && !failed_; ++i) {
+      if (MakeDrawCheap()) Act("click Draw", [this] { k_.Draw->UserClick(); });
+    }
+  }
+
+  // Brings what Draw would trace within the budgets the way a user would:
+  // a larger step, other gears, fewer repeats, or a Clear.
+  bool MakeDrawCheap() {
+    for (int tries = 0; tries < 30; ++tries) {
+      if (failed_) return false;
+      const long double width = k_.Linesize->Value() > 1 ? kWidePenCost : 1;
+      const long double perPattern = SegmentsOf(CurrentDesign()) * width;
+      const int traces = k_.design.RepeatCount * (k_.cb_reflect->Checked() ? 2 : 1);
+      const int room = std::max(0, 1001 - k_.history.NextPatternIndex());
+      if (perPattern > kPatternSegments) {
+        if (k_.design.StepDeg < 3600 && tries < 10) {
+          const int step = std::min(3600, Between(std::max(30, k_.design.StepDeg * 2), 3600));
+          Drag(k_.ScrollBarStepFine, step);
+        } else if (width > 1) {
+          Act("spin Linesize down", [this] { k_.Linesize->UserStep(-1); });
+        } else {
+          Drag(Chance(50) ? k_.ScrollBarFixed : k_.ScrollBarMoving, Between(2, 120));
+        }
+      } else if (perPattern * traces > kDrawSegments) {
+        if (k_.design.RepeatCount > 1) {
+          Drag(k_.ScrollBarReps, Between(1, k_.design.RepeatCount - 1));
+        } else {
+          Act("click cb_reflect", [this] { k_.cb_reflect->UserClick(); });
+        }
+      } else if (historyCost_ * width + perPattern * std::min(traces, room) > kHistorySegments) {
+        ClearAction();
+      } else {
+        return !failed_;
+      }
+    }
+    return false;
+  }
+
+  void PenColourAction() {
+    const std::optional<Colour> answer = ColourAnswer();
+    Act(answer ? "answer colour " + Hex(*answer) + " / click PenColor"
+               : "answer colour cancel / click PenColor",
+        [this, answer] {
+          if (answer) {
+            prompts_.AnswerColour(*answer);
+          } else {
+            prompts_.AnswerColourCancel();
+          }
+          prompts_.lastInitialColour.reset();
+          k_.PenColor->UserClick();
+        });
+  }
+
+  void CanvasColourAction() {
+    const std::optional<Colour> answer = ColourAnswer();
+    Act(answer ? "answer colour " + Hex(*answer) + " / click SelectColour1"
+               : "answer colour cancel / click SelectColour1",
+        [this, answer] {
+          if (answer) {
+            prompts_.AnswerColour(*answer);
+          } else {
+            prompts_.AnswerColourCancel();
+          }
+          prompts_.lastInitialColour.reset();
+          k_.SelectColour1->UserClick();
+        });
+  }
+
+  std::optional<Colour> ColourAnswer() {
+    switch (Rand(6)) {
+      case 0:
+        return std::nullopt;
+      case 1:
+        return k_.CanvasColour();
+      case 2:
+        return k_.PenColour();
+      case 3:
+        return Chance(50) ? kWhite : kBlack;
+      case 4:
+        return k_.customColours[Rand(16)];
+      default:
+        return static_cast<Colour>(Rand(0x1000000));
+    }
+  }
+
+  void SchemeAction() {
+    ui::MenuItem* item = Chance(50) ? k_.WhiteBlackPen1 : k_.BlackWhitePen1;
+    Act("click " + item->Name(), [item] { item->UserClick(); });
+  }
+
+  void PanelButtonAction() {
+    const std::vector<ui::Button*> buttons = {
+        k_.default_pos,   k_.default_centre, k_.DrawStep1Deg, k_.DrawStep2Deg, k_.DrawStep5Deg,
+        k_.DrawStep10Deg, k_.RepeatReset1,   k_.ZeroPosStep,  k_.ZeroCentStep, k_.ZeroColStep};
+    ui::Button* b = Pick(buttons);
+    Act("click " + b->Name(), [b] { b->UserClick(); });
+  }
+
+  void RadioAction() {
+    ui::RadioButton* r = Chance(50) ? k_.rb_internal : k_.rb_external;
+    Act("click " + r->Name(), [r] { r->UserClick(); });
+  }
+
+  void ReflectAction() {
+    Act("click cb_reflect", [this] { k_.cb_reflect->UserClick(); });
+  }
+
+  void PrintSettingAction() {
+    const std::vector<ui::MenuItem*> items = {k_.Mono2, k_.N7Colours1, k_.FullColour1, k_.N6001,
+                                              k_.N5001, k_.N4001,      k_.N3001,       k_.N2501,
+                                              k_.N2001, k_.N1501,      k_.N1001};
+    ui::MenuItem* item = Pick(items);
+    Act("click " + item->Name(), [item] { item->UserClick(); });
+  }
+
+  // Menus and submenus that only open, and the buttons the layout hides: none
+  // of them may change anything.
+  void HiddenOrMenuAction() {
+    const std::vector<std::string> names = {"File1",     "Background1",  "Printer1",     "Colour1",
+                                            "Zoom1",     "Load",         "save",         "savebmp",
+                                            "BackColor", "BlackOnWhite", "WhiteonBlack", "Refresh",
+                                            "Button1",   "LoadPrint"};
+    const std::string& name = Pick(names);
+    if (ui::MenuItem* item = k_.form().FindMenuItem(name)) {
+      return Act("click " + name, [item] { item->UserClick(); });
+    }
+    auto* button = dynamic_cast<ui::Button*>(k_.form().Find(name));
+    Act("click " + name, [button] { button->UserClick(); });
+  }
+
+  void PrintAction() {
+    // Print redraws the history twice over.
+    if (RedrawCost() * 2 > kHistorySegments) ClearAction();
+    if (failed_) return;
+    const bool empty = k_.history.Empty();
+    const int answer = static_cast<int>(Rand(4));  // yes, yes, no, cancel
+    const char* words[] = {"answer yes", "answer yes", "answer no", "answer cancel"};
+    Act(empty ? std::string("click PrintDesign1")
+              : std::string(words[answer]) + " / click PrintDesign1",
+        [this, empty, answer] {
+          if (!empty) {
+            if (answer <= 1) prompts_.AnswerYes();
+            if (answer == 2) prompts_.AnswerNo();
+            if (answer == 3) prompts_.AnswerCancel();
+          }
+          k_.PrintDesign1->UserClick();
+        });
+  }
+
+  std::string PathOf(const std::string& name) const {
+    return dir_.filePath(QString::fromStdString(name)).toStdString();
+  }
+
+  void SaveAction() {
+    const int r = static_cast<int>(Rand(20));
+    if (r < 3) {
+      return Act("answer cancel / click SaveTXT1", [this] {
+        prompts_.AnswerCancel();
+        k_.SaveTXT1->UserClick();
+      });
+    }
+    // A name without an extension gets ".txt" from the dialog.
+    const std::vector<std::string> names = {"design-a.txt", "design-b", "design-c.txt",
+                                            "missing-folder/design.txt"};
+    const std::string name = r == 3 ? names[3] : names[Rand(3)];
+    const std::string path = PathOf(name);
+    Act("answer save " + path + " / click SaveTXT1", [this, path] {
+      prompts_.AnswerSave(path);
+      k_.SaveTXT1->UserClick();
+    });
+  }
+
+  void SaveBitmapAction() {
+    if (Chance(20)) {
+      return Act("answer cancel / click SaveBMP1", [this] {
+        prompts_.AnswerCancel();
+        k_.SaveBMP1->UserClick();
+      });
+    }
+    const std::string path = PathOf(Chance(50) ? "picture.bmp" : "picture2");
+    Act("answer save " + path + " / click SaveBMP1", [this, path] {
+      prompts_.AnswerSave(path);
+      k_.SaveBMP1->UserClick();
+    });
+  }
+
+  void OpenAction() {
+    const int r = static_cast<int>(Rand(20));
+    std::string path;
+    if (r < 2) {
+      return Act("answer cancel / click Open1", [this] {
+        prompts_.AnswerCancel();
+        k_.Open1->UserClick();
+      });
+    } else if (r < 4) {
+      path = PathOf("missing.txt");
+    } else if (r < 5) {
+      path = PathOf(Chance(50) ? "picture.bmp" : "many.txt");
+      if (path == PathOf("many.txt")) WriteBytes(path, ManyPatterns());
+    } else if (r < 11 || saved_.empty()) {
+      if (saved_.empty()) return SaveAction();
+      auto it = saved_.begin();
+      std::advance(it, static_cast<long>(Rand(saved_.size())));
+      path = it->first;
+    } else {
+      auto it = saved_.begin();
+      std::advance(it, static_cast<long>(Rand(saved_.size())));
+      path = PathOf("corrupt-" + std::to_string(corrupted_++ % 4) + ".txt");
+      std::string bytes;
+      // A copy that could be opened must stay cheap to draw.
+      for (int tries = 0; tries < 10; ++tries) {
+        bytes = Corrupt(ReadBytes(it->first));
+        if (OpenableCheaply(bytes)) break;
+        bytes = "korva," + bytes;
+      }
+      WriteBytes(path, bytes);
+    }
+    if (QFileInfo::exists(QString::fromStdString(path)) && !OpenableCheaply(ReadBytes(path))) {
+      return;
+    }
+    if (RedrawCost() > kHistorySegments) ClearAction();
+    pictureBeforeOpen_ = korva_.DrawingArea().Image().copy();
+    Act("answer open " + path + " / click Open1", [this, path] {
+      prompts_.AnswerOpen(path);
+      k_.Open1->UserClick();
+    });
+  }
+
+  // Whether opening these bytes is refused, or draws within the budget with
+  // fixed gears the panel could show (a fixed gear of 1 leaves a moving gear
+  // of 0, which Draw refuses with a run-time error).
+  bool OpenableCheaply(const std::string& bytes) {
+    std::vector<PatternRecord> patterns;
+    try {
+      patterns = ParseDesignFile(bytes);
+      CheckDesignDrawable(patterns, k_.design);
+    } catch (const DesignFileError&) {
+      return true;
+    }
+    long double cost = 0;
+    for (const PatternRecord& p : patterns) {
+      if (p.FixedTeeth < 2) return false;
+      cost += SegmentsOf(p);
+    }
+    if (k_.Linesize->Value() > 1) cost *= kWidePenCost;
+    return cost <= kHistorySegments;
+  }
+
+  // Star shapes, as many as the history holds or a few more.
+  std::string ManyPatterns() {
+    std::string bytes = "KORVA,many\r\n";
+    const int count = Between(990, 1010);
+    for (int i = 0; i < count; ++i) {
+      bytes += std::to_string(Rand(0x1000000)) + ",96,60," + std::to_string(Rand(2)) + "," +
+               std::to_string(Between(-36000, 36000)) + ",480,3600,1000,0,0,\r\n";
+    }
+    return bytes;
+  }
+
+  // A saved design, damaged in one of the ways files get damaged.
+  std::string Corrupt(std::string bytes) {
+    const size_t headerEnd = std::min(bytes.find("\r\n"), bytes.size());
+    auto somewhere = [&] { return bytes.empty() ? 0 : Rand(bytes.size()); };
+    switch (Rand(9)) {
+      case 0:
+        return Chance(50) ? "korva" + bytes.substr(std::min<size_t>(5, bytes.size())) : " " + bytes;
+      case 1: {
+        const std::string junk = "0123456789-+,x $\r\n\x1a";
+        if (!bytes.empty()) bytes[somewhere()] = junk[Rand(junk.size())];
+        return bytes;
+      }
+      case 2:
+        return bytes.substr(0, somewhere());
+      case 3: {
+        const size_t comma = bytes.find(',', headerEnd + Rand(bytes.size() - headerEnd + 1));
+        if (comma != std::string::npos) bytes.erase(comma, 1);
+        return bytes;
+      }
+      case 4:
+        return bytes + (Chance(50) ? "\r\n" : "\r\n0,96,60,0,0,480,5,1000,0,0,\r\n\r\n");
+      case 5:
+      case 6: {
+        // One field of one pattern line replaced.
+        std::vector<size_t> commas;
+        for (size_t i = headerEnd; i < bytes.size(); ++i) {
+          if (bytes[i] == ',') commas.push_back(i);
+        }
+        if (commas.size() < 2) return bytes + "1,2,3,";
+        const size_t c = Rand(commas.size() - 1);
+        const std::vector<std::string> fields = {
+            "0",   "-5",     "1",   "2000000", "99999999999", "",           "$7FFFFFFF",
+            " 12", "12 ",    "1e3", "7",       "2",           "36001",      "-3201",
+            "$60", "100000", "-0",  "+480",    "2147483647",  "-2147483648"};
+        bytes.replace(commas[c] + 1, commas[c + 1] - commas[c] - 1, Pick(fields));
+        return bytes;
+      }
+      case 7: {
+        const std::string digit(1, static_cast<char>('0' + Rand(10)));
+        bytes.insert(headerEnd + Rand(bytes.size() - headerEnd + 1), digit);
+        return bytes;
+      }
+      default:
+        return Chance(50) ? std::string() : std::string("\x1a");
+    }
+  }
+
+  // ------------------------------------------------------------ checking
+
+  PatternRecord CurrentDesign() const {
+    const DesignState& d = k_.design;
+    return {k_.PenColour(), d.FixedTeeth, d.MovingTeeth, d.GearMode, d.TopOfDesign,
+            d.PenHole,      d.StepDeg,    d.DesignSize,  d.CentreX,  d.CentreY};
+  }
+
+  Snapshot Take() {
+    Snapshot s;
+    s.design = k_.design;
+    s.pen = k_.PenColour();
+    s.next = k_.history.NextPatternIndex();
+    for (size_t i = 0; i < bars_.size(); ++i) s.bars[i] = bars_[i]->Position();
+    s.areaPen = korva_.DrawingArea().PenColour();
+    s.areaBrush = korva_.DrawingArea().BrushColour();
+    s.log = prompts_.log.size();
+    return s;
+  }
+
+  int PositionBefore(const Snapshot& before, ui::ScrollBar* bar) const {
+    const auto at = std::find(bars_.begin(), bars_.end(), bar) - bars_.begin();
+    return before.bars[static_cast<size_t>(at)];
+  }
+
+  // Performs one user action and checks everything after it.
+  void Act(const std::string& what, const std::function<void()>& input) {
+    if (failed_) return;
+    ++index_;
+    recent_.push_back(std::to_string(index_) + ": " + what);
+    if (recent_.size() > 12) recent_.pop_front();
+
+    const Snapshot before = Take();
+    Problems problems;
+    try {
+      input();
+    } catch (const std::exception& e) {
+      problems.push_back(std::string("an exception escaped the dispatcher: ") + e.what());
+    } catch (...) {
+      problems.push_back("an exception escaped the dispatcher");
+    }
+    Expect expect;
+    ExpectOf(what, before, expect, problems);
+    CheckLog(before, expect, problems);
+    UpdateStale(before, expect);
+    CheckInvariants(problems);
+    if (prompts_.Pending() != 0) {
+      problems.push_back(std::to_string(prompts_.Pending()) + " scripted answers were not taken");
+    }
+    if (!problems.empty()) Fail(problems);
+  }
+
+  void Fail(const Problems& problems) {
+    failed_ = true;
+    std::ostringstream out;
+    out << "seed " << seed_ << ", action " << index_ << ":\n";
+    for (const std::string& p : problems) out << "  " << p << '\n';
+    out << "last actions:\n";
+    for (const std::string& a : recent_) out << "  " << a << '\n';
+    const size_t from = prompts_.log.size() > 6 ? prompts_.log.size() - 6 : 0;
+    out << "last boxes shown:\n";
+    for (size_t i = from; i < prompts_.log.size(); ++i) out << "  " << prompts_.log[i] << '\n';
+    ADD_FAILURE() << out.str();
+  }
+
+  // The per-action expectations: the boxes shown, the history and colours.
+  void ExpectOf(const std::string& what, const Snapshot& before, Expect& expect,
+                Problems& problems) {
+    const PatternHistory& h = k_.history;
+    const int32_t next = h.NextPatternIndex();
+    auto verb = [&](const std::string& s) {
+      return what.size() >= s.size() && what.compare(what.size() - s.size(), s.size(), s) == 0;
+    };
+
+    if (what == "click Draw") return ExpectDraw(before, expect, problems);
+    if (verb("click undo")) {
+      if (!undoEnabled_) {
+        if (next != before.next) problems.push_back("a disabled Undo changed the history");
+        return;
+      }
+      if (before.next == 1) {
+        undoEnabled_ = false;
+        if (next != 1) problems.push_back("Undo on an empty history recorded something");
+        return;
+      }
+      if (next != before.next - 1) {
+        problems.push_back("Undo left NextPatternIndex " + std::to_string(next) + ", expected " +
+                           std::to_string(before.next - 1));
+      }
+      PopModel();
+      if (!model_.empty()) {
+        expect.traced = true;
+        pen_ = model_.back().Colour;
+      }
+      return;
+    }
+    if (what == "click Clear") {
+      if (next != 1) problems.push_back("Clear left NextPatternIndex " + std::to_string(next));
+      ClearModel();
+      backgroundEnabled_ = true;
+      return;
+    }
+    if (verb("click PenColor")) return ExpectColourPick(what, before, false, expect, problems);
+    if (verb("click SelectColour1")) {
+      return ExpectColourPick(what, before, true, expect, problems);
+    }
+    if (what == "click WhiteBlackPen1" || what == "click BlackWhitePen1") {
+      const bool whiteCanvas = what == "click WhiteBlackPen1";
+      canvas_ = whiteCanvas ? kWhite : kBlack;
+      pen_ = whiteCanvas ? kBlack : kWhite;
+      return;
+    }
+    if (verb("click PrintDesign1")) return ExpectPrint(what, before, expect, problems);
+    if (verb("click SaveTXT1")) return ExpectSave(what, problems);
+    if (verb("click SaveBMP1")) return ExpectBitmap(what, problems);
+    if (verb("click Open1")) return ExpectOpen(what, before, expect, problems);
+    if (what == "click default_pos") {
+      expect.shown[kHole] = expect.shown[kTop] = expect.shown[kSize] = true;
+      if (k_.design.TopOfDesign != 0) problems.push_back("Default left the top non-zero");
+    }
+    if (what == "click default_centre") {
+      expect.shown[kX] = expect.shown[kY] = true;
+      if (k_.design.CentreX != 0 || k_.design.CentreY != 0) {
+        problems.push_back("Default left the centre off 0, 0");
+      }
+    }
+    if (what.rfind("click DrawStep", 0) == 0) {
+      const int n = std::stoi(what.substr(std::string("click DrawStep").size()));
+      if (k_.design.StepDeg != n) problems.push_back("the quick step did not set the step");
+    }
+    if (what.rfind("click N", 0) == 0 && what != "click N7Colours1") {
+      const int factor = std::stoi(what.substr(std::string("click N").size())) / 10;
+      if (k_.design.PrintFactor != factor) problems.push_back("the zoom item did not set the zoom");
+    }
+    if (next != before.next) problems.push_back("the history changed");
+  }
+
+  void ExpectDraw(const Snapshot& before, Expect& expect, Problems& problems) {
+    const PatternHistory& h = k_.history;
+    const int32_t next = h.NextPatternIndex();
+    const int32_t old = before.next;
+    const bool reflect = k_.cb_reflect->Checked();
+    const int mult = reflect ? 2 : 1;
+    const int32_t repeats = before.design.RepeatCount;
+    const RepeatSteps& s = k_.steps;
+    const bool colourSteps = s.RedStep != 0 || s.GreenStep != 0 || s.BlueStep != 0;
+    const bool anySteps = colourSteps || s.HoleStep != 0 || s.TopStep != 0 || s.SizeStep != 0 ||
+                          s.CentreXStep != 0 || s.CentreYStep != 0;
+    const PatternRecord first{before.pen,
+                              before.design.FixedTeeth,
+                              before.design.MovingTeeth,
+                              before.design.GearMode,
+                              before.design.TopOfDesign,
+                              before.design.PenHole,
+                              before.design.StepDeg,
+                              before.design.DesignSize,
+                              before.design.CentreX,
+                              before.design.CentreY};
+    expect.traced = true;
+    undoEnabled_ = true;
+    if (old > 1) backgroundEnabled_ = false;
+
+    // A top from a design file may be too large to double for the mirror, or
+    // to step: Draw then stops with an overflow after the traces before it.
+    const std::optional<int> overflowAfter = TopOverflowAfter(before, reflect);
+    if (overflowAfter) {
+      expectedLog_ = {"error: Integer overflow"};
+      const int recorded = std::min(*overflowAfter, std::max(0, 1001 - old));
+      if (next - old != recorded) problems.push_back("Draw went on after an overflow");
+    }
+    // A colour beyond 24 bits is brought into range by the colour step.
+    const bool plainColour = before.pen >= 0 && before.pen <= 0xFFFFFF;
+
+    const int32_t added = next - old;
+    if (old <= 1000) {
+      if (added < 1) problems.push_back("Draw recorded nothing");
+      if (h.Entry(old) != first) problems.push_back("Draw did not record the design");
+    } else if (added != 0) {
+      problems.push_back("Draw recorded into a full history");
+    }
+    if (added > repeats * mult) problems.push_back("Draw recorded more patterns than it draws");
+    if (!overflowAfter && next < 1001 && added % mult != 0) {
+      problems.push_back("a reflected pattern is missing");
+    }
+    // Without steps a series either ends after its first repeat (a value
+    // already beyond a limit) or draws every repeat.
+    if (!anySteps && !overflowAfter && next < 1001 && added != mult && added != repeats * mult) {
+      problems.push_back("a series without steps drew " + std::to_string(added) + " patterns");
+    }
+    for (int32_t i = old; i < next; ++i) {
+      const PatternRecord& p = h.Entry(i);
+      if (p.FixedTeeth != first.FixedTeeth || p.MovingTeeth != first.MovingTeeth ||
+          p.GearMode != first.GearMode || p.StepDeg != first.StepDeg) {
+        problems.push_back("a series changed the gears or the step at entry " + std::to_string(i));
+        break;
+      }
+      if (!colourSteps && plainColour && p.Colour != first.Colour) {
+        problems.push_back("a series without colour steps changed the colour");
+        break;
+      }
+      model_.push_back(p);
+      const long double cost = SegmentsOf(p);
+      cost_.push_back(cost);
+      historyCost_ += cost;
+    }
+    if ((repeats > 1 && colourSteps) || !plainColour) {
+      pen_.reset();
+    } else {
+      pen_ = before.pen;
+    }
+
+    std::vector<std::string> full = NewLogLines(before);
+    if (overflowAfter) {
+      if (full.empty() || full.back() != expectedLog_.front()) {
+        problems.push_back("Draw did not stop with an overflow");
+      } else {
+        full.pop_back();
+      }
+    }
+    expectedLog_.clear();
+    const size_t shown = static_cast<size_t>(std::count(full.begin(), full.end(), kHistoryFull));
+    if (shown != full.size()) problems.push_back("Draw showed an unexpected box");
+    if (old == 1001 && shown != 1)
+      problems.push_back("a Draw on a full history did not say so once");
+    if (next < 1001 && shown != 0) problems.push_back("the full-history box with room left");
+    if (shown > 1) problems.push_back("the full-history box more than once in one Draw");
+    logChecked_ = true;
+
+    // After a series the design runs one step ahead of the panel; a
+    // reflected Draw leaves the unmirrored top behind the mirrored one shown.
+    if (repeats > 1) {
+      drawnAhead_[kHole] = s.HoleStep != 0;
+      drawnAhead_[kTop] = s.TopStep != 0;
+      drawnAhead_[kSize] = s.SizeStep != 0;
+      drawnAhead_[kX] = s.CentreXStep != 0;
+      drawnAhead_[kY] = s.CentreYStep != 0;
+    }
+    if (reflect) drawnAhead_[kTop] = true;
+  }
+
+  // The number of patterns Draw traces before the top overflows in its first
+  // repeat, if it does. The first trace shows the top: the top box stores it,
+  // and the top bar's handler stores the bar's end instead if the bar moves.
+  std::optional<int> TopOverflowAfter(const Snapshot& before, bool reflect) const {
+    auto fits = [](int64_t v) { return v >= INT32_MIN && v <= INT32_MAX; };
+    auto onBar = [](int64_t v) { return std::clamp<int64_t>(v, -3600, 3600); };
+    const int64_t start = before.design.TopOfDesign;
+    const int64_t firstShown =
+        onBar(start) == PositionBefore(before, k_.ScrollBarTop) ? start : onBar(start);
+    int64_t top = firstShown;
+    if (reflect) {
+      const int64_t twice = 2 * start;
+      if (!fits(twice)) return 1;
+      const int64_t mirror = twice - firstShown;
+      if (!fits(mirror)) return 1;
+      const int64_t mirrorShown = onBar(mirror) == onBar(start) ? mirror : onBar(mirror);
+      top = twice - mirrorShown;
+      if (!fits(top)) return 2;
+    }
+    if (!fits(top + k_.steps.TopStep)) return reflect ? 2 : 1;
+    return std::nullopt;
+  }
+
+  void ExpectColourPick(const std::string& what, const Snapshot& before, bool canvas,
+                        Expect& expect, Problems& problems) {
+    if (!prompts_.lastInitialColour || *prompts_.lastInitialColour != lastPicked_) {
+      problems.push_back("the colour picker did not open with the last colour chosen");
+    }
+    const size_t at = what.find("0x");
+    if (at == std::string::npos) return;  // cancelled: nothing changes
+    const Colour chosen = static_cast<Colour>(std::stoul(what.substr(at), nullptr, 16));
+    lastPicked_ = chosen;
+    if (!canvas) {
+      if (chosen == before.areaBrush) expect.log.push_back(kIdentical);
+      pen_ = chosen;
+      return;
+    }
+    if (before.next != 1) return;  // taken only while the history is empty
+    if (chosen == before.areaPen) expect.log.push_back(kIdentical);
+    canvas_ = chosen;
+  }
+
+  void ExpectPrint(const std::string& what, const Snapshot& before, Expect& expect,
+                   Problems& problems) {
+    const int docs = tally_.documents;
+    if (before.next == 1) {
+      expect.log.push_back("message Warning: No pattern to print.");
+      return;
+    }
+    std::string mode;
+    if (k_.FullColour1->Checked()) mode = "full colour.";
+    if (k_.Mono2->Checked()) mode = "monochrome.";
+    if (k_.N7Colours1->Checked()) mode = "7 colours.";
+    expect.log.push_back("message Confirm: Printing pattern of size " +
+                         std::to_string(k_.design.PrintFactor) + "% in " + mode +
+                         "\\nAre you sure ? ");
+    if (what.rfind("answer yes", 0) != 0) {
+      expect.log.push_back("message Warning: Printing abandoned.");
+      if (docs != printedBefore_) problems.push_back("an abandoned print reached the printer");
+      return;
+    }
+    if (docs != printedBefore_ + 1 || tally_.begun != docs || tally_.ended != docs ||
+        tally_.aborted != 0) {
+      problems.push_back("the print did not begin and end one document");
+    }
+    if (tally_.lines - linesBefore_ < static_cast<size_t>(before.next - 1)) {
+      problems.push_back("the printed page lacks patterns");
+    }
+    expect.traced = true;
+    pen_ = model_.back().Colour;
+  }
+
+  void ExpectSave(const std::string& what, Problems& problems) {
+    const size_t at = what.find("answer save ");
+    if (at == std::string::npos) return;  // cancelled
+    std::string path = what.substr(12, what.find(" / ") - 12);
+    if (QFileInfo(QString::fromStdString(path)).suffix().isEmpty()) path += ".txt";
+    if (path.find("missing-folder") != std::string::npos) {
+      expectedLog_ = {"error: Cannot create file " + path};
+      return;
+    }
+    const std::string bytes = ReadBytes(path);
+    const std::string header = "KORVA," + path + ",";
+    if (bytes.compare(0, header.size(), header) != 0) {
+      problems.push_back("the saved file lacks its header: " + bytes.substr(0, 80));
+      return;
+    }
+    try {
+      if (ParseDesignFile(bytes) != model_)
+        problems.push_back("the saved file differs from the history");
+    } catch (const DesignFileError& e) {
+      problems.push_back(std::string("the saved file cannot be read back: ") + e.what());
+    }
+    saved_[path] = model_;
+  }
+
+  void ExpectBitmap(const std::string& what, Problems& problems) {
+    if (korva_.BackingArea().Image().copy(0, 0, 640, 640) != korva_.DrawingArea().Image()) {
+      problems.push_back("Save BMP did not copy the picture to the backing area");
+    }
+    const size_t at = what.find("answer save ");
+    if (at == std::string::npos) return;
+    std::string path = what.substr(12, what.find(" / ") - 12);
+    if (QFileInfo(QString::fromStdString(path)).suffix().isEmpty()) path += ".bmp";
+    const QFileInfo info(QString::fromStdString(path));
+    if (info.size() != kBitmapBytes || ReadBytes(path).substr(0, 2) != "BM") {
+      problems.push_back("the bitmap is not a 640 x 640, 24-bit BMP");
+      return;
+    }
+    QImage saved(QString::fromStdString(path));
+    if (saved.convertToFormat(QImage::Format_RGB32) !=
+        korva_.DrawingArea().Image().convertToFormat(QImage::Format_RGB32)) {
+      problems.push_back("the bitmap differs from the drawing area");
+    }
+  }
+
+  void ExpectOpen(const std::string& what, const Snapshot& before, Expect& expect,
+                  Problems& problems) {
+    const PatternHistory& h = k_.history;
+    const size_t at = what.find("answer open ");
+    auto unchanged = [&] {
+      if (h.NextPatternIndex() != before.next) {
+        problems.push_back("a refused Open changed the history");
+      }
+    };
+    if (at == std::string::npos) return unchanged();
+    const std::string path = what.substr(12, what.find(" / ") - 12);
+    if (!QFileInfo::exists(QString::fromStdString(path))) {
+      expectedLog_ = {"error: File not found"};
+      return unchanged();
+    }
+    std::vector<PatternRecord> patterns;
+    try {
+      patterns = ParseDesignFile(ReadBytes(path));
+      CheckDesignDrawable(patterns, openDesign_);
+    } catch (const DesignFileError& e) {
+      expectedLog_ = {e.kind() == DesignFileError::Kind::NotKorva
+                          ? std::string("message Error: ") + kNotKorvaFile
+                          : std::string("error: ") + e.what()};
+      if (pictureBeforeOpen_ != korva_.DrawingArea().Image()) {
+        problems.push_back("a refused Open changed the picture");
+      }
+      return unchanged();
+    }
+    auto savedIt = saved_.find(path);
+    if (savedIt != saved_.end() && patterns != savedIt->second) {
+      problems.push_back("a saved design reads back differently");
+    }
+    // Every line is drawn, the first thousand recorded.
+    const std::optional<Colour> lastDrawn =
+        patterns.empty() ? std::nullopt : std::optional<Colour>(patterns.back().Colour);
+    if (patterns.size() > 1000) {
+      expectedLog_ = {kHistoryFull};
+      patterns.resize(1000);
+    }
+    ClearModel();
+    for (const PatternRecord& p : patterns) {
+      model_.push_back(p);
+      cost_.push_back(SegmentsOf(p));
+      historyCost_ += cost_.back();
+    }
+    if (h.NextPatternIndex() != static_cast<int32_t>(model_.size()) + 1) {
+      problems.push_back("Open recorded " + std::to_string(h.NextPatternIndex() - 1) +
+                         " patterns of " + std::to_string(model_.size()));
+    }
+    if (!model_.empty()) {
+      expect.traced = true;
+      undoEnabled_ = true;
+      pen_ = lastDrawn;
+    }
+    if (korva_.BackingArea().Image().copy(0, 0, 640, 640) != korva_.DrawingArea().Image()) {
+      problems.push_back("Open did not copy the picture to the backing area");
+    }
+  }
+
+  std::vector<std::string> NewLogLines(const Snapshot& before) const {
+    return std::vector<std::string>(prompts_.log.begin() + static_cast<long>(before.log),
+                                    prompts_.log.end());
+  }
+
+  void CheckLog(const Snapshot& before, Expect& expect, Problems& problems) {
+    const std::vector<std::string> lines = NewLogLines(before);
+    for (const std::string& line : lines) {
+      if (line.rfind("error: ", 0) == 0 && !KnownErrorLine(line)) {
+        problems.push_back("an error the program does not raise itself: " + line);
+      }
+    }
+    if (!logChecked_) {
+      for (const std::string& line : expectedLog_) expect.log.push_back(line);
+      if (lines != expect.log) {
+        std::string text = "boxes shown:";
+        for (const std::string& l : lines) text += " [" + l + "]";
+        text += ", expected:";
+        for (const std::string& l : expect.log) text += " [" + l + "]";
+        problems.push_back(text);
+      }
+    }
+    logChecked_ = false;
+    expectedLog_.clear();
+  }
+
+  void UpdateStale(const Snapshot& before, const Expect& expect) {
+    std::array<bool, kStaleCount> shown = expect.shown;
+    if (expect.traced) shown.fill(true);
+    auto moved = [&](ui::ScrollBar* bar) { return PositionBefore(before, bar) != bar->Position(); };
+    // A bar's handler shows its position, and the box's handler stores it.
+    if (moved(k_.ScrollBarHole)) shown[kHole] = true;
+    if (moved(k_.ScrollBarTop)) shown[kTop] = true;
+    if (moved(k_.ScrollBarMagni)) shown[kSize] = true;
+    if (moved(k_.ScrollBarCentreX)) shown[kX] = true;
+    if (moved(k_.ScrollBarCentreY)) shown[kY] = true;
+    // The gear rules place the pen and, but for a new fixed gear in internal
+    // mode, the size.
+    if (moved(k_.ScrollBarMoving) || k_.design.GearMode != before.design.GearMode) {
+      shown[kHole] = shown[kSize] = true;
+    }
+    if (moved(k_.ScrollBarFixed)) {
+      shown[kHole] = true;
+      if (k_.design.GearMode == kExternalMode) shown[kSize] = true;
+    }
+    for (int i = 0; i < kStaleCount; ++i) {
+      if (shown[i]) stale_[i] = false;
+      if (drawnAhead_[i]) stale_[i] = true;
+    }
+    drawnAhead_.fill(false);
+    // A value the design holds in step with its box again needs no excuse.
+    const ui::ValueBox* boxes[] = {k_.Hole, k_.Align, k_.Size, k_.xcent, k_.ycent};
+    const int32_t values[] = {k_.design.PenHole, k_.design.TopOfDesign, k_.design.DesignSize,
+                              k_.design.CentreX, k_.design.CentreY};
+    for (int i = 0; i < kStaleCount; ++i) {
+      if (stale_[i] && boxes[i]->Text() == std::to_string(values[i])) stale_[i] = false;
+    }
+  }
+
+  void CheckInvariants(Problems& problems) {
+    const DesignState& d = k_.design;
+    auto problem = [&](bool bad, const std::string& text) {
+      if (bad) problems.push_back(text);
+    };
+
+    // Mode.
+    problem(k_.rb_internal->Checked() == k_.rb_external->Checked(),
+            "not exactly one mode button is checked");
+    problem(d.GearMode == 0 && !k_.rb_internal->Checked(), "internal mode, Internal unchecked");
+    problem(d.GearMode == 1 && !k_.rb_external->Checked(), "external mode, External unchecked");
+    problem(d.GearMode != 0 && d.GearMode != 1, "GearMode is " + std::to_string(d.GearMode));
+    // Gears.
+    problem(d.GearMode == 0 && d.MovingTeeth > d.FixedTeeth - 1,
+            "internal mode with moving " + std::to_string(d.MovingTeeth) + " and fixed " +
+                std::to_string(d.FixedTeeth));
+    problem(k_.ScrollBarHole->Min() != 0 || k_.ScrollBarHole->Max() != 20 * int64_t{d.MovingTeeth},
+            "the hole bar runs " + std::to_string(k_.ScrollBarHole->Min()) + ".." +
+                std::to_string(k_.ScrollBarHole->Max()) + " with moving " +
+                std::to_string(d.MovingTeeth));
+    problem(k_.Points->Text() != std::to_string(k_.derived.ReducedFixed),
+            "Points shows " + k_.Points->Text() + ", ReducedFixed is " +
+                std::to_string(k_.derived.ReducedFixed));
+    if (d.FixedTeeth >= 1 && d.MovingTeeth >= 1) {
+      const int32_t g = std::gcd(d.FixedTeeth, d.MovingTeeth);
+      problem(k_.derived.ReducedFixed != d.FixedTeeth / g ||
+                  k_.derived.ReducedMoving != d.MovingTeeth / g,
+              "the reduced counts do not match the gears");
+      const int64_t larger = std::max(k_.derived.ReducedFixed, k_.derived.ReducedMoving);
+      problem(d.StepDeg >= 1 && k_.derived.TraceSpanDeg != Lcm(360 * larger, d.StepDeg),
+              "the trace span " + std::to_string(k_.derived.TraceSpanDeg) +
+                  " does not match the gears and the step");
+    }
+
+    // Each box shows its design value and each bar stands at it or its
+    // nearest end, but for the values a series left ahead.
+    struct View {
+      ui::ValueBox* box;
+      ui::ScrollBar* bar;
+      int32_t value;
+      int stale;
+    };
+    const View views[] = {
+        {k_.Fixed, k_.ScrollBarFixed, d.FixedTeeth, -1},
+        {k_.Moving, k_.ScrollBarMoving, d.MovingTeeth, -1},
+        {k_.Hole, k_.ScrollBarHole, d.PenHole, kHole},
+        {k_.Align, k_.ScrollBarTop, d.TopOfDesign, kTop},
+        {k_.Size, k_.ScrollBarMagni, d.DesignSize, kSize},
+        {k_.Stepdeg, k_.ScrollBarStepFine, d.StepDeg, -1},
+        {k_.xcent, k_.ScrollBarCentreX, d.CentreX, kX},
+        {k_.ycent, k_.ScrollBarCentreY, d.CentreY, kY},
+        {k_.reps, k_.ScrollBarReps, d.RepeatCount, -1},
+    };
+    for (const View& v : views) {
+      if (v.stale >= 0 && stale_[v.stale]) continue;
+      problem(v.box->Text() != std::to_string(v.value), v.box->Name() + " shows '" + v.box->Text() +
+                                                            "', the design holds " +
+                                                            std::to_string(v.value));
+      const int at = std::clamp(v.value, v.bar->Min(), v.bar->Max());
+      problem(v.bar->Position() != at, v.bar->Name() + " stands at " +
+                                           std::to_string(v.bar->Position()) + ", not at " +
+                                           std::to_string(at));
+    }
+    problem(d.RepeatCount != k_.ScrollBarReps->Position(), "RepeatCount is not the reps bar");
+
+    // Series layout and steps.
+    const RepeatSteps& s = k_.steps;
+    const bool series = d.RepeatCount > 1;
+    problem(k_.holespin->Visible() != series || k_.SpinBlue->Visible() != series ||
+                k_.ZeroCentStep->Visible() != series,
+            "the step controls do not follow the repeat count");
+    const std::pair<ui::SpinBox*, int32_t> spins[] = {
+        {k_.holespin, s.HoleStep},   {k_.topspin, s.TopStep},   {k_.sizespin, s.SizeStep},
+        {k_.xspin, s.CentreXStep},   {k_.yspin, s.CentreYStep}, {k_.SpinRed, s.RedStep},
+        {k_.SpinGreen, s.GreenStep}, {k_.SpinBlue, s.BlueStep}};
+    for (auto [spin, step] : spins) {
+      problem(spin->Value() != step, spin->Name() + " is not its step");
+      problem(!series && step != 0, spin->Name() + " step is not zero with one pattern per Draw");
+    }
+    problem(korva_.DrawingArea().PenWidth() != k_.Linesize->Value(),
+            "the pen width is not the line width");
+
+    // History.
+    const PatternHistory& h = k_.history;
+    const int32_t next = h.NextPatternIndex();
+    problem(next < 1 || next > 1001, "NextPatternIndex is " + std::to_string(next));
+    if (next == static_cast<int32_t>(model_.size()) + 1) {
+      for (int32_t i = 1; i < next; ++i) {
+        if (h.Entry(i) != model_[static_cast<size_t>(i - 1)]) {
+          problems.push_back("history entry " + std::to_string(i) + " changed");
+          break;
+        }
+      }
+    } else {
+      problems.push_back("the history holds " + std::to_string(next - 1) + " patterns, expected " +
+                         std::to_string(model_.size()));
+    }
+    for (int32_t i = std::max(next, 1); i <= 1000; ++i) {
+      if (h.Entry(i) != PatternRecord{}) {
+        problems.push_back("entry " + std::to_string(i) + " beyond the history is not zero");
+        break;
+      }
+    }
+    problem(k_.undo->Enabled() != undoEnabled_, "Undo is not enabled as expected");
+    problem(k_.BackColor->Enabled() != backgroundEnabled_ ||
+                k_.BlackOnWhite->Enabled() != backgroundEnabled_,
+            "the background buttons are not enabled as expected");
+
+    // Colours.
+    problem(k_.CanvasColour() != canvas_,
+            "canvas colour " + Hex(k_.CanvasColour()) + ", expected " + Hex(canvas_));
+    problem(pen_ && k_.PenColour() != *pen_,
+            "pen colour " + Hex(k_.PenColour()) + ", expected " + Hex(pen_.value_or(0)));
+
+    // Print settings: one check mark in each group; the zoom follows its mark.
+    const std::pair<ui::MenuItem*, int32_t> zooms[] = {
+        {k_.N6001, 600}, {k_.N5001, 500}, {k_.N4001, 400}, {k_.N3001, 300},
+        {k_.N2501, 250}, {k_.N2001, 200}, {k_.N1501, 150}, {k_.N1001, 100}};
+    int zoomChecks = 0;
+    for (auto [item, factor] : zooms) {
+      if (item->Checked()) {
+        ++zoomChecks;
+        problem(d.PrintFactor != factor, "the zoom is not the checked item's");
+      }
+    }
+    problem(zoomChecks != 1, "not exactly one zoom item is checked");
+    problem(k_.Mono2->Checked() + k_.N7Colours1->Checked() + k_.FullColour1->Checked() != 1,
+            "not exactly one colour mode is checked");
+
+    Observe();
+  }
+
+  // Keeps what the next action compares against.
+  void Observe() {
+    openDesign_ = k_.design;
+    printedBefore_ = tally_.documents;
+    linesBefore_ = tally_.lines;
+  }
+
+  // ------------------------------------------------------------ the model
+
+  // Segments Undo, Open and Print redraw, weighed by the pen width.
+  long double RedrawCost() const {
+    return historyCost_ * (k_.Linesize->Value() > 1 ? kWidePenCost : 1);
+  }
+
+  void ClearModel() {
+    model_.clear();
+    cost_.clear();
+    historyCost_ = 0;
+  }
+
+  void PopModel() {
+    if (model_.empty()) return;
+    historyCost_ -= cost_.back();
+    model_.pop_back();
+    cost_.pop_back();
+  }
+
+  uint64_t seed_;
+  std::mt19937_64 rng_;
+  ui::ScriptedPrompts prompts_;
+  PrintTally tally_;
+  TKorva korva_;
+  TKorva& k_;
+  std::vector<ui::ScrollBar*> bars_;
+  QTemporaryDir dir_;
+
+  int index_ = 0;
+  bool failed_ = false;
+  std::deque<std::string> recent_;
+
+  // What the window should show, kept beside it.
+  std::vector<PatternRecord> model_;
+  std::vector<long double> cost_;
+  long double historyCost_ = 0;
+  bool undoEnabled_ = false;
+  bool backgroundEnabled_ = true;
+  std::optional<Colour> pen_ = kBlack;
+  Colour canvas_ = kWhite;
+  Colour lastPicked_ = kBlack;
+  std::array<bool, kStaleCount> stale_{};
+  std::array<bool, kStaleCount> drawnAhead_{};
+  std::map<std::string, std::vector<PatternRecord>> saved_;
+  int corrupted_ = 0;
+
+  // Per action.
+  std::vector<std::string> expectedLog_;
+  bool logChecked_ = false;
+  DesignState openDesign_;
+  int printedBefore_ = 0;
+  size_t linesBefore_ = 0;
+  QImage pictureBeforeOpen_;
+};
+
+std::vector<uint64_t> MonkeySeeds() {
+  const char* env = std::getenv("KORVA_MONKEY_SEEDS");
+  if (env == nullptr || *env == '\0') return kDefaultSeeds;
+  std::vector<uint64_t> seeds;
+  std::stringstream list(env);
+  for (std::string word; std::getline(list, word, ',');) {
+    if (!word.empty()) seeds.push_back(std::stoull(word));
+  }
+  return seeds;
+}
+
+int MonkeyActions() {
+  const char* env = std::getenv("KORVA_MONKEY_ACTIONS");
+  return env != nullptr && *env != '\0' ? std::atoi(env) : kDefaultActions;
+}
+
+class Actions : public testing::TestWithParam<uint64_t> {};
+
+TEST_P(Actions, KeepThePanelAndTheHistoryConsistent) {
+  Monkey monkey(GetParam());
+  monkey.Run(MonkeyActions());
+}
+
+INSTANTIATE_TEST_SUITE_P(Monkey, Actions, testing::ValuesIn(MonkeySeeds()),
+                         [](const testing::TestParamInfo<uint64_t>& info) {
+                           return "seed_" + std::to_string(info.param);
+                         });
+
+}  // namespace
