@@ -38,7 +38,9 @@ configure_and_build() {  # dir, extra cmake args...
 }
 
 run_tests() {  # dir
-  (cd "$1" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$jobs" --timeout 600)
+  (cd "$1" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$jobs" --timeout 600) |
+    tee "$1/ctest.log"
+  return "${PIPESTATUS[0]}"
 }
 
 verb=${1:-}
@@ -55,6 +57,8 @@ case "$verb" in
     if [ -x scripts/sanitizer_suite.sh ]; then scripts/sanitizer_suite.sh; fi
     if [ -x scripts/print_e2e.sh ]; then scripts/print_e2e.sh build; fi
     if [ -x scripts/fuzz.sh ] && [ "${CI:-}" = true ]; then scripts/fuzz.sh 60; fi
+    echo "== Summary of the Release suite (CTest)"
+    grep -E "tests passed|Total Test time" build/ctest.log
     ;;
   bench)
     base_packages

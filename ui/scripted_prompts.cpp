@@ -47,6 +47,7 @@ void ScriptedPrompts::Log(std::string line) {
 MessageButton ScriptedPrompts::Message(MessageKind kind, const std::string& text,
                                        MessageButtons buttons) {
   Log("message " + TitleOf(kind) + ": " + EscapeLineFeeds(text));
+  messageButtons.push_back(buttons);
   if (!answers_.empty()) {
     if (std::optional<MessageButton> button = ButtonOf(answers_.front().kind)) {
       answers_.pop_front();

@@ -45,6 +45,7 @@ class ScriptedPrompts : public Prompts {
   std::function<void(const std::string&)> onLog;
 
   std::optional<FileDialogOptions> lastFileDialog;
+  std::vector<MessageButtons> messageButtons;  // the buttons of each message box shown
   std::optional<::Colour> lastInitialColour;
   std::optional<CustomColours> lastCustomColours;
 

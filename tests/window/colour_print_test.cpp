@@ -25,6 +25,7 @@ TEST_F(Colours, PenEqualToTheCanvasWarnsAndIsTaken) {
   prompts.AnswerColour(kWhite);
   Click(korva.PenColor);
   EXPECT_EQ(Shown(), std::vector<std::string>{kIdentical});
+  EXPECT_EQ(prompts.messageButtons, std::vector<ui::MessageButtons>{ui::kOk});
   EXPECT_EQ(korva.PenColour(), kWhite);
   EXPECT_EQ(korva.DrawingArea().PenColour(), kWhite);
 }
@@ -68,6 +69,7 @@ using Printing = WindowTest;
 TEST_F(Printing, EmptyHistoryHasNothingToPrint) {
   Click(korva.PrintDesign1);
   EXPECT_EQ(Shown(), std::vector<std::string>{"message Warning: No pattern to print."});
+  EXPECT_EQ(prompts.messageButtons, std::vector<ui::MessageButtons>{ui::kCancel});
   EXPECT_EQ(lastPrinter, nullptr);
 }
 
@@ -81,6 +83,7 @@ TEST_F(Printing, DecliningAbandonsThePrint) {
                          "message Confirm: Printing pattern of size 250% in monochrome.\\nAre "
                          "you sure ? ",
                          "message Warning: Printing abandoned."}));
+  EXPECT_EQ(prompts.messageButtons, (std::vector<ui::MessageButtons>{ui::kYes | ui::kNo, ui::kOk}));
   EXPECT_EQ(lastPrinter, nullptr);
   EXPECT_TRUE(korva.N2501->Checked());
   EXPECT_FALSE(korva.N6001->Checked());
