@@ -26,6 +26,7 @@ void TKorva::CreateLayout() {
   ShapePen = &f.Add<ui::Swatch>("ShapePen", Geometry{861, 13, 15, 15}, ui::Swatch::Shape::Rectangle,
                                 kBlack, kBlack);
   BitBtn1 = &f.Add<ui::Button>("BitBtn1", Geometry{888, 8, 57, 25}, "Exit", kBold);
+  BitBtn1->ShowCloseGlyph();
 
   // Line width.
   f.Add<ui::Label>("Label13", 664, 44, "Drawing Line Width (pixels)", kBold);

@@ -13,6 +13,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QStyle>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
@@ -444,6 +445,12 @@ Button::Button(Form& form, std::string name, Geometry g, std::string caption, Fo
   button->setAutoDefault(false);
   SetBold(weight == FontWeight::Bold);
   QObject::connect(button, &QPushButton::clicked, button, [this] { form_.Dispatch(onClick); });
+}
+
+void Button::ShowCloseGlyph() {
+  auto* button = static_cast<QPushButton*>(Widget());
+  button->setIcon(button->style()->standardIcon(QStyle::SP_DialogCloseButton));
+  button->setLayoutDirection(Qt::RightToLeft);
 }
 
 void Button::UserClick() {

@@ -190,6 +190,8 @@ class Button : public Control {
  public:
   Button(Form& form, std::string name, Geometry g, std::string caption, FontWeight weight);
   const std::string& Caption() const { return caption_; }
+  // Shows the platform's close glyph to the right of the caption.
+  void ShowCloseGlyph();
   Handler onClick;
   void UserClick();
 

@@ -316,32 +316,26 @@ class Monkey {
   }
 
   void PenColourAction() {
-    const std::optional<Colour> answer = ColourAnswer();
-    Act(answer ? "answer colour " + Hex(*answer) + " / click PenColor"
-               : "answer colour cancel / click PenColor",
-        [this, answer] {
-          if (answer) {
-            prompts_.AnswerColour(*answer);
-          } else {
-            prompts_.AnswerColourCancel();
-          }
-          prompts_.lastInitialColour.reset();
-          k_.PenColor->UserClick();
-        });
+    ColourPickAction("PenColor", [this] { k_.PenColor->UserClick(); });
   }
 
   void CanvasColourAction() {
+    ColourPickAction("SelectColour1", [this] { k_.SelectColour1->UserClick(); });
+  }
+
+  // Opens the colour picker through `click` and answers it, or cancels.
+  void ColourPickAction(const std::string& control, std::function<void()> click) {
     const std::optional<Colour> answer = ColourAnswer();
-    Act(answer ? "answer colour " + Hex(*answer) + " / click SelectColour1"
-               : "answer colour cancel / click SelectColour1",
-        [this, answer] {
+    Act((answer ? "answer colour " + Hex(*answer) : std::string("answer colour cancel")) +
+            " / click " + control,
+        [this, answer, click] {
           if (answer) {
             prompts_.AnswerColour(*answer);
           } else {
             prompts_.AnswerColourCancel();
           }
           prompts_.lastInitialColour.reset();
-          k_.SelectColour1->UserClick();
+          click();
         });
   }
 
