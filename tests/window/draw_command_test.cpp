@@ -148,6 +148,18 @@ TEST_F(DrawCommand, UndoRedrawsAnExternalPatternWithItsOwnGearPair) {
   EXPECT_TRUE(korva.rb_external->Checked());
 }
 
+TEST_F(DrawCommand, AnyModeButOneIsDrawnAsInternal) {
+  Click(korva.rb_external);
+  const QImage blank = Picture();
+  korva.TracePattern({0, 96, 60, 2, 0, 480, 5, 1000, 0, 0});
+  EXPECT_TRUE(korva.rb_internal->Checked());
+  EXPECT_FALSE(korva.rb_external->Checked());
+  EXPECT_EQ(korva.design.GearMode, 0);
+  EXPECT_EQ(korva.history.Entry(1).GearMode, 2);
+  EXPECT_EQ(korva.DrawingArea().PixelAt(320, 58), kBlack);
+  EXPECT_NE(Picture(), blank);
+}
+
 TEST_F(DrawCommand, DrawStartsWithUndoFollowingTheHistory) {
   korva.undo->SetEnabled(true);
   Drag(korva.ScrollBarReps, 1);
