@@ -96,8 +96,7 @@ TEST_F(Printing, InitialDesignMapsOntoThePage) {
                                      {korva.N6001, 600, std::pair{1920, 345}}}) {
     Click(item);
     EXPECT_EQ(korva.design.PrintFactor, factor);
-    prompts.AnswerYes();
-    Click(korva.PrintDesign1);
+    PrintConfirmed();
     ASSERT_NE(lastPrinter, nullptr);
     EXPECT_EQ(lastPrinter->begun, 1);
     EXPECT_EQ(lastPrinter->ended, 1);
@@ -112,16 +111,14 @@ TEST_F(Printing, CentreOffsetCountsTwiceAndTopRotates) {
   Drag(korva.ScrollBarCentreX, 100);
   Click(korva.Draw);
   Click(korva.N1001);
-  prompts.AnswerYes();
-  Click(korva.PrintDesign1);
+  PrintConfirmed();
   EXPECT_EQ(lastPrinter->lines[0].x0, 340);
 
   Click(korva.Clear);
   Click(korva.default_centre);
   Drag(korva.ScrollBarTop, 100);
   Click(korva.Draw);
-  prompts.AnswerYes();
-  Click(korva.PrintDesign1);
+  PrintConfirmed();
   EXPECT_EQ(lastPrinter->lines[0].x0, 479);
   EXPECT_EQ(lastPrinter->lines[0].y0, 111);
 
@@ -131,8 +128,7 @@ TEST_F(Printing, CentreOffsetCountsTwiceAndTopRotates) {
   Drag(korva.ScrollBarMagni, 1000);  // the initial design, drawn outside the ring
   Drag(korva.ScrollBarHole, 480);
   Click(korva.Draw);
-  prompts.AnswerYes();
-  Click(korva.PrintDesign1);
+  PrintConfirmed();
   EXPECT_EQ(lastPrinter->lines[0].x0, 320);
   EXPECT_EQ(lastPrinter->lines[0].y0, 151);
 }
@@ -145,8 +141,7 @@ TEST_F(Printing, ColourModesChooseThePrinterPen) {
       {korva.FullColour1, 0x64C8C8}, {korva.N7Colours1, 0x00FFFF}, {korva.Mono2, kBlack}};
   for (auto [item, expected] : modes) {
     Click(item);
-    prompts.AnswerYes();
-    Click(korva.PrintDesign1);
+    PrintConfirmed();
     EXPECT_EQ(lastPrinter->lines.back().colour, expected) << item->Name();
     EXPECT_EQ(korva.DrawingArea().PixelAt(320, 58), 0x64C8C8);
   }
@@ -157,8 +152,7 @@ TEST_F(Printing, FullHistoryPrintsEveryEntryAndKeepsTheHistory) {
   Drag(korva.ScrollBarReps, 200);
   for (int i = 0; i < 5; ++i) Click(korva.Draw);
   const std::vector<PatternRecord> before = HistoryRecords();
-  prompts.AnswerYes();
-  Click(korva.PrintDesign1);
+  PrintConfirmed();
   ASSERT_NE(lastPrinter, nullptr);
   EXPECT_EQ(lastPrinter->ended, 1);
   EXPECT_EQ(lastPrinter->lines.size(), 1000u * 6u);

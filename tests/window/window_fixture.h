@@ -70,6 +70,12 @@ class WindowTest : public testing::Test {
     for (int i = 0; i < (count < 0 ? -count : count); ++i) s->UserStep(count < 0 ? -1 : 1);
   }
 
+  // Print Design, answered Yes.
+  void PrintConfirmed() {
+    prompts.AnswerYes();
+    Click(korva.PrintDesign1);
+  }
+
   // The pattern the design state and pen colour describe.
   PatternRecord CurrentDesign() const {
     const DesignState& d = korva.design;
