@@ -19,13 +19,17 @@ void TKorva::ExternalPlacement() {
   design.PenHole = ExternalPenHole(design.FixedTeeth, design.MovingTeeth);
 }
 
+void TKorva::ShowPenHole() {
+  ShowIn(Hole, design.PenHole);
+  ScrollBarHole->SetPosition(design.PenHole);
+}
+
 void TKorva::ApplyHoleRange() {
   const int32_t low = 0;
   const int32_t high = CheckedMul(20, design.MovingTeeth);
   if (design.PenHole < low || design.PenHole > high) {
     design.PenHole = design.PenHole < low ? low : high;
-    ShowIn(Hole, design.PenHole);
-    ScrollBarHole->SetPosition(design.PenHole);
+    ShowPenHole();
   }
   ScrollBarHole->SetMin(low);
   ScrollBarHole->SetMax(high);
@@ -49,8 +53,7 @@ void TKorva::RefreshGearCounts() {
 void TKorva::ScrollBarFixedChange() {
   ShowIn(Fixed, ScrollBarFixed->Position());
   if (design.GearMode == kExternalMode) ExternalPlacement();
-  ShowIn(Hole, design.PenHole);
-  ScrollBarHole->SetPosition(design.PenHole);
+  ShowPenHole();
 }
 
 void TKorva::Fixedchange() {
@@ -63,8 +66,7 @@ void TKorva::ScrollBarMovingChange() {
   ShowIn(Moving, ScrollBarMoving->Position());
   if (design.GearMode == kInternalMode) InternalPlacement();
   if (design.GearMode == kExternalMode) ExternalPlacement();
-  ShowIn(Hole, design.PenHole);
-  ScrollBarHole->SetPosition(design.PenHole);
+  ShowPenHole();
 }
 
 void TKorva::MovingChange() {
@@ -85,13 +87,11 @@ void TKorva::rb_internalClick() {
   design.DesignSize = 1000;
   ScrollBarMagni->SetPosition(1000);
   design.PenHole = CheckedMul(8, design.MovingTeeth);
-  ShowIn(Hole, design.PenHole);
-  ScrollBarHole->SetPosition(design.PenHole);
+  ShowPenHole();
 }
 
 void TKorva::rb_externalClick() {
   design.GearMode = kExternalMode;
   ExternalPlacement();
-  ShowIn(Hole, design.PenHole);
-  ScrollBarHole->SetPosition(design.PenHole);
+  ShowPenHole();
 }

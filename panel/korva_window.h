@@ -136,6 +136,8 @@ class TKorva {
   void InternalPlacement();
   void ExternalPlacement();
   void ApplyHoleRange();
+  // Shows the pen hole in its box and on its bar.
+  void ShowPenHole();
   void KeepMovingGearInsideRing();
   void RefreshGearCounts();
 

@@ -48,8 +48,7 @@ void TKorva::StepdegChange() {
 void TKorva::default_posClick() {
   if (design.GearMode == kInternalMode) InternalPlacement();
   if (design.GearMode == kExternalMode) ExternalPlacement();
-  ShowIn(Hole, design.PenHole);
-  ScrollBarHole->SetPosition(design.PenHole);
+  ShowPenHole();
   design.TopOfDesign = 0;
   Align->SetText("0");
   ScrollBarTop->SetPosition(0);

@@ -1,9 +1,9 @@
 // Drawing one pattern: the panel shows its values (so the panel's handlers
 // run and the design state takes them), the curve is drawn on the drawing
 // area, and the pattern is recorded.
-#include "engine/gear_math.h"
 #include <optional>
 
+#include "engine/gear_math.h"
 #include "panel/korva_window.h"
 #include "ui/canvas.h"
 
