@@ -3,6 +3,8 @@
 #include "panel/korva_window.h"
 #include "ui/qt_prompts.h"
 
+using namespace engine;
+
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   ui::QtPrompts prompts;

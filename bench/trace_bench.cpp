@@ -12,6 +12,8 @@
 #include "engine/x87_trig.h"
 #include "ui/canvas.h"
 
+using namespace engine;
+
 namespace {
 
 constexpr int64_t kLargestSegments = 46656343;

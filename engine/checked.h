@@ -1,7 +1,9 @@
 #pragma once
 #include <cstdint>
 
-#include "engine/run_time_error.h"
+#include "core/run_time_error.h"
+
+namespace engine {
 
 // Overflow-checked 32-bit integer arithmetic. Division truncates toward zero
 // and the remainder takes the sign of the dividend.
@@ -39,3 +41,5 @@ inline int32_t CheckedMod(int32_t a, int32_t b) {
 inline void CheckIndex(int64_t index, int64_t size) {
   if (index < 1 || index > size) throw RunTimeError(errors::kRangeCheck);
 }
+
+}  // namespace engine

@@ -6,6 +6,8 @@
 #include "engine/checked.h"
 #include "engine/gear_math.h"
 
+namespace engine {
+
 namespace {
 
 // Not exactly pi / 180: the tracers have always used this constant.
@@ -100,3 +102,5 @@ bool Curve::PixelsFit() const {
   constexpr long double kLimit = 2147483647.0L;
   return column * kMaxZoom < kLimit && row * kMaxZoom < kLimit;
 }
+
+}  // namespace engine

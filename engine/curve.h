@@ -4,24 +4,14 @@
 #include <cstdint>
 #include <type_traits>
 
+#include "core/run_time_error.h"
 #include "engine/design_state.h"
 #include "engine/pattern_history.h"
+#include "engine/pixel.h"
 #include "engine/real48.h"
-#include "engine/run_time_error.h"
 #include "engine/x87_trig.h"
 
-// One point of the curve in pixel space, as the tracers keep it: the stored
-// values u + 320 and 640 - (w + 320) (6-byte reals held in extended).
-struct CurvePoint {
-  long double column = 0;
-  long double row = 0;
-};
-
-struct Pixel {
-  int32_t x = 0;
-  int32_t y = 0;
-  bool operator==(const Pixel&) const = default;
-};
+namespace engine {
 
 // The curve of one pattern: the pen of a gear rolling inside (or, in mode 1,
 // outside) a fixed ring. All working values are 6-byte reals computed in
@@ -71,7 +61,6 @@ class Curve {
   // on screen and on the printer at up to 600 %.
   bool PixelsFit() const;
 
-  const PatternRecord& pattern() const { return pattern_; }
   const DerivedValues& derived() const { return derived_; }
 
  private:
@@ -274,3 +263,5 @@ template <class Sink>
 int64_t Curve::TraceScreen(Sink&& sink) const {
   return Dispatch<false>(QuickScreen{this}, sink);
 }
+
+}  // namespace engine

@@ -1,6 +1,8 @@
 #pragma once
 #include <cstdint>
 
+namespace engine {
+
 // The values of the next pattern to be drawn.
 struct DesignState {
   int32_t FixedTeeth = 96;
@@ -37,3 +39,5 @@ struct DerivedValues {
 
 inline constexpr int32_t kExternalMode = 1;
 inline constexpr int32_t kInternalMode = 0;
+
+}  // namespace engine

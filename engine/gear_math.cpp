@@ -2,6 +2,8 @@
 
 #include "engine/checked.h"
 
+namespace engine {
+
 int32_t Gcd(int32_t a, int32_t b) {
   for (;;) {
     a = CheckedMod(a, b);
@@ -22,8 +24,8 @@ void SetTraceSpan(int32_t a, int32_t b, DerivedValues& derived) {
 }
 
 void RefreshTraceSpan(int32_t stepDeg, DerivedValues& derived) {
-  const int32_t larger = derived.ReducedFixed >= derived.ReducedMoving ? derived.ReducedFixed
-                                                                        : derived.ReducedMoving;
+  const int32_t larger =
+      derived.ReducedFixed >= derived.ReducedMoving ? derived.ReducedFixed : derived.ReducedMoving;
   SetTraceSpan(CheckedMul(360, larger), stepDeg, derived);
 }
 
@@ -33,3 +35,5 @@ DerivedValues DerivedFor(int32_t fixed, int32_t moving, int32_t stepDeg) {
   RefreshTraceSpan(stepDeg, d);
   return d;
 }
+
+}  // namespace engine

@@ -3,6 +3,8 @@
 
 #include "engine/design_state.h"
 
+namespace engine {
+
 // Euclid by repeated remainders; b = 0 is a division by zero.
 int32_t Gcd(int32_t a, int32_t b);
 
@@ -17,3 +19,5 @@ void RefreshTraceSpan(int32_t stepDeg, DerivedValues& derived);
 
 // The reduced counts and span of a pattern's own teeth and step.
 DerivedValues DerivedFor(int32_t fixed, int32_t moving, int32_t stepDeg);
+
+}  // namespace engine

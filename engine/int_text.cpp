@@ -1,6 +1,8 @@
 #include "engine/int_text.h"
 
-#include "engine/run_time_error.h"
+#include "core/run_time_error.h"
+
+namespace engine {
 
 namespace {
 
@@ -61,3 +63,5 @@ int32_t StrToInt(const std::string& text) {
 std::string InvalidIntegerMessage(const std::string& text) {
   return "'" + text + "' is not a valid integer value";
 }
+
+}  // namespace engine

@@ -3,6 +3,8 @@
 #include <optional>
 #include <string>
 
+namespace engine {
+
 // Integer text conversion: leading blanks, then an optional sign and decimal
 // digits, or '$' and hexadecimal digits, and nothing after; the value must fit
 // a signed 32-bit integer.
@@ -12,3 +14,5 @@ std::optional<int32_t> TryStrToInt(const std::string& text);
 int32_t StrToInt(const std::string& text);
 
 std::string InvalidIntegerMessage(const std::string& text);
+
+}  // namespace engine

@@ -2,9 +2,11 @@
 
 #include "engine/checked.h"
 
+namespace engine {
+
 std::array<int32_t, PatternRecord::kFieldCount> PatternRecord::Fields() const {
-  return {Colour, FixedTeeth, MovingTeeth, GearMode, TopOfDesign,
-          PenHole, StepDeg, DesignSize, CentreX, CentreY};
+  return {Colour,  FixedTeeth, MovingTeeth, GearMode, TopOfDesign,
+          PenHole, StepDeg,    DesignSize,  CentreX,  CentreY};
 }
 
 PatternRecord PatternRecord::FromFields(const std::array<int32_t, kFieldCount>& f) {
@@ -37,3 +39,5 @@ void PatternHistory::SetNextPatternIndex(int32_t index) {
   CheckIndex(index, kCapacity + 1);
   next_ = index;
 }
+
+}  // namespace engine

@@ -2,7 +2,9 @@
 #include <array>
 #include <cstdint>
 
-#include "engine/colour.h"
+#include "core/colour.h"
+
+namespace engine {
 
 // Everything needed to draw a pattern again, in the order of a design-file line.
 struct PatternRecord {
@@ -47,3 +49,5 @@ class PatternHistory {
   std::array<PatternRecord, kCapacity> entries_{};
   int32_t next_ = 1;
 };
+
+}  // namespace engine

@@ -4,6 +4,8 @@
 
 #include "engine/checked.h"
 
+namespace engine {
+
 int32_t RoundHalfEven(long double v) {
   // -2^31 - 0.5 goes to the even -2^31; 2^31 - 0.5 goes to 2^31.
   if (!(v >= -2147483648.5L && v < 2147483647.5L)) throw RunTimeError(errors::kIntegerOverflow);
@@ -23,3 +25,5 @@ int32_t ExternalPenHole(int32_t fixed, int32_t moving) {
   if (static_cast<long double>(hole) > 9.6L * moving) hole = RoundHalfEven(9.6L * moving);
   return hole;
 }
+
+}  // namespace engine

@@ -1,6 +1,8 @@
 #pragma once
 #include <cstdint>
 
+namespace engine {
+
 // To the nearest integer, an exact half to the even neighbour. Beyond 32 bits
 // (or NaN) is an integer overflow.
 int32_t RoundHalfEven(long double v);
@@ -10,3 +12,5 @@ int32_t RoundHalfEven(long double v);
 // and the pen hole round(((M / F) * 0.8 + 8) * M), capped at round(9.6 * M).
 int32_t ExternalDesignSize(int32_t fixed, int32_t moving);
 int32_t ExternalPenHole(int32_t fixed, int32_t moving);
+
+}  // namespace engine

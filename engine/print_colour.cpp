@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+namespace engine {
+
 Colour SevenColourReduction(Colour colour) {
   const int32_t r = colour % 256;
   const int32_t g = (colour / 256) % 256;
@@ -23,3 +25,5 @@ Colour PrinterPenColour(Colour colour, bool monoChecked, bool fullColourChecked)
   if (fullColourChecked) return colour;
   return SevenColourReduction(colour);
 }
+
+}  // namespace engine

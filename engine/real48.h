@@ -3,7 +3,9 @@
 #include <cmath>
 #include <cstdint>
 
-#include "engine/run_time_error.h"
+#include "core/run_time_error.h"
+
+namespace engine {
 
 namespace real48_detail {
 
@@ -65,3 +67,5 @@ inline double Store6AsDouble(long double x) {
 inline long double Store6(long double x) {
   return Store6AsDouble(x);
 }
+
+}  // namespace engine

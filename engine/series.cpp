@@ -2,6 +2,8 @@
 
 #include "engine/checked.h"
 
+namespace engine {
+
 namespace {
 
 bool MagnitudeAbove(int32_t v, int32_t limit) {
@@ -47,3 +49,5 @@ Colour StepColour(Colour colour, const RepeatSteps& steps) {
   blue = StepComponent(blue, steps.BlueStep);
   return CheckedAdd(CheckedAdd(CheckedMul(blue, 65536), CheckedMul(green, 256)), red);
 }
+
+}  // namespace engine

@@ -1,7 +1,9 @@
 #pragma once
 
-#include "engine/colour.h"
+#include "core/colour.h"
 #include "engine/design_state.h"
+
+namespace engine {
 
 // Whether adding the steps would take a value beyond the limits of a Draw
 // series: a top of magnitude above 36000, a pen hole outside 0..2000, a size
@@ -15,3 +17,5 @@ void ApplySeriesSteps(DesignState& state, const RepeatSteps& steps);
 // The next colour of a series: each component plus its step, brought back
 // into 0..255 by one correction of 256.
 Colour StepColour(Colour colour, const RepeatSteps& steps);
+
+}  // namespace engine

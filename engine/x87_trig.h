@@ -1,5 +1,7 @@
 #pragma once
 
+namespace engine {
+
 // The processor's sine and cosine (x87 fsin/fcos/fsincos). An argument of
 // magnitude 2^63 or more, which the instructions cannot reduce, gives 0; so
 // do NaN and infinity.
@@ -45,3 +47,5 @@ inline void ProcessorSinCos(long double x, long double& sine, long double& cosin
   }
   ProcessorSinCosInRange(x, sine, cosine);
 }
+
+}  // namespace engine

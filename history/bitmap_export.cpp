@@ -3,6 +3,8 @@
 #include "ui/canvas.h"
 #include "ui/file_io.h"
 
+using namespace engine;
+
 void TKorva::savebmpClick() {
   dumpClick();
   ui::ImageCanvas picture(640, 640);

@@ -4,6 +4,8 @@
 #include "panel/korva_window.h"
 #include "ui/canvas.h"
 
+using namespace engine;
+
 void TKorva::BlankDrawingArea() {
   ui::ImageCanvas& canvas = DrawingArea();
   canvas.SetBrushColour(CanvasColour());

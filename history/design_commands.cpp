@@ -1,10 +1,12 @@
 // Save TXT writes the history as a design file; Open reads one back and
 // redraws it. Open changes nothing until the whole file has been read and
 // every pattern in it is known to be drawable.
+#include "engine/design_file.h"
 #include "engine/gear_math.h"
-#include "history/design_file.h"
 #include "panel/korva_window.h"
 #include "ui/file_io.h"
+
+using namespace engine;
 
 void TKorva::saveClick() {
   const ui::FileDialogOptions options{"Pattern Command Text File (*.txt)|*.txt", "txt",

@@ -3,6 +3,8 @@
 #include "panel/korva_window.h"
 #include "ui/canvas.h"
 
+using namespace engine;
+
 namespace {
 constexpr const char* kIdenticalColours = "Canvas and Pen colors are identical.";
 }

@@ -4,6 +4,8 @@
 #include "engine/series.h"
 #include "panel/korva_window.h"
 
+using namespace engine;
+
 void TKorva::DrawClick() {
   historyFullShown_ = false;
   if (!history.Empty()) {

@@ -5,6 +5,8 @@
 #include "engine/placement.h"
 #include "panel/korva_window.h"
 
+using namespace engine;
+
 void TKorva::InternalPlacement() {
   design.PenHole = CheckedMul(8, design.MovingTeeth);
   Size->SetText("1000");

@@ -5,6 +5,8 @@
 #include "engine/int_text.h"
 #include "ui/canvas.h"
 
+using namespace engine;
+
 namespace {
 constexpr int kClientWidth = 952;
 constexpr int kClientHeight = 656;

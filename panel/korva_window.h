@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/colour.h"
+#include "core/colour.h"
 #include "engine/curve.h"
 #include "engine/design_state.h"
 #include "engine/pattern_history.h"
@@ -18,9 +18,9 @@
 class TraceObserver {
  public:
   virtual ~TraceObserver() = default;
-  virtual void ScreenSegment(Pixel from, Pixel to) = 0;
+  virtual void ScreenSegment(engine::Pixel from, engine::Pixel to) = 0;
   virtual void ScreenTraceDone(int64_t segments) = 0;
-  virtual void PrintSegment(Pixel from, Pixel to) = 0;
+  virtual void PrintSegment(engine::Pixel from, engine::Pixel to) = 0;
   virtual void PrintTraceDone(int64_t segments, Colour printerPen) = 0;
 };
 
@@ -43,11 +43,11 @@ class TKorva {
   void SetTraceObserver(TraceObserver* observer) { observer_ = observer; }
 
   // Program-wide state.
-  DesignState design;
-  RepeatSteps steps;
-  DerivedValues derived;
+  engine::DesignState design;
+  engine::RepeatSteps steps;
+  engine::DerivedValues derived;
   int32_t StartTop = 0;
-  PatternHistory history;
+  engine::PatternHistory history;
   ui::CustomColours customColours;
   Colour lastPickedColour = kBlack;
 
@@ -55,8 +55,8 @@ class TKorva {
   Colour CanvasColour() const;
 
   // Drawing.
-  void TracePattern(const PatternRecord& pattern);
-  void TracePatternForPrint(const PatternRecord& pattern, ui::PrinterCanvas& printer);
+  void TracePattern(const engine::PatternRecord& pattern);
+  void TracePatternForPrint(const engine::PatternRecord& pattern, ui::PrinterCanvas& printer);
   void BlankDrawingArea();
   ui::ImageCanvas& DrawingArea();
   ui::ImageCanvas& BackingArea();
@@ -178,9 +178,9 @@ class TKorva {
  private:
   void CreateLayout();
   void CreateMenu();
-  void ShowPatternOnPanel(const PatternRecord& pattern);
+  void ShowPatternOnPanel(const engine::PatternRecord& pattern);
   void SetModeButtons(int32_t mode);
-  void RecordPattern(const PatternRecord& pattern);
+  void RecordPattern(const engine::PatternRecord& pattern);
   void ShowHistoryFull();
   void ZoomClick(ui::MenuItem* item, int32_t factor);
   void QuickStepClick(int32_t n);

@@ -1,5 +1,7 @@
 #include "panel/korva_window.h"
 
+using namespace engine;
+
 using ui::FontWeight;
 using ui::Geometry;
 

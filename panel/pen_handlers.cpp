@@ -3,6 +3,8 @@
 #include "engine/gear_math.h"
 #include "panel/korva_window.h"
 
+using namespace engine;
+
 void TKorva::ScrollBarHoleChange() {
   ShowIn(Hole, ScrollBarHole->Position());
 }

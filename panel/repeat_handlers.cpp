@@ -4,6 +4,8 @@
 #include "panel/korva_window.h"
 #include "ui/canvas.h"
 
+using namespace engine;
+
 namespace {
 constexpr int kWideBar = 217;
 constexpr int kNarrowBar = 153;

@@ -7,6 +7,8 @@
 #include "panel/korva_window.h"
 #include "ui/canvas.h"
 
+using namespace engine;
+
 namespace {
 constexpr const char* kHistoryFull =
     "Error - Attempt to draw too many patterns - 1000 maximum allowed.";

@@ -2,8 +2,10 @@
 // chosen zoom and colour mode, after the user confirms.
 #include <string>
 
-#include "engine/run_time_error.h"
+#include "core/run_time_error.h"
 #include "panel/korva_window.h"
+
+using namespace engine;
 
 void TKorva::PrintDesign1Click() {
   ui::Prompts& prompts = form_.GetPrompts();

@@ -1,11 +1,13 @@
 // The printer twin of TracePattern: the same panel update and the same curve,
 // each segment drawn on the drawing area and then on the printed page.
 // Nothing is recorded.
-#include "engine/print_colour.h"
 #include <optional>
 
+#include "engine/print_colour.h"
 #include "panel/korva_window.h"
 #include "ui/canvas.h"
+
+using namespace engine;
 
 void TKorva::TracePatternForPrint(const PatternRecord& pattern, ui::PrinterCanvas& printer) {
   ui::ImageCanvas& canvas = DrawingArea();

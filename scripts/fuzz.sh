@@ -28,7 +28,7 @@ mkdir -p "$out"
 echo "== Building the design-file fuzzer"
 clang++-14 -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all -std=c++20 -O1 -g \
   -Wall -Wextra -I"$root" \
-  "$root"/engine/*.cpp "$root"/history/design_file.cpp "$root"/tests/fuzz/design_file_fuzzer.cpp \
+  "$root"/engine/*.cpp "$root"/tests/fuzz/design_file_fuzzer.cpp \
   -o "$out/design_file_fuzzer"
 
 work=$out/corpus

@@ -14,6 +14,8 @@
 #include "panel/korva_window.h"
 #include "ui/scripted_prompts.h"
 
+using namespace engine;
+
 namespace {
 
 std::string Hex(Colour colour) {

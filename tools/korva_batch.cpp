@@ -11,10 +11,12 @@
 #include <string>
 #include <vector>
 
-#include "history/design_file.h"
+#include "engine/design_file.h"
 #include "panel/korva_window.h"
 #include "tools/batch_script.h"
 #include "ui/scripted_prompts.h"
+
+using namespace engine;
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "engine/colour.h"
+#include "core/colour.h"
 
 class QPainter;
 

@@ -13,19 +13,23 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPushButton>
-#include <QStyle>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QSpinBox>
+#include <QStyle>
 #include <algorithm>
 #include <utility>
 
-#include "engine/run_time_error.h"
+#include "core/run_time_error.h"
 #include "ui/canvas.h"
 #include "ui/form.h"
 
 namespace ui {
+
+namespace {
+constexpr const char* kScrollBarRange = "Scrollbar property out of range";
+}  // namespace
 
 namespace {
 
@@ -222,7 +226,7 @@ ScrollBar::ScrollBar(Form& form, std::string name, Geometry g, int min, int max,
       position_(position),
       smallChange_(smallChange),
       largeChange_(largeChange) {
-  if (max_ < min_) throw RunTimeError(errors::kScrollBarRange);
+  if (max_ < min_) throw RunTimeError(kScrollBarRange);
   position_ = std::clamp(position_, min_, max_);
   // Home and End need the keyboard focus.
   bar_->setFocusPolicy(Qt::StrongFocus);
@@ -259,7 +263,7 @@ void ScrollBar::SetPosition(int position) {
 }
 
 void ScrollBar::SetMin(int min) {
-  if (max_ < min) throw RunTimeError(errors::kScrollBarRange);
+  if (max_ < min) throw RunTimeError(kScrollBarRange);
   min_ = min;
   if (position_ < min_) {
     position_ = min_;
@@ -271,7 +275,7 @@ void ScrollBar::SetMin(int min) {
 }
 
 void ScrollBar::SetMax(int max) {
-  if (max < min_) throw RunTimeError(errors::kScrollBarRange);
+  if (max < min_) throw RunTimeError(kScrollBarRange);
   max_ = max;
   if (position_ > max_) {
     position_ = max_;

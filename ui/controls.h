@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/colour.h"
+#include "core/colour.h"
 
 class QWidget;
 class QLineEdit;

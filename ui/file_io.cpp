@@ -7,7 +7,7 @@
 #include <QLocale>
 #include <QSaveFile>
 
-#include "engine/run_time_error.h"
+#include "core/run_time_error.h"
 #include "ui/canvas.h"
 
 namespace ui {

@@ -1,7 +1,7 @@
 #pragma once
 #include <memory>
 
-#include "engine/colour.h"
+#include "core/colour.h"
 
 namespace ui {
 

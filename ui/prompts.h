@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "engine/colour.h"
+#include "core/colour.h"
 
 namespace ui {
 

@@ -3,7 +3,7 @@
 #include <QPrinterInfo>
 #include <memory>
 
-#include "engine/run_time_error.h"
+#include "core/run_time_error.h"
 #include "ui/canvas.h"
 #include "ui/printer.h"
 

@@ -7,6 +7,8 @@
 
 #include "engine/gear_math.h"
 
+using namespace engine;
+
 namespace {
 
 PatternRecord Design(int32_t fixed, int32_t moving, int32_t mode, int32_t top, int32_t hole,

@@ -1,4 +1,4 @@
-#include "history/design_file.h"
+#include "engine/design_file.h"
 
 #include <gtest/gtest.h>
 
@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "engine/curve.h"
+
+using namespace engine;
 
 namespace {
 

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include "core/run_time_error.h"
 #include "engine/gear_math.h"
 #include "engine/pattern_history.h"
-#include "engine/run_time_error.h"
+
+using namespace engine;
 
 namespace {
 

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/run_time_error.h"
+#include "core/run_time_error.h"
+
+using namespace engine;
 
 namespace {
 

@@ -9,6 +9,8 @@
 #include "engine/curve.h"
 #include "engine/gear_math.h"
 
+using namespace engine;
+
 namespace {
 
 using LD = long double;

@@ -2,10 +2,12 @@
 
 #include <limits>
 
+#include "core/run_time_error.h"
 #include "engine/placement.h"
 #include "engine/print_colour.h"
-#include "engine/run_time_error.h"
 #include "engine/series.h"
+
+using namespace engine;
 
 namespace {
 

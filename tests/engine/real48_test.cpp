@@ -9,6 +9,8 @@
 
 #include "engine/x87_trig.h"
 
+using namespace engine;
+
 namespace {
 
 constexpr long double kMax = (2.0L - 0x1p-39L) * 0x1p126L;

@@ -7,10 +7,12 @@
 #include <string>
 #include <vector>
 
+#include "engine/design_file.h"
 #include "engine/design_state.h"
 #include "engine/int_text.h"
 #include "engine/pattern_history.h"
-#include "history/design_file.h"
+
+using namespace engine;
 
 namespace {
 

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/run_time_error.h"
+#include "core/run_time_error.h"
 #include "ui/canvas.h"
 #include "ui/form.h"
 #include "ui/scripted_prompts.h"

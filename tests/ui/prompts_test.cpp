@@ -13,7 +13,7 @@
 #include <algorithm>
 #include <functional>
 
-#include "engine/run_time_error.h"
+#include "core/run_time_error.h"
 #include "ui/printer.h"
 #include "ui/qt_prompts.h"
 #include "ui/scripted_prompts.h"
@@ -70,7 +70,8 @@ TEST(ScriptedPromptsTest, MessagesTakeQueuedAnswersOrTheDefault) {
 
 TEST(ScriptedPromptsTest, FileDialogsTakePathsOrCancel) {
   ScriptedPrompts prompts;
-  FileDialogOptions request{"Pattern Command Text File (*.txt)|*.txt", "txt", true, false, "pattern"};
+  FileDialogOptions request{"Pattern Command Text File (*.txt)|*.txt", "txt", true, false,
+                            "pattern"};
   EXPECT_EQ(prompts.SaveFile(request), std::nullopt);
   EXPECT_EQ(prompts.lastFileDialog->initialName, "pattern");
   prompts.AnswerSave("/tmp/dir.v2/design");
@@ -175,7 +176,7 @@ TEST(QtPromptsTest, FileDialogFollowsItsRequest) {
   ASSERT_TRUE(dir.isValid());
   QtPrompts prompts;
   const FileDialogOptions request{"Bitmap(*bmp)|*.bmp", ".bmp", true, false,
-                               (dir.path() + "/picture").toStdString()};
+                                  (dir.path() + "/picture").toStdString()};
   auto path = WithModal<std::optional<std::string>>(
       [&] { return prompts.SaveFile(request); },
       [](QWidget* w) {

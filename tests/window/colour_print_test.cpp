@@ -1,6 +1,8 @@
 // Pen and canvas colours, and printing to a recording printer.
 #include "tests/window/window_fixture.h"
 
+using namespace engine;
+
 namespace {
 
 constexpr const char* kIdentical = "message Warning: Canvas and Pen colors are identical.";

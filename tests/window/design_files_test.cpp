@@ -7,6 +7,8 @@
 
 #include "tests/window/window_fixture.h"
 
+using namespace engine;
+
 namespace {
 
 class DesignFiles : public WindowTest {

@@ -2,6 +2,8 @@
 // and the full history.
 #include "tests/window/window_fixture.h"
 
+using namespace engine;
+
 namespace {
 
 using DrawCommand = WindowTest;

@@ -2,6 +2,8 @@
 // through their scroll bars, buttons and mode buttons.
 #include "tests/window/window_fixture.h"
 
+using namespace engine;
+
 namespace {
 
 using GearPanel = WindowTest;

@@ -25,8 +25,10 @@
 #include <vector>
 
 #include "engine/curve.h"
-#include "history/design_file.h"
+#include "engine/design_file.h"
 #include "tests/window/window_fixture.h"
+
+using namespace engine;
 
 namespace {
 

@@ -1,6 +1,8 @@
 // The repeat count with its two layouts, the step spin boxes and the line width.
 #include "tests/window/window_fixture.h"
 
+using namespace engine;
+
 namespace {
 
 using RepeatPanel = WindowTest;

@@ -1,6 +1,8 @@
 // Clear, Undo, Refresh and Dump.
 #include "tests/window/window_fixture.h"
 
+using namespace engine;
+
 namespace {
 
 using UndoClear = WindowTest;

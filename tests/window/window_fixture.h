@@ -77,14 +77,14 @@ class WindowTest : public testing::Test {
   }
 
   // The pattern the design state and pen colour describe.
-  PatternRecord CurrentDesign() const {
-    const DesignState& d = korva.design;
+  engine::PatternRecord CurrentDesign() const {
+    const engine::DesignState& d = korva.design;
     return {korva.PenColour(), d.FixedTeeth, d.MovingTeeth, d.GearMode, d.TopOfDesign,
             d.PenHole,         d.StepDeg,    d.DesignSize,  d.CentreX,  d.CentreY};
   }
 
-  std::vector<PatternRecord> HistoryRecords() const {
-    std::vector<PatternRecord> out;
+  std::vector<engine::PatternRecord> HistoryRecords() const {
+    std::vector<engine::PatternRecord> out;
     for (int i = 1; i < korva.history.NextPatternIndex(); ++i)
       out.push_back(korva.history.Entry(i));
     return out;

@@ -2,9 +2,11 @@
 #include <string>
 #include <vector>
 
+#include "core/run_time_error.h"
 #include "engine/design_state.h"
 #include "engine/pattern_history.h"
-#include "engine/run_time_error.h"
+
+namespace engine {
 
 // Why a design file was refused. The message names the line.
 class DesignFileError : public RunTimeError {
@@ -43,3 +45,5 @@ std::vector<PatternRecord> ParseDesignFile(const std::string& bytes);
 void CheckDesignDrawable(const std::vector<PatternRecord>& patterns, const DesignState& current);
 
 inline constexpr long double kMaxSegmentsPerPattern = 100'000'000.0L;
+
+}  // namespace engine

@@ -9,11 +9,10 @@ class RunTimeError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// The texts of the arithmetic errors, as the error box shows them.
 namespace errors {
 inline constexpr const char* kIntegerOverflow = "Integer overflow";
 inline constexpr const char* kRangeCheck = "Range check error";
 inline constexpr const char* kDivisionByZero = "Division by zero";
 inline constexpr const char* kFloatOverflow = "Floating point overflow";
-inline constexpr const char* kInvalidFloat = "Invalid floating point operation";
-inline constexpr const char* kScrollBarRange = "Scrollbar property out of range";
 }  // namespace errors

@@ -1,4 +1,4 @@
-#include "history/design_file.h"
+#include "engine/design_file.h"
 
 #include <algorithm>
 #include <array>
@@ -10,6 +10,8 @@
 
 #include "engine/curve.h"
 #include "engine/int_text.h"
+
+namespace engine {
 
 namespace {
 
@@ -138,3 +140,5 @@ void CheckDesignDrawable(const std::vector<PatternRecord>& patterns, const Desig
     }
   }
 }
+
+}  // namespace engine
