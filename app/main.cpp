@@ -1,15 +1,13 @@
 #include <QApplication>
 
-#include "panel/korva_window.h"
 #include "ui/qt_prompts.h"
-
-using namespace engine;
+#include "window/main_window.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   ui::QtPrompts prompts;
-  TKorva korva(prompts, &ui::MakeSystemPrinter);
-  prompts.SetParent(korva.form().Window());
-  korva.form().Show();
+  MainWindow window(prompts, &ui::MakeSystemPrinter);
+  prompts.SetParent(window.form().Window());
+  window.form().Show();
   return app.exec();
 }

@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "engine/int_text.h"
-#include "panel/korva_window.h"
 #include "ui/scripted_prompts.h"
+#include "window/main_window.h"
 
 using namespace engine;
 
@@ -121,11 +121,11 @@ class BatchRun {
       : out_(out), lister_(out, options.segments, options.printSegments) {
     prompts_.onLog = [this](const std::string& line) { out_ << line << '\n'; };
     const bool record = options.printSegments;
-    korva_ = std::make_unique<TKorva>(prompts_, [record]() -> std::unique_ptr<ui::Printer> {
+    window_ = std::make_unique<MainWindow>(prompts_, [record]() -> std::unique_ptr<ui::Printer> {
       if (record) return std::make_unique<NullPrinter>();
       return ui::MakeSystemPrinter();
     });
-    if (options.segments || options.printSegments) korva_->SetTraceObserver(&lister_);
+    if (options.segments || options.printSegments) window_->setTraceObserver(&lister_);
   }
 
   void Perform(const std::string& line) {
@@ -136,7 +136,7 @@ class BatchRun {
     if (w.size() < 2) throw ScriptError("'" + verb + "' needs a control name");
     if (verb == "click") {
       Expect(w, 2);
-      if (ui::MenuItem* item = korva_->form().FindMenuItem(w[1])) return item->UserClick();
+      if (ui::MenuItem* item = window_->form().FindMenuItem(w[1])) return item->UserClick();
       ui::Control* c = Find(w[1]);
       if (auto* b = dynamic_cast<ui::Button*>(c)) return b->UserClick();
       if (auto* r = dynamic_cast<ui::RadioButton*>(c)) return r->UserClick();
@@ -174,14 +174,14 @@ class BatchRun {
   }
 
   bool SaveScreenshot(const std::string& path) {
-    ui::Form& form = korva_->form();
+    ui::Form& form = window_->form();
     form.Show();
     for (int i = 0; i < 10; ++i) QApplication::processEvents();
     return form.Window()->grab().save(QString::fromStdString(path), "PNG");
   }
 
   void DumpPanel() {
-    for (ui::Control* c : korva_->form().Controls()) {
+    for (ui::Control* c : window_->form().Controls()) {
       const std::string& n = c->Name();
       if (auto* box = dynamic_cast<ui::ValueBox*>(c)) {
         out_ << n << " text=" << box->Text() << '\n';
@@ -200,12 +200,12 @@ class BatchRun {
              << " visible=" << Flag(button->Visible()) << '\n';
       }
     }
-    for (ui::MenuItem* item : korva_->form().MenuItems()) {
+    for (ui::MenuItem* item : window_->form().MenuItems()) {
       if (item->IsRadio()) out_ << item->Name() << " checked=" << Flag(item->Checked()) << '\n';
     }
-    const DesignState& d = korva_->design;
-    const RepeatSteps& s = korva_->steps;
-    const DerivedValues& v = korva_->derived;
+    const DesignState& d = window_->design();
+    const RepeatSteps& s = window_->steps();
+    const DerivedValues& v = window_->derived();
     out_ << "state FixedTeeth=" << d.FixedTeeth << " MovingTeeth=" << d.MovingTeeth
          << " GearMode=" << d.GearMode << " TopOfDesign=" << d.TopOfDesign
          << " PenHole=" << d.PenHole << " StepDeg=" << d.StepDeg << " DesignSize=" << d.DesignSize
@@ -215,10 +215,10 @@ class BatchRun {
          << " CentreXStep=" << s.CentreXStep << " CentreYStep=" << s.CentreYStep
          << " RedStep=" << s.RedStep << " GreenStep=" << s.GreenStep << " BlueStep=" << s.BlueStep
          << " ReducedFixed=" << v.ReducedFixed << " ReducedMoving=" << v.ReducedMoving
-         << " TraceSpanDeg=" << v.TraceSpanDeg << " StartTop=" << korva_->StartTop
-         << " PenColour=" << Hex(korva_->PenColour())
-         << " CanvasColour=" << Hex(korva_->CanvasColour()) << '\n';
-    const PatternHistory& h = korva_->history;
+         << " TraceSpanDeg=" << v.TraceSpanDeg << " StartTop=" << window_->seriesStartTop()
+         << " PenColour=" << Hex(window_->penColour())
+         << " CanvasColour=" << Hex(window_->canvasColour()) << '\n';
+    const PatternHistory& h = window_->history();
     out_ << "history " << h.NextPatternIndex() << '\n';
     for (int32_t i = 1; i < h.NextPatternIndex(); ++i) {
       const auto fields = h.Entry(i).Fields();
@@ -233,7 +233,7 @@ class BatchRun {
   }
 
   ui::Control* Find(const std::string& name) {
-    ui::Control* c = korva_->form().Find(name);
+    ui::Control* c = window_->form().Find(name);
     if (c == nullptr) throw ScriptError("no control named '" + name + "'");
     return c;
   }
@@ -271,7 +271,7 @@ class BatchRun {
   std::ostream& out_;
   ui::ScriptedPrompts prompts_;
   SegmentLister lister_;
-  std::unique_ptr<TKorva> korva_;
+  std::unique_ptr<MainWindow> window_;
 };
 
 }  // namespace

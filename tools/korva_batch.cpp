@@ -12,9 +12,9 @@
 #include <vector>
 
 #include "engine/design_file.h"
-#include "panel/korva_window.h"
 #include "tools/batch_script.h"
 #include "ui/scripted_prompts.h"
+#include "window/main_window.h"
 
 using namespace engine;
 
@@ -30,7 +30,7 @@ int Render(const std::string& design, const std::string& bitmap) {
   ui::ScriptedPrompts prompts;
   std::vector<std::string> shown;
   prompts.onLog = [&shown](const std::string& line) { shown.push_back(line); };
-  TKorva korva(prompts, [] { return std::make_unique<NullPrinter>(); });
+  MainWindow window(prompts, [] { return std::make_unique<NullPrinter>(); });
   auto failed = [&shown] {
     for (const std::string& line : shown) {
       if (line.rfind("error: ", 0) == 0) return true;
@@ -39,10 +39,10 @@ int Render(const std::string& design, const std::string& bitmap) {
     return false;
   };
   prompts.AnswerOpen(design);
-  korva.Open1->UserClick();
+  window.form().FindMenuItem("Open1")->UserClick();
   if (!failed()) {
     prompts.AnswerSave(bitmap);
-    korva.SaveBMP1->UserClick();
+    window.form().FindMenuItem("SaveBMP1")->UserClick();
   }
   for (const std::string& line : shown) std::cerr << line << '\n';
   return failed() ? 1 : 0;

@@ -235,6 +235,7 @@ class PaintArea : public Control {
   PaintArea(Form& form, std::string name, Geometry g);
   ~PaintArea() override;
   ImageCanvas& Canvas() { return *canvas_; }
+  const ImageCanvas& Canvas() const { return *canvas_; }
   // Schedules a repaint from the canvas.
   void Repaint();
 

@@ -30,35 +30,35 @@ class DesignFiles : public WindowTest {
 
   void Open(const std::string& path) {
     prompts.AnswerOpen(path);
-    Click(korva.Open1);
+    Click(menuItem("Open1"));
   }
 
   // A design of several colours in both modes, drawn through the panel.
   void DrawMixedDesign() {
     prompts.AnswerColour(0x2080E0);
-    Click(korva.PenColor);
-    Drag(korva.ScrollBarReps, 3);
-    Spin(korva.topspin, 70);
-    Spin(korva.SpinGreen, 40);
-    korva.cb_reflect->UserClick();
-    Click(korva.Draw);
-    Click(korva.rb_external);
-    Drag(korva.ScrollBarMoving, 37);
-    Drag(korva.ScrollBarCentreX, -450);
-    Click(korva.Draw);
+    Click(button("PenColor"));
+    Drag(bar("ScrollBarReps"), 3);
+    Spin(spin("topspin"), 70);
+    Spin(spin("SpinGreen"), 40);
+    checkBox("cb_reflect")->UserClick();
+    Click(button("Draw"));
+    Click(radio("rb_external"));
+    Drag(bar("ScrollBarMoving"), 37);
+    Drag(bar("ScrollBarCentreX"), -450);
+    Click(button("Draw"));
   }
 
   QTemporaryDir dir;
 };
 
 TEST_F(DesignFiles, SaveWritesTheHistoryLineByLine) {
-  Click(korva.Draw);
-  Drag(korva.ScrollBarCentreY, -25);
-  Click(korva.rb_external);
-  Click(korva.Draw);
+  Click(button("Draw"));
+  Drag(bar("ScrollBarCentreY"), -25);
+  Click(radio("rb_external"));
+  Click(button("Draw"));
   const std::string path = Path("two.txt");
   prompts.AnswerSave(path);
-  Click(korva.SaveTXT1);
+  Click(menuItem("SaveTXT1"));
   const std::string bytes = Read(path);
   const std::string header = "KORVA," + path + ",";
   ASSERT_EQ(bytes.compare(0, header.size(), header), 0) << bytes;
@@ -75,32 +75,32 @@ TEST_F(DesignFiles, SavedDesignReopensToTheSameHistoryAndPixels) {
   ASSERT_EQ(drawn.size(), 12u);
   const std::string path = Path("mixed.txt");
   prompts.AnswerSave(path);
-  Click(korva.SaveTXT1);
+  Click(menuItem("SaveTXT1"));
 
-  Click(korva.Clear);
+  Click(button("Clear"));
   Open(path);
   EXPECT_EQ(HistoryRecords(), drawn);
   EXPECT_EQ(Picture(), picture);
   EXPECT_TRUE(Shown().empty());
   // Open copies the picture to the backing area.
-  EXPECT_EQ(korva.BackingArea().Image().copy(0, 0, 640, 640), picture);
+  EXPECT_EQ(window.backingPicture().Image().copy(0, 0, 640, 640), picture);
 }
 
 TEST_F(DesignFiles, CancelledOrRefusedOpenChangesNothing) {
   DrawMixedDesign();
   const std::vector<PatternRecord> drawn = HistoryRecords();
   const QImage picture = Picture();
-  const DesignState panel = korva.design;
+  const DesignState panel = window.design();
   auto unchanged = [&] {
     EXPECT_EQ(HistoryRecords(), drawn);
     EXPECT_EQ(Picture(), picture);
-    EXPECT_EQ(korva.design.PenHole, panel.PenHole);
-    EXPECT_EQ(korva.design.MovingTeeth, panel.MovingTeeth);
-    EXPECT_EQ(korva.Moving->Text(), std::to_string(panel.MovingTeeth));
+    EXPECT_EQ(window.design().PenHole, panel.PenHole);
+    EXPECT_EQ(window.design().MovingTeeth, panel.MovingTeeth);
+    EXPECT_EQ(box("Moving")->Text(), std::to_string(panel.MovingTeeth));
   };
 
   prompts.AnswerCancel();
-  Click(korva.Open1);
+  Click(menuItem("Open1"));
   unchanged();
 
   Write(Path("lower.txt"), "korva,x\r\n0,96,60,0,0,480,5,1000,0,0,\r\n");
@@ -132,8 +132,8 @@ TEST_F(DesignFiles, LinesMayEndWithCrLfCrOrLf) {
   for (const std::string eol : {"\r\n", "\r", "\n"}) {
     Write(Path("eol.txt"), "KORVA,x" + eol + a + eol + b + eol);
     Open(Path("eol.txt"));
-    EXPECT_EQ(korva.history.NextPatternIndex(), 3);
-    EXPECT_EQ(korva.history.Entry(2), (PatternRecord{255, 105, 30, 0, 0, 300, 10, 500, 0, 0}));
+    EXPECT_EQ(window.history().NextPatternIndex(), 3);
+    EXPECT_EQ(window.history().Entry(2), (PatternRecord{255, 105, 30, 0, 0, 300, 10, 500, 0, 0}));
   }
   EXPECT_TRUE(Shown().empty());
 }
@@ -145,20 +145,20 @@ TEST_F(DesignFiles, OverAThousandPatternsAreDrawnAndTheFirstThousandKept) {
   }
   Write(Path("many.txt"), text);
   Open(Path("many.txt"));
-  EXPECT_EQ(korva.history.NextPatternIndex(), 1001);
-  EXPECT_EQ(korva.history.Entry(1000).Colour, 999);
+  EXPECT_EQ(window.history().NextPatternIndex(), 1001);
+  EXPECT_EQ(window.history().Entry(1000).Colour, 999);
   EXPECT_EQ(Shown().size(), 1u);
   // Every line was drawn: the panel shows the last one.
-  EXPECT_EQ(korva.design.TopOfDesign, 1199);
+  EXPECT_EQ(window.design().TopOfDesign, 1199);
 }
 
 TEST_F(DesignFiles, SaveBmpWritesTheDrawingAreaAs24BitBitmap) {
   prompts.AnswerColour(0x0000FF);
-  Click(korva.PenColor);
-  Click(korva.Draw);
+  Click(button("PenColor"));
+  Click(button("Draw"));
   const std::string path = Path("picture.bmp");
   prompts.AnswerSave(path);
-  Click(korva.SaveBMP1);
+  Click(menuItem("SaveBMP1"));
   const std::string bytes = Read(path);
   ASSERT_GE(bytes.size(), 54u);
   auto u16 = [&](size_t at) { return uint8_t(bytes[at]) | uint8_t(bytes[at + 1]) << 8; };
@@ -173,24 +173,24 @@ TEST_F(DesignFiles, SaveBmpWritesTheDrawingAreaAs24BitBitmap) {
   EXPECT_EQ(ui::FromQRgb(image.pixel(0, 0)), kWhite);
   EXPECT_EQ(prompts.lastFileDialog->defaultExtension, "bmp");
   // The backing area took the picture as well.
-  EXPECT_EQ(korva.BackingArea().PixelAt(320, 58), 0x0000FF);
+  EXPECT_EQ(window.backingPicture().PixelAt(320, 58), 0x0000FF);
 }
 
 TEST_F(DesignFiles, CancelledSaveBmpWritesNothingButDumps) {
-  Click(korva.Draw);
+  Click(button("Draw"));
   prompts.AnswerCancel();
-  Click(korva.SaveBMP1);
+  Click(menuItem("SaveBMP1"));
   EXPECT_TRUE(QDir(dir.path()).isEmpty());
-  Click(korva.Clear);
-  korva.RefreshClick();
-  EXPECT_EQ(korva.DrawingArea().PixelAt(320, 58), kBlack);
+  Click(button("Clear"));
+  button("Refresh")->onClick();
+  EXPECT_EQ(window.picture().PixelAt(320, 58), kBlack);
 }
 
 TEST_F(DesignFiles, SaveIntoAMissingFolderReportsTheError) {
-  Click(korva.Draw);
+  Click(button("Draw"));
   const std::string target = Path("nested/nowhere/design.txt");
   prompts.AnswerSave(target);
-  Click(korva.SaveTXT1);
+  Click(menuItem("SaveTXT1"));
   EXPECT_EQ(Shown().back(), "error: Cannot create file " + target);
 }
 

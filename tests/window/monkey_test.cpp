@@ -27,10 +27,15 @@
 #include "engine/curve.h"
 #include "engine/design_file.h"
 #include "tests/window/window_fixture.h"
+#include "window/print_zoom.h"
 
 using namespace engine;
 
 namespace {
+
+// The quick step buttons and the step each sets.
+constexpr std::pair<const char*, int32_t> kQuickSteps[] = {
+    {"DrawStep1Deg", 1}, {"DrawStep2Deg", 2}, {"DrawStep5Deg", 5}, {"DrawStep10Deg", 10}};
 
 // The designs are kept small so that thousands of actions take seconds:
 // segments of one pattern, of one Draw, and of the whole history (which Undo,
@@ -138,14 +143,16 @@ class Monkey {
   explicit Monkey(uint64_t seed)
       : seed_(seed),
         rng_(seed),
-        korva_(prompts_,
-               [this]() -> std::unique_ptr<ui::Printer> {
-                 return std::make_unique<TallyPrinter>(tally_);
-               }),
-        k_(korva_) {
-    bars_ = {k_.ScrollBarFixed,   k_.ScrollBarMoving,   k_.ScrollBarHole,
-             k_.ScrollBarTop,     k_.ScrollBarMagni,    k_.ScrollBarCentreX,
-             k_.ScrollBarCentreY, k_.ScrollBarStepFine, k_.ScrollBarReps};
+        window_(prompts_,
+                [this]() -> std::unique_ptr<ui::Printer> {
+                  return std::make_unique<TallyPrinter>(tally_);
+                }),
+        find_(window_) {
+    bars_ = {find_.bar("ScrollBarFixed"),   find_.bar("ScrollBarMoving"),
+             find_.bar("ScrollBarHole"),    find_.bar("ScrollBarTop"),
+             find_.bar("ScrollBarMagni"),   find_.bar("ScrollBarCentreX"),
+             find_.bar("ScrollBarCentreY"), find_.bar("ScrollBarStepFine"),
+             find_.bar("ScrollBarReps")};
   }
 
   // Runs the actions; stops at the first one after which a check fails.
@@ -234,7 +241,7 @@ class Monkey {
 
   int DragTarget(ui::ScrollBar* bar) {
     const int lo = bar->Min(), hi = bar->Max();
-    if (bar == k_.ScrollBarReps && Chance(70)) return Between(1, 6);
+    if (bar == find_.bar("ScrollBarReps") && Chance(70)) return Between(1, 6);
     const int r = static_cast<int>(Rand(10));
     if (r < 6) return Between(lo, hi);
     if (r < 8) return Chance(50) ? Between(lo - 3, lo + 3) : Between(hi - 3, hi + 3);
@@ -247,9 +254,10 @@ class Monkey {
   }
 
   void SpinAction() {
-    const std::vector<ui::SpinBox*> spins = {k_.holespin,  k_.topspin,  k_.sizespin,
-                                             k_.xspin,     k_.yspin,    k_.SpinRed,
-                                             k_.SpinGreen, k_.SpinBlue, k_.Linesize};
+    const std::vector<ui::SpinBox*> spins = {
+        find_.spin("holespin"),  find_.spin("topspin"),  find_.spin("sizespin"),
+        find_.spin("xspin"),     find_.spin("yspin"),    find_.spin("SpinRed"),
+        find_.spin("SpinGreen"), find_.spin("SpinBlue"), find_.spin("Linesize")};
     ui::SpinBox* spin = Pick(spins);
     const int d = Chance(50) ? 1 : -1;
     // A held arrow: a run of clicks, each one an action.
@@ -260,27 +268,27 @@ class Monkey {
   }
 
   void ClearAction() {
-    Act("click Clear", [this] { k_.Clear->UserClick(); });
+    Act("click Clear", [this] { find_.button("Clear")->UserClick(); });
   }
 
   void UndoAction() {
     if (RedrawCost() > kHistorySegments) ClearAction();
-    Act("click undo", [this] { k_.undo->UserClick(); });
+    Act("click undo", [this] { find_.button("undo")->UserClick(); });
   }
 
   void DrawAction() {
     if (Chance(6)) return FillAction();
     if (!MakeDrawCheap()) return;
-    Act("click Draw", [this] { k_.Draw->UserClick(); });
+    Act("click Draw", [this] { find_.button("Draw")->UserClick(); });
   }
 
   // Long series of star shapes, Draw after Draw, up to the history's limit.
   void FillAction() {
-    Drag(k_.ScrollBarStepFine, 3600);
-    Drag(k_.ScrollBarReps, Between(100, 200));
+    Drag(find_.bar("ScrollBarStepFine"), 3600);
+    Drag(find_.bar("ScrollBarReps"), Between(100, 200));
     const int draws = Between(1, 6);
     for (int i = 0; i < draws && !failed_; ++i) {
-      if (MakeDrawCheap()) Act("click Draw", [this] { k_.Draw->UserClick(); });
+      if (MakeDrawCheap()) Act("click Draw", [this] { find_.button("Draw")->UserClick(); });
     }
   }
 
@@ -289,24 +297,27 @@ class Monkey {
   bool MakeDrawCheap() {
     for (int tries = 0; tries < 30; ++tries) {
       if (failed_) return false;
-      const long double width = k_.Linesize->Value() > 1 ? kWidePenCost : 1;
+      const long double width = find_.spin("Linesize")->Value() > 1 ? kWidePenCost : 1;
       const long double perPattern = SegmentsOf(CurrentDesign()) * width;
-      const int traces = k_.design.RepeatCount * (k_.cb_reflect->Checked() ? 2 : 1);
-      const int room = std::max(0, 1001 - k_.history.NextPatternIndex());
+      const int traces =
+          window_.design().RepeatCount * (find_.checkBox("cb_reflect")->Checked() ? 2 : 1);
+      const int room = std::max(0, 1001 - window_.history().NextPatternIndex());
       if (perPattern > kPatternSegments) {
-        if (k_.design.StepDeg < 3600 && tries < 10) {
-          const int step = std::min(3600, Between(std::max(30, k_.design.StepDeg * 2), 3600));
-          Drag(k_.ScrollBarStepFine, step);
+        if (window_.design().StepDeg < 3600 && tries < 10) {
+          const int step =
+              std::min(3600, Between(std::max(30, window_.design().StepDeg * 2), 3600));
+          Drag(find_.bar("ScrollBarStepFine"), step);
         } else if (width > 1) {
-          Act("spin Linesize down", [this] { k_.Linesize->UserStep(-1); });
+          Act("spin Linesize down", [this] { find_.spin("Linesize")->UserStep(-1); });
         } else {
-          Drag(Chance(50) ? k_.ScrollBarFixed : k_.ScrollBarMoving, Between(2, 120));
+          Drag(Chance(50) ? find_.bar("ScrollBarFixed") : find_.bar("ScrollBarMoving"),
+               Between(2, 120));
         }
       } else if (perPattern * traces > kDrawSegments) {
-        if (k_.design.RepeatCount > 1) {
-          Drag(k_.ScrollBarReps, Between(1, k_.design.RepeatCount - 1));
+        if (window_.design().RepeatCount > 1) {
+          Drag(find_.bar("ScrollBarReps"), Between(1, window_.design().RepeatCount - 1));
         } else {
-          Act("click cb_reflect", [this] { k_.cb_reflect->UserClick(); });
+          Act("click cb_reflect", [this] { find_.checkBox("cb_reflect")->UserClick(); });
         }
       } else if (historyCost_ * width + perPattern * std::min(traces, room) > kHistorySegments) {
         ClearAction();
@@ -318,11 +329,11 @@ class Monkey {
   }
 
   void PenColourAction() {
-    ColourPickAction("PenColor", [this] { k_.PenColor->UserClick(); });
+    ColourPickAction("PenColor", [this] { find_.button("PenColor")->UserClick(); });
   }
 
   void CanvasColourAction() {
-    ColourPickAction("SelectColour1", [this] { k_.SelectColour1->UserClick(); });
+    ColourPickAction("SelectColour1", [this] { find_.menuItem("SelectColour1")->UserClick(); });
   }
 
   // Opens the colour picker through `click` and answers it, or cancels.
@@ -346,44 +357,47 @@ class Monkey {
       case 0:
         return std::nullopt;
       case 1:
-        return k_.CanvasColour();
+        return window_.canvasColour();
       case 2:
-        return k_.PenColour();
+        return window_.penColour();
       case 3:
         return Chance(50) ? kWhite : kBlack;
       case 4:
-        return k_.customColours[Rand(16)];
+        return prompts_.lastCustomColours ? (*prompts_.lastCustomColours)[Rand(16)] : kBlack;
       default:
         return static_cast<Colour>(Rand(0x1000000));
     }
   }
 
   void SchemeAction() {
-    ui::MenuItem* item = Chance(50) ? k_.WhiteBlackPen1 : k_.BlackWhitePen1;
+    ui::MenuItem* item =
+        Chance(50) ? find_.menuItem("WhiteBlackPen1") : find_.menuItem("BlackWhitePen1");
     Act("click " + item->Name(), [item] { item->UserClick(); });
   }
 
   void PanelButtonAction() {
     const std::vector<ui::Button*> buttons = {
-        k_.default_pos,   k_.default_centre, k_.DrawStep1Deg, k_.DrawStep2Deg, k_.DrawStep5Deg,
-        k_.DrawStep10Deg, k_.RepeatReset1,   k_.ZeroPosStep,  k_.ZeroCentStep, k_.ZeroColStep};
+        find_.button("default_pos"),  find_.button("default_centre"), find_.button("DrawStep1Deg"),
+        find_.button("DrawStep2Deg"), find_.button("DrawStep5Deg"),   find_.button("DrawStep10Deg"),
+        find_.button("RepeatReset1"), find_.button("ZeroPosStep"),    find_.button("ZeroCentStep"),
+        find_.button("ZeroColStep")};
     ui::Button* b = Pick(buttons);
     Act("click " + b->Name(), [b] { b->UserClick(); });
   }
 
   void RadioAction() {
-    ui::RadioButton* r = Chance(50) ? k_.rb_internal : k_.rb_external;
+    ui::RadioButton* r = Chance(50) ? find_.radio("rb_internal") : find_.radio("rb_external");
     Act("click " + r->Name(), [r] { r->UserClick(); });
   }
 
   void ReflectAction() {
-    Act("click cb_reflect", [this] { k_.cb_reflect->UserClick(); });
+    Act("click cb_reflect", [this] { find_.checkBox("cb_reflect")->UserClick(); });
   }
 
   void PrintSettingAction() {
-    const std::vector<ui::MenuItem*> items = {k_.Mono2, k_.N7Colours1, k_.FullColour1, k_.N6001,
-                                              k_.N5001, k_.N4001,      k_.N3001,       k_.N2501,
-                                              k_.N2001, k_.N1501,      k_.N1001};
+    std::vector<ui::MenuItem*> items = {find_.menuItem("Mono2"), find_.menuItem("N7Colours1"),
+                                        find_.menuItem("FullColour1")};
+    for (const ZoomItem& zoom : kZoomItems) items.push_back(find_.menuItem(zoom.name));
     ui::MenuItem* item = Pick(items);
     Act("click " + item->Name(), [item] { item->UserClick(); });
   }
@@ -396,10 +410,10 @@ class Monkey {
                                             "BackColor", "BlackOnWhite", "WhiteonBlack", "Refresh",
                                             "Button1",   "LoadPrint"};
     const std::string& name = Pick(names);
-    if (ui::MenuItem* item = k_.form().FindMenuItem(name)) {
+    if (ui::MenuItem* item = window_.form().FindMenuItem(name)) {
       return Act("click " + name, [item] { item->UserClick(); });
     }
-    auto* button = dynamic_cast<ui::Button*>(k_.form().Find(name));
+    auto* button = dynamic_cast<ui::Button*>(window_.form().Find(name));
     Act("click " + name, [button] { button->UserClick(); });
   }
 
@@ -407,7 +421,7 @@ class Monkey {
     // Print redraws the history twice over.
     if (RedrawCost() * 2 > kHistorySegments) ClearAction();
     if (failed_) return;
-    const bool empty = k_.history.Empty();
+    const bool empty = window_.history().Empty();
     const int answer = static_cast<int>(Rand(4));  // yes, yes, no, cancel
     const char* words[] = {"answer yes", "answer yes", "answer no", "answer cancel"};
     Act(empty ? std::string("click PrintDesign1")
@@ -418,7 +432,7 @@ class Monkey {
             if (answer == 2) prompts_.AnswerNo();
             if (answer == 3) prompts_.AnswerCancel();
           }
-          k_.PrintDesign1->UserClick();
+          find_.menuItem("PrintDesign1")->UserClick();
         });
   }
 
@@ -431,7 +445,7 @@ class Monkey {
     if (r < 3) {
       return Act("answer cancel / click SaveTXT1", [this] {
         prompts_.AnswerCancel();
-        k_.SaveTXT1->UserClick();
+        find_.menuItem("SaveTXT1")->UserClick();
       });
     }
     // A name without an extension gets ".txt" from the dialog.
@@ -441,7 +455,7 @@ class Monkey {
     const std::string path = PathOf(name);
     Act("answer save " + path + " / click SaveTXT1", [this, path] {
       prompts_.AnswerSave(path);
-      k_.SaveTXT1->UserClick();
+      find_.menuItem("SaveTXT1")->UserClick();
     });
   }
 
@@ -449,13 +463,13 @@ class Monkey {
     if (Chance(20)) {
       return Act("answer cancel / click SaveBMP1", [this] {
         prompts_.AnswerCancel();
-        k_.SaveBMP1->UserClick();
+        find_.menuItem("SaveBMP1")->UserClick();
       });
     }
     const std::string path = PathOf(Chance(50) ? "picture.bmp" : "picture2");
     Act("answer save " + path + " / click SaveBMP1", [this, path] {
       prompts_.AnswerSave(path);
-      k_.SaveBMP1->UserClick();
+      find_.menuItem("SaveBMP1")->UserClick();
     });
   }
 
@@ -465,7 +479,7 @@ class Monkey {
     if (r < 2) {
       return Act("answer cancel / click Open1", [this] {
         prompts_.AnswerCancel();
-        k_.Open1->UserClick();
+        find_.menuItem("Open1")->UserClick();
       });
     } else if (r < 4) {
       path = PathOf("missing.txt");
@@ -494,10 +508,10 @@ class Monkey {
       return;
     }
     if (RedrawCost() > kHistorySegments) ClearAction();
-    pictureBeforeOpen_ = korva_.DrawingArea().Image().copy();
+    pictureBeforeOpen_ = window_.picture().Image().copy();
     Act("answer open " + path + " / click Open1", [this, path] {
       prompts_.AnswerOpen(path);
-      k_.Open1->UserClick();
+      find_.menuItem("Open1")->UserClick();
     });
   }
 
@@ -508,7 +522,7 @@ class Monkey {
     std::vector<PatternRecord> patterns;
     try {
       patterns = ParseDesignFile(bytes);
-      CheckDesignDrawable(patterns, k_.design);
+      CheckDesignDrawable(patterns, window_.design());
     } catch (const DesignFileError&) {
       return true;
     }
@@ -517,7 +531,7 @@ class Monkey {
       if (p.FixedTeeth < 2) return false;
       cost += SegmentsOf(p);
     }
-    if (k_.Linesize->Value() > 1) cost *= kWidePenCost;
+    if (find_.spin("Linesize")->Value() > 1) cost *= kWidePenCost;
     return cost <= kHistorySegments;
   }
 
@@ -582,19 +596,19 @@ class Monkey {
   // ------------------------------------------------------------ checking
 
   PatternRecord CurrentDesign() const {
-    const DesignState& d = k_.design;
-    return {k_.PenColour(), d.FixedTeeth, d.MovingTeeth, d.GearMode, d.TopOfDesign,
-            d.PenHole,      d.StepDeg,    d.DesignSize,  d.CentreX,  d.CentreY};
+    const DesignState& d = window_.design();
+    return {window_.penColour(), d.FixedTeeth, d.MovingTeeth, d.GearMode, d.TopOfDesign,
+            d.PenHole,           d.StepDeg,    d.DesignSize,  d.CentreX,  d.CentreY};
   }
 
   Snapshot Take() {
     Snapshot s;
-    s.design = k_.design;
-    s.pen = k_.PenColour();
-    s.next = k_.history.NextPatternIndex();
+    s.design = window_.design();
+    s.pen = window_.penColour();
+    s.next = window_.history().NextPatternIndex();
     for (size_t i = 0; i < bars_.size(); ++i) s.bars[i] = bars_[i]->Position();
-    s.areaPen = korva_.DrawingArea().PenColour();
-    s.areaBrush = korva_.DrawingArea().BrushColour();
+    s.areaPen = window_.picture().PenColour();
+    s.areaBrush = window_.picture().BrushColour();
     s.log = prompts_.log.size();
     return s;
   }
@@ -647,7 +661,7 @@ class Monkey {
   // The per-action expectations: the boxes shown, the history and colours.
   void ExpectOf(const std::string& what, const Snapshot& before, Expect& expect,
                 Problems& problems) {
-    const PatternHistory& h = k_.history;
+    const PatternHistory& h = window_.history();
     const int32_t next = h.NextPatternIndex();
     auto verb = [&](const std::string& s) {
       return what.size() >= s.size() && what.compare(what.size() - s.size(), s.size(), s) == 0;
@@ -697,33 +711,36 @@ class Monkey {
     if (verb("click Open1")) return ExpectOpen(what, before, expect, problems);
     if (what == "click default_pos") {
       expect.shown[kHole] = expect.shown[kTop] = expect.shown[kSize] = true;
-      if (k_.design.TopOfDesign != 0) problems.push_back("Default left the top non-zero");
+      if (window_.design().TopOfDesign != 0) problems.push_back("Default left the top non-zero");
     }
     if (what == "click default_centre") {
       expect.shown[kX] = expect.shown[kY] = true;
-      if (k_.design.CentreX != 0 || k_.design.CentreY != 0) {
+      if (window_.design().CentreX != 0 || window_.design().CentreY != 0) {
         problems.push_back("Default left the centre off 0, 0");
       }
     }
-    if (what.rfind("click DrawStep", 0) == 0) {
-      const int n = std::stoi(what.substr(std::string("click DrawStep").size()));
-      if (k_.design.StepDeg != n) problems.push_back("the quick step did not set the step");
+    for (const auto& [name, degrees] : kQuickSteps) {
+      if (what == "click " + std::string(name) && window_.design().StepDeg != degrees) {
+        problems.push_back("the quick step did not set the step");
+      }
     }
-    if (what.rfind("click N", 0) == 0 && what != "click N7Colours1") {
-      const int factor = std::stoi(what.substr(std::string("click N").size())) / 10;
-      if (k_.design.PrintFactor != factor) problems.push_back("the zoom item did not set the zoom");
+    for (const ZoomItem& zoom : kZoomItems) {
+      if (what == "click " + std::string(zoom.name) &&
+          window_.design().PrintFactor != zoom.percent) {
+        problems.push_back("the zoom item did not set the zoom");
+      }
     }
     if (next != before.next) problems.push_back("the history changed");
   }
 
   void ExpectDraw(const Snapshot& before, Expect& expect, Problems& problems) {
-    const PatternHistory& h = k_.history;
+    const PatternHistory& h = window_.history();
     const int32_t next = h.NextPatternIndex();
     const int32_t old = before.next;
-    const bool reflect = k_.cb_reflect->Checked();
+    const bool reflect = find_.checkBox("cb_reflect")->Checked();
     const int mult = reflect ? 2 : 1;
     const int32_t repeats = before.design.RepeatCount;
-    const RepeatSteps& s = k_.steps;
+    const RepeatSteps& s = window_.steps();
     const bool colourSteps = s.RedStep != 0 || s.GreenStep != 0 || s.BlueStep != 0;
     const bool anySteps = colourSteps || s.HoleStep != 0 || s.TopStep != 0 || s.SizeStep != 0 ||
                           s.CentreXStep != 0 || s.CentreYStep != 0;
@@ -827,7 +844,7 @@ class Monkey {
     auto onBar = [](int64_t v) { return std::clamp<int64_t>(v, -3600, 3600); };
     const int64_t start = before.design.TopOfDesign;
     const int64_t firstShown =
-        onBar(start) == PositionBefore(before, k_.ScrollBarTop) ? start : onBar(start);
+        onBar(start) == PositionBefore(before, find_.bar("ScrollBarTop")) ? start : onBar(start);
     int64_t top = firstShown;
     if (reflect) {
       const int64_t twice = 2 * start;
@@ -838,7 +855,7 @@ class Monkey {
       top = twice - mirrorShown;
       if (!fits(top)) return 2;
     }
-    if (!fits(top + k_.steps.TopStep)) return reflect ? 2 : 1;
+    if (!fits(top + window_.steps().TopStep)) return reflect ? 2 : 1;
     return std::nullopt;
   }
 
@@ -869,11 +886,11 @@ class Monkey {
       return;
     }
     std::string mode;
-    if (k_.FullColour1->Checked()) mode = "full colour.";
-    if (k_.Mono2->Checked()) mode = "monochrome.";
-    if (k_.N7Colours1->Checked()) mode = "7 colours.";
+    if (find_.menuItem("FullColour1")->Checked()) mode = "full colour.";
+    if (find_.menuItem("Mono2")->Checked()) mode = "monochrome.";
+    if (find_.menuItem("N7Colours1")->Checked()) mode = "7 colours.";
     expect.log.push_back("message Confirm: Printing pattern of size " +
-                         std::to_string(k_.design.PrintFactor) + "% in " + mode +
+                         std::to_string(window_.design().PrintFactor) + "% in " + mode +
                          "\\nAre you sure ? ");
     if (what.rfind("answer yes", 0) != 0) {
       expect.log.push_back("message Warning: Printing abandoned.");
@@ -916,7 +933,7 @@ class Monkey {
   }
 
   void ExpectBitmap(const std::string& what, Problems& problems) {
-    if (korva_.BackingArea().Image().copy(0, 0, 640, 640) != korva_.DrawingArea().Image()) {
+    if (window_.backingPicture().Image().copy(0, 0, 640, 640) != window_.picture().Image()) {
       problems.push_back("Save BMP did not copy the picture to the backing area");
     }
     const size_t at = what.find("answer save ");
@@ -930,14 +947,14 @@ class Monkey {
     }
     QImage saved(QString::fromStdString(path));
     if (saved.convertToFormat(QImage::Format_RGB32) !=
-        korva_.DrawingArea().Image().convertToFormat(QImage::Format_RGB32)) {
+        window_.picture().Image().convertToFormat(QImage::Format_RGB32)) {
       problems.push_back("the bitmap differs from the drawing area");
     }
   }
 
   void ExpectOpen(const std::string& what, const Snapshot& before, Expect& expect,
                   Problems& problems) {
-    const PatternHistory& h = k_.history;
+    const PatternHistory& h = window_.history();
     const size_t at = what.find("answer open ");
     auto unchanged = [&] {
       if (h.NextPatternIndex() != before.next) {
@@ -958,7 +975,7 @@ class Monkey {
       expectedLog_ = {e.kind() == DesignFileError::Kind::NotKorva
                           ? std::string("message Error: ") + kNotKorvaFile
                           : std::string("error: ") + e.what()};
-      if (pictureBeforeOpen_ != korva_.DrawingArea().Image()) {
+      if (pictureBeforeOpen_ != window_.picture().Image()) {
         problems.push_back("a refused Open changed the picture");
       }
       return unchanged();
@@ -989,7 +1006,7 @@ class Monkey {
       undoEnabled_ = true;
       pen_ = lastDrawn;
     }
-    if (korva_.BackingArea().Image().copy(0, 0, 640, 640) != korva_.DrawingArea().Image()) {
+    if (window_.backingPicture().Image().copy(0, 0, 640, 640) != window_.picture().Image()) {
       problems.push_back("Open did not copy the picture to the backing area");
     }
   }
@@ -1025,19 +1042,20 @@ class Monkey {
     if (expect.traced) shown.fill(true);
     auto moved = [&](ui::ScrollBar* bar) { return PositionBefore(before, bar) != bar->Position(); };
     // A bar's handler shows its position, and the box's handler stores it.
-    if (moved(k_.ScrollBarHole)) shown[kHole] = true;
-    if (moved(k_.ScrollBarTop)) shown[kTop] = true;
-    if (moved(k_.ScrollBarMagni)) shown[kSize] = true;
-    if (moved(k_.ScrollBarCentreX)) shown[kX] = true;
-    if (moved(k_.ScrollBarCentreY)) shown[kY] = true;
+    if (moved(find_.bar("ScrollBarHole"))) shown[kHole] = true;
+    if (moved(find_.bar("ScrollBarTop"))) shown[kTop] = true;
+    if (moved(find_.bar("ScrollBarMagni"))) shown[kSize] = true;
+    if (moved(find_.bar("ScrollBarCentreX"))) shown[kX] = true;
+    if (moved(find_.bar("ScrollBarCentreY"))) shown[kY] = true;
     // The gear rules place the pen and, but for a new fixed gear in internal
     // mode, the size.
-    if (moved(k_.ScrollBarMoving) || k_.design.GearMode != before.design.GearMode) {
+    if (moved(find_.bar("ScrollBarMoving")) ||
+        window_.design().GearMode != before.design.GearMode) {
       shown[kHole] = shown[kSize] = true;
     }
-    if (moved(k_.ScrollBarFixed)) {
+    if (moved(find_.bar("ScrollBarFixed"))) {
       shown[kHole] = true;
-      if (k_.design.GearMode == kExternalMode) shown[kSize] = true;
+      if (window_.design().GearMode == kExternalMode) shown[kSize] = true;
     }
     for (int i = 0; i < kStaleCount; ++i) {
       if (shown[i]) stale_[i] = false;
@@ -1045,45 +1063,51 @@ class Monkey {
     }
     drawnAhead_.fill(false);
     // A value the design holds in step with its box again needs no excuse.
-    const ui::ValueBox* boxes[] = {k_.Hole, k_.Align, k_.Size, k_.xcent, k_.ycent};
-    const int32_t values[] = {k_.design.PenHole, k_.design.TopOfDesign, k_.design.DesignSize,
-                              k_.design.CentreX, k_.design.CentreY};
+    const ui::ValueBox* boxes[] = {find_.box("Hole"), find_.box("Align"), find_.box("Size"),
+                                   find_.box("xcent"), find_.box("ycent")};
+    const int32_t values[] = {window_.design().PenHole, window_.design().TopOfDesign,
+                              window_.design().DesignSize, window_.design().CentreX,
+                              window_.design().CentreY};
     for (int i = 0; i < kStaleCount; ++i) {
       if (stale_[i] && boxes[i]->Text() == std::to_string(values[i])) stale_[i] = false;
     }
   }
 
   void CheckInvariants(Problems& problems) {
-    const DesignState& d = k_.design;
+    const DesignState& d = window_.design();
     auto problem = [&](bool bad, const std::string& text) {
       if (bad) problems.push_back(text);
     };
 
     // Mode.
-    problem(k_.rb_internal->Checked() == k_.rb_external->Checked(),
+    problem(find_.radio("rb_internal")->Checked() == find_.radio("rb_external")->Checked(),
             "not exactly one mode button is checked");
-    problem(d.GearMode == 0 && !k_.rb_internal->Checked(), "internal mode, Internal unchecked");
-    problem(d.GearMode == 1 && !k_.rb_external->Checked(), "external mode, External unchecked");
+    problem(d.GearMode == 0 && !find_.radio("rb_internal")->Checked(),
+            "internal mode, Internal unchecked");
+    problem(d.GearMode == 1 && !find_.radio("rb_external")->Checked(),
+            "external mode, External unchecked");
     problem(d.GearMode != 0 && d.GearMode != 1, "GearMode is " + std::to_string(d.GearMode));
     // Gears.
     problem(d.GearMode == 0 && d.MovingTeeth > d.FixedTeeth - 1,
             "internal mode with moving " + std::to_string(d.MovingTeeth) + " and fixed " +
                 std::to_string(d.FixedTeeth));
-    problem(k_.ScrollBarHole->Min() != 0 || k_.ScrollBarHole->Max() != 20 * int64_t{d.MovingTeeth},
-            "the hole bar runs " + std::to_string(k_.ScrollBarHole->Min()) + ".." +
-                std::to_string(k_.ScrollBarHole->Max()) + " with moving " +
+    problem(find_.bar("ScrollBarHole")->Min() != 0 ||
+                find_.bar("ScrollBarHole")->Max() != 20 * int64_t{d.MovingTeeth},
+            "the hole bar runs " + std::to_string(find_.bar("ScrollBarHole")->Min()) + ".." +
+                std::to_string(find_.bar("ScrollBarHole")->Max()) + " with moving " +
                 std::to_string(d.MovingTeeth));
-    problem(k_.Points->Text() != std::to_string(k_.derived.ReducedFixed),
-            "Points shows " + k_.Points->Text() + ", ReducedFixed is " +
-                std::to_string(k_.derived.ReducedFixed));
+    problem(find_.box("Points")->Text() != std::to_string(window_.derived().ReducedFixed),
+            "Points shows " + find_.box("Points")->Text() + ", ReducedFixed is " +
+                std::to_string(window_.derived().ReducedFixed));
     if (d.FixedTeeth >= 1 && d.MovingTeeth >= 1) {
       const int32_t g = std::gcd(d.FixedTeeth, d.MovingTeeth);
-      problem(k_.derived.ReducedFixed != d.FixedTeeth / g ||
-                  k_.derived.ReducedMoving != d.MovingTeeth / g,
+      problem(window_.derived().ReducedFixed != d.FixedTeeth / g ||
+                  window_.derived().ReducedMoving != d.MovingTeeth / g,
               "the reduced counts do not match the gears");
-      const int64_t larger = std::max(k_.derived.ReducedFixed, k_.derived.ReducedMoving);
-      problem(d.StepDeg >= 1 && k_.derived.TraceSpanDeg != Lcm(360 * larger, d.StepDeg),
-              "the trace span " + std::to_string(k_.derived.TraceSpanDeg) +
+      const int64_t larger =
+          std::max(window_.derived().ReducedFixed, window_.derived().ReducedMoving);
+      problem(d.StepDeg >= 1 && window_.derived().TraceSpanDeg != Lcm(360 * larger, d.StepDeg),
+              "the trace span " + std::to_string(window_.derived().TraceSpanDeg) +
                   " does not match the gears and the step");
     }
 
@@ -1096,15 +1120,15 @@ class Monkey {
       int stale;
     };
     const View views[] = {
-        {k_.Fixed, k_.ScrollBarFixed, d.FixedTeeth, -1},
-        {k_.Moving, k_.ScrollBarMoving, d.MovingTeeth, -1},
-        {k_.Hole, k_.ScrollBarHole, d.PenHole, kHole},
-        {k_.Align, k_.ScrollBarTop, d.TopOfDesign, kTop},
-        {k_.Size, k_.ScrollBarMagni, d.DesignSize, kSize},
-        {k_.Stepdeg, k_.ScrollBarStepFine, d.StepDeg, -1},
-        {k_.xcent, k_.ScrollBarCentreX, d.CentreX, kX},
-        {k_.ycent, k_.ScrollBarCentreY, d.CentreY, kY},
-        {k_.reps, k_.ScrollBarReps, d.RepeatCount, -1},
+        {find_.box("Fixed"), find_.bar("ScrollBarFixed"), d.FixedTeeth, -1},
+        {find_.box("Moving"), find_.bar("ScrollBarMoving"), d.MovingTeeth, -1},
+        {find_.box("Hole"), find_.bar("ScrollBarHole"), d.PenHole, kHole},
+        {find_.box("Align"), find_.bar("ScrollBarTop"), d.TopOfDesign, kTop},
+        {find_.box("Size"), find_.bar("ScrollBarMagni"), d.DesignSize, kSize},
+        {find_.box("Stepdeg"), find_.bar("ScrollBarStepFine"), d.StepDeg, -1},
+        {find_.box("xcent"), find_.bar("ScrollBarCentreX"), d.CentreX, kX},
+        {find_.box("ycent"), find_.bar("ScrollBarCentreY"), d.CentreY, kY},
+        {find_.box("reps"), find_.bar("ScrollBarReps"), d.RepeatCount, -1},
     };
     for (const View& v : views) {
       if (v.stale >= 0 && stale_[v.stale]) continue;
@@ -1116,27 +1140,30 @@ class Monkey {
                                            std::to_string(v.bar->Position()) + ", not at " +
                                            std::to_string(at));
     }
-    problem(d.RepeatCount != k_.ScrollBarReps->Position(), "RepeatCount is not the reps bar");
+    problem(d.RepeatCount != find_.bar("ScrollBarReps")->Position(),
+            "RepeatCount is not the reps bar");
 
     // Series layout and steps.
-    const RepeatSteps& s = k_.steps;
+    const RepeatSteps& s = window_.steps();
     const bool series = d.RepeatCount > 1;
-    problem(k_.holespin->Visible() != series || k_.SpinBlue->Visible() != series ||
-                k_.ZeroCentStep->Visible() != series,
+    problem(find_.spin("holespin")->Visible() != series ||
+                find_.spin("SpinBlue")->Visible() != series ||
+                find_.button("ZeroCentStep")->Visible() != series,
             "the step controls do not follow the repeat count");
     const std::pair<ui::SpinBox*, int32_t> spins[] = {
-        {k_.holespin, s.HoleStep},   {k_.topspin, s.TopStep},   {k_.sizespin, s.SizeStep},
-        {k_.xspin, s.CentreXStep},   {k_.yspin, s.CentreYStep}, {k_.SpinRed, s.RedStep},
-        {k_.SpinGreen, s.GreenStep}, {k_.SpinBlue, s.BlueStep}};
+        {find_.spin("holespin"), s.HoleStep},   {find_.spin("topspin"), s.TopStep},
+        {find_.spin("sizespin"), s.SizeStep},   {find_.spin("xspin"), s.CentreXStep},
+        {find_.spin("yspin"), s.CentreYStep},   {find_.spin("SpinRed"), s.RedStep},
+        {find_.spin("SpinGreen"), s.GreenStep}, {find_.spin("SpinBlue"), s.BlueStep}};
     for (auto [spin, step] : spins) {
       problem(spin->Value() != step, spin->Name() + " is not its step");
       problem(!series && step != 0, spin->Name() + " step is not zero with one pattern per Draw");
     }
-    problem(korva_.DrawingArea().PenWidth() != k_.Linesize->Value(),
+    problem(window_.picture().PenWidth() != find_.spin("Linesize")->Value(),
             "the pen width is not the line width");
 
     // History.
-    const PatternHistory& h = k_.history;
+    const PatternHistory& h = window_.history();
     const int32_t next = h.NextPatternIndex();
     problem(next < 1 || next > 1001, "NextPatternIndex is " + std::to_string(next));
     if (next == static_cast<int32_t>(model_.size()) + 1) {
@@ -1156,30 +1183,29 @@ class Monkey {
         break;
       }
     }
-    problem(k_.undo->Enabled() != undoEnabled_, "Undo is not enabled as expected");
-    problem(k_.BackColor->Enabled() != backgroundEnabled_ ||
-                k_.BlackOnWhite->Enabled() != backgroundEnabled_,
+    problem(find_.button("undo")->Enabled() != undoEnabled_, "Undo is not enabled as expected");
+    problem(find_.button("BackColor")->Enabled() != backgroundEnabled_ ||
+                find_.button("BlackOnWhite")->Enabled() != backgroundEnabled_,
             "the background buttons are not enabled as expected");
 
     // Colours.
-    problem(k_.CanvasColour() != canvas_,
-            "canvas colour " + Hex(k_.CanvasColour()) + ", expected " + Hex(canvas_));
-    problem(pen_ && k_.PenColour() != *pen_,
-            "pen colour " + Hex(k_.PenColour()) + ", expected " + Hex(pen_.value_or(0)));
+    problem(window_.canvasColour() != canvas_,
+            "canvas colour " + Hex(window_.canvasColour()) + ", expected " + Hex(canvas_));
+    problem(pen_ && window_.penColour() != *pen_,
+            "pen colour " + Hex(window_.penColour()) + ", expected " + Hex(pen_.value_or(0)));
 
     // Print settings: one check mark in each group; the zoom follows its mark.
-    const std::pair<ui::MenuItem*, int32_t> zooms[] = {
-        {k_.N6001, 600}, {k_.N5001, 500}, {k_.N4001, 400}, {k_.N3001, 300},
-        {k_.N2501, 250}, {k_.N2001, 200}, {k_.N1501, 150}, {k_.N1001, 100}};
     int zoomChecks = 0;
-    for (auto [item, factor] : zooms) {
-      if (item->Checked()) {
+    for (const ZoomItem& zoom : kZoomItems) {
+      if (find_.menuItem(zoom.name)->Checked()) {
         ++zoomChecks;
-        problem(d.PrintFactor != factor, "the zoom is not the checked item's");
+        problem(d.PrintFactor != zoom.percent, "the zoom is not the checked item's");
       }
     }
     problem(zoomChecks != 1, "not exactly one zoom item is checked");
-    problem(k_.Mono2->Checked() + k_.N7Colours1->Checked() + k_.FullColour1->Checked() != 1,
+    problem(find_.menuItem("Mono2")->Checked() + find_.menuItem("N7Colours1")->Checked() +
+                    find_.menuItem("FullColour1")->Checked() !=
+                1,
             "not exactly one colour mode is checked");
 
     Observe();
@@ -1187,7 +1213,7 @@ class Monkey {
 
   // Keeps what the next action compares against.
   void Observe() {
-    openDesign_ = k_.design;
+    openDesign_ = window_.design();
     printedBefore_ = tally_.documents;
     linesBefore_ = tally_.lines;
   }
@@ -1196,7 +1222,7 @@ class Monkey {
 
   // Segments Undo, Open and Print redraw, weighed by the pen width.
   long double RedrawCost() const {
-    return historyCost_ * (k_.Linesize->Value() > 1 ? kWidePenCost : 1);
+    return historyCost_ * (find_.spin("Linesize")->Value() > 1 ? kWidePenCost : 1);
   }
 
   void ClearModel() {
@@ -1216,8 +1242,8 @@ class Monkey {
   std::mt19937_64 rng_;
   ui::ScriptedPrompts prompts_;
   PrintTally tally_;
-  TKorva korva_;
-  TKorva& k_;
+  MainWindow window_;
+  ControlsByName find_;
   std::vector<ui::ScrollBar*> bars_;
   QTemporaryDir dir_;
 

@@ -7,98 +7,101 @@ namespace {
 
 using RepeatPanel = WindowTest;
 
-void ExpectLayout(TKorva& k, bool series) {
+void ExpectLayout(const ControlsByName& k, bool series) {
   for (ui::Control* c : std::initializer_list<ui::Control*>{
-           k.holespin, k.topspin, k.sizespin, k.xspin, k.yspin, k.SpinRed, k.SpinGreen, k.SpinBlue,
-           k.ZeroPosStep, k.ZeroCentStep, k.ZeroColStep, k.repstep, k.repstep2, k.LabelColour,
-           k.Label8, k.Label9}) {
+           k.spin("holespin"), k.spin("topspin"), k.spin("sizespin"), k.spin("xspin"),
+           k.spin("yspin"), k.spin("SpinRed"), k.spin("SpinGreen"), k.spin("SpinBlue"),
+           k.button("ZeroPosStep"), k.button("ZeroCentStep"), k.button("ZeroColStep"),
+           k.label("repstep"), k.label("repstep2"), k.label("LabelColour"), k.label("Label8"),
+           k.label("Label9")}) {
     EXPECT_EQ(c->Visible(), series) << c->Name();
   }
-  for (ui::ScrollBar* bar : {k.ScrollBarHole, k.ScrollBarTop, k.ScrollBarMagni, k.ScrollBarCentreX,
-                             k.ScrollBarCentreY}) {
+  for (ui::ScrollBar* bar : {k.bar("ScrollBarHole"), k.bar("ScrollBarTop"), k.bar("ScrollBarMagni"),
+                             k.bar("ScrollBarCentreX"), k.bar("ScrollBarCentreY")}) {
     EXPECT_EQ(bar->Width(), series ? 153 : 217) << bar->Name();
   }
-  for (ui::ValueBox* box : {k.Hole, k.Align, k.Size, k.xcent, k.ycent}) {
+  for (ui::ValueBox* box :
+       {k.box("Hole"), k.box("Align"), k.box("Size"), k.box("xcent"), k.box("ycent")}) {
     EXPECT_EQ(box->Left(), series ? 844 : 888) << box->Name();
   }
 }
 
 TEST_F(RepeatPanel, SeriesLayoutShowsStepsAndKeepsThemBetweenCounts) {
-  ExpectLayout(korva, false);
-  korva.ScrollBarReps->UserArrow(+1);
-  EXPECT_EQ(korva.design.RepeatCount, 2);
-  EXPECT_EQ(korva.reps->Text(), "2");
-  ExpectLayout(korva, true);
-  EXPECT_EQ(korva.topspin->Value(), 0);
+  ExpectLayout(*this, false);
+  bar("ScrollBarReps")->UserArrow(+1);
+  EXPECT_EQ(window.design().RepeatCount, 2);
+  EXPECT_EQ(box("reps")->Text(), "2");
+  ExpectLayout(*this, true);
+  EXPECT_EQ(spin("topspin")->Value(), 0);
 
-  Spin(korva.topspin, 100);
-  EXPECT_EQ(korva.steps.TopStep, 100);
-  Drag(korva.ScrollBarReps, 7);
-  EXPECT_EQ(korva.steps.TopStep, 100);
-  EXPECT_EQ(korva.topspin->Value(), 100);
+  Spin(spin("topspin"), 100);
+  EXPECT_EQ(window.steps().TopStep, 100);
+  Drag(bar("ScrollBarReps"), 7);
+  EXPECT_EQ(window.steps().TopStep, 100);
+  EXPECT_EQ(spin("topspin")->Value(), 100);
 
-  Spin(korva.SpinBlue, -3);
-  Spin(korva.xspin, 2);
-  Drag(korva.ScrollBarReps, 1);
-  ExpectLayout(korva, false);
-  EXPECT_EQ(korva.steps.TopStep, 0);
-  EXPECT_EQ(korva.steps.BlueStep, 0);
-  EXPECT_EQ(korva.steps.CentreXStep, 0);
-  EXPECT_EQ(korva.topspin->Value(), 0);
+  Spin(spin("SpinBlue"), -3);
+  Spin(spin("xspin"), 2);
+  Drag(bar("ScrollBarReps"), 1);
+  ExpectLayout(*this, false);
+  EXPECT_EQ(window.steps().TopStep, 0);
+  EXPECT_EQ(window.steps().BlueStep, 0);
+  EXPECT_EQ(window.steps().CentreXStep, 0);
+  EXPECT_EQ(spin("topspin")->Value(), 0);
 }
 
 TEST_F(RepeatPanel, ResetToOneAndTheTrackStayWithinTheRange) {
-  Click(korva.RepeatReset1);
-  EXPECT_EQ(korva.reps->Text(), "1");
-  ExpectLayout(korva, false);
+  Click(button("RepeatReset1"));
+  EXPECT_EQ(box("reps")->Text(), "1");
+  ExpectLayout(*this, false);
 
-  korva.ScrollBarReps->UserTrack(+1);
-  EXPECT_EQ(korva.design.RepeatCount, 11);
-  Spin(korva.holespin, 5);
-  Click(korva.RepeatReset1);
-  EXPECT_EQ(korva.design.RepeatCount, 1);
-  EXPECT_EQ(korva.steps.HoleStep, 0);
-  ExpectLayout(korva, false);
+  bar("ScrollBarReps")->UserTrack(+1);
+  EXPECT_EQ(window.design().RepeatCount, 11);
+  Spin(spin("holespin"), 5);
+  Click(button("RepeatReset1"));
+  EXPECT_EQ(window.design().RepeatCount, 1);
+  EXPECT_EQ(window.steps().HoleStep, 0);
+  ExpectLayout(*this, false);
 
-  korva.ScrollBarReps->UserEnd();
-  korva.ScrollBarReps->UserTrack(+1);
-  EXPECT_EQ(korva.design.RepeatCount, 200);
+  bar("ScrollBarReps")->UserEnd();
+  bar("ScrollBarReps")->UserTrack(+1);
+  EXPECT_EQ(window.design().RepeatCount, 200);
 }
 
 TEST_F(RepeatPanel, StepBoxesStopAtTheirLimitsAndZeroAllClearsTheirGroup) {
-  Drag(korva.ScrollBarReps, 3);
-  Spin(korva.SpinRed, 130);
-  EXPECT_EQ(korva.steps.RedStep, 128);
-  Spin(korva.SpinGreen, -200);
-  EXPECT_EQ(korva.steps.GreenStep, -128);
-  Spin(korva.holespin, 2);
-  Spin(korva.sizespin, -2);
-  Spin(korva.yspin, 4);
+  Drag(bar("ScrollBarReps"), 3);
+  Spin(spin("SpinRed"), 130);
+  EXPECT_EQ(window.steps().RedStep, 128);
+  Spin(spin("SpinGreen"), -200);
+  EXPECT_EQ(window.steps().GreenStep, -128);
+  Spin(spin("holespin"), 2);
+  Spin(spin("sizespin"), -2);
+  Spin(spin("yspin"), 4);
 
-  Click(korva.ZeroColStep);
-  EXPECT_EQ(korva.steps.RedStep, 0);
-  EXPECT_EQ(korva.steps.GreenStep, 0);
-  EXPECT_EQ(korva.steps.HoleStep, 2);
-  Click(korva.ZeroPosStep);
-  EXPECT_EQ(korva.steps.HoleStep, 0);
-  EXPECT_EQ(korva.steps.SizeStep, 0);
-  EXPECT_EQ(korva.steps.CentreYStep, 4);
-  Click(korva.ZeroCentStep);
-  EXPECT_EQ(korva.steps.CentreYStep, 0);
+  Click(button("ZeroColStep"));
+  EXPECT_EQ(window.steps().RedStep, 0);
+  EXPECT_EQ(window.steps().GreenStep, 0);
+  EXPECT_EQ(window.steps().HoleStep, 2);
+  Click(button("ZeroPosStep"));
+  EXPECT_EQ(window.steps().HoleStep, 0);
+  EXPECT_EQ(window.steps().SizeStep, 0);
+  EXPECT_EQ(window.steps().CentreYStep, 4);
+  Click(button("ZeroCentStep"));
+  EXPECT_EQ(window.steps().CentreYStep, 0);
 }
 
 TEST_F(RepeatPanel, LineWidthAppliesToLaterPatternsOnly) {
-  Click(korva.Draw);
+  Click(button("Draw"));
   const QImage thin = Picture();
-  Spin(korva.Linesize, 3);
-  EXPECT_EQ(korva.Linesize->Value(), 4);
+  Spin(spin("Linesize"), 3);
+  EXPECT_EQ(spin("Linesize")->Value(), 4);
   EXPECT_EQ(Picture(), thin);
-  Spin(korva.Linesize, 5);
-  EXPECT_EQ(korva.Linesize->Value(), 5);
-  Click(korva.Draw);
+  Spin(spin("Linesize"), 5);
+  EXPECT_EQ(spin("Linesize")->Value(), 5);
+  Click(button("Draw"));
   EXPECT_NE(Picture(), thin);
   // The thick pen covers pixels beside the thin line's first pixel.
-  EXPECT_EQ(korva.DrawingArea().PixelAt(320, 60), kBlack);
+  EXPECT_EQ(window.picture().PixelAt(320, 60), kBlack);
 }
 
 }  // namespace

@@ -5,10 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "panel/korva_window.h"
-#include "tools/batch_script.h"
+#include "tests/window/controls_by_name.h"
 #include "ui/canvas.h"
+#include "ui/printer.h"
 #include "ui/scripted_prompts.h"
+#include "window/main_window.h"
 
 // Records what reaches the printer.
 class RecordingPrinter : public ui::Printer, public ui::PrinterCanvas {
@@ -49,11 +50,19 @@ class ForwardingPrinter : public ui::Printer {
   RecordingPrinter& target_;
 };
 
+// Reaches the window's tracer directly, to draw a pattern no panel could set.
+class WindowProbe {
+ public:
+  static void TracePattern(MainWindow& window, const engine::PatternRecord& pattern) {
+    window.tracePattern(pattern);
+  }
+};
+
 // The main window with scripted dialogs, driven as a user drives it.
-class WindowTest : public testing::Test {
+class WindowTest : public testing::Test, public ControlsByName {
  protected:
   WindowTest()
-      : korva(prompts, [this]() -> std::unique_ptr<ui::Printer> {
+      : ControlsByName(window), window(prompts, [this]() -> std::unique_ptr<ui::Printer> {
           printers.push_back(std::make_unique<RecordingPrinter>());
           lastPrinter = printers.back().get();
           return std::make_unique<ForwardingPrinter>(*lastPrinter);
@@ -73,27 +82,27 @@ class WindowTest : public testing::Test {
   // Print Design, answered Yes.
   void PrintConfirmed() {
     prompts.AnswerYes();
-    Click(korva.PrintDesign1);
+    Click(menuItem("PrintDesign1"));
   }
 
   // The pattern the design state and pen colour describe.
   engine::PatternRecord CurrentDesign() const {
-    const engine::DesignState& d = korva.design;
-    return {korva.PenColour(), d.FixedTeeth, d.MovingTeeth, d.GearMode, d.TopOfDesign,
-            d.PenHole,         d.StepDeg,    d.DesignSize,  d.CentreX,  d.CentreY};
+    const engine::DesignState& d = window.design();
+    return {window.penColour(), d.FixedTeeth, d.MovingTeeth, d.GearMode, d.TopOfDesign,
+            d.PenHole,          d.StepDeg,    d.DesignSize,  d.CentreX,  d.CentreY};
   }
 
   std::vector<engine::PatternRecord> HistoryRecords() const {
     std::vector<engine::PatternRecord> out;
-    for (int i = 1; i < korva.history.NextPatternIndex(); ++i)
-      out.push_back(korva.history.Entry(i));
+    for (int i = 1; i < window.history().NextPatternIndex(); ++i)
+      out.push_back(window.history().Entry(i));
     return out;
   }
 
-  QImage Picture() { return korva.DrawingArea().Image().copy(); }
+  QImage Picture() { return window.picture().Image().copy(); }
 
   ui::ScriptedPrompts prompts;
   std::vector<std::unique_ptr<RecordingPrinter>> printers;  // one per print command
   RecordingPrinter* lastPrinter = nullptr;
-  TKorva korva;
+  MainWindow window;
 };

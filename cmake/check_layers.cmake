@@ -1,0 +1,36 @@
+# Fails when a source file includes a header from a layer above its own, or
+# when the engine or core includes Qt. Layers, lowest first:
+#   core <- engine <- ui <- commands <- window <- tools, app
+# Run as: cmake -DROOT=<source dir> -DSTAMP=<file> -P check_layers.cmake
+set(layers core engine ui commands window tools app)
+set(rank_core 0)
+set(rank_engine 1)
+set(rank_ui 2)
+set(rank_commands 3)
+set(rank_window 4)
+set(rank_tools 5)
+set(rank_app 5)
+
+set(failures "")
+foreach(folder IN LISTS layers)
+  file(GLOB sources "${ROOT}/${folder}/*.h" "${ROOT}/${folder}/*.cpp")
+  foreach(source IN LISTS sources)
+    file(STRINGS "${source}" includes REGEX "^#include [\"<]")
+    foreach(line IN LISTS includes)
+      if(line MATCHES "^#include \"([a-z_]+)/")
+        set(target "${CMAKE_MATCH_1}")
+        if(DEFINED rank_${target} AND rank_${target} GREATER rank_${folder})
+          list(APPEND failures "${source}: ${line} reaches up from ${folder} to ${target}")
+        endif()
+      elseif(line MATCHES "^#include <Q" AND rank_${folder} LESS 2)
+        list(APPEND failures "${source}: ${line}: ${folder} stays free of Qt")
+      endif()
+    endforeach()
+  endforeach()
+endforeach()
+
+if(failures)
+  list(JOIN failures "\n" text)
+  message(FATAL_ERROR "Layering broken:\n${text}")
+endif()
+file(TOUCH "${STAMP}")

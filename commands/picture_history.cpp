@@ -1,0 +1,57 @@
+#include "commands/picture_history.h"
+
+#include "core/drawing_area.h"
+#include "ui/canvas.h"
+
+namespace commands {
+
+PictureHistory::PictureHistory(engine::PatternHistory& history, DrawingSurface& surface,
+                               PatternTracer trace)
+    : history_(history), surface_(surface), trace_(std::move(trace)) {}
+
+void PictureHistory::Blank() {
+  ui::ImageCanvas& canvas = surface_.Picture();
+  canvas.SetBrushColour(surface_.CanvasColour());
+  canvas.FillRect(0, 0, kDrawingAreaSize, kDrawingAreaSize);
+  canvas.SetPenColour(surface_.PenColour());
+}
+
+void PictureHistory::Clear() {
+  Blank();
+  history_.Clear();
+}
+
+bool PictureHistory::UndoLastPattern() {
+  if (history_.Empty()) return false;
+  const int32_t last = history_.NextPatternIndex() - 1;
+  history_.Entry(last) = engine::PatternRecord{};
+  history_.SetNextPatternIndex(1);
+  Blank();
+  for (int32_t i = 1; i <= last - 1; ++i) {
+    // A copy: tracing records the pattern again, over this very entry.
+    const engine::PatternRecord pattern = history_.Entry(i);
+    trace_(pattern);
+  }
+  return true;
+}
+
+void PictureHistory::Replace(const std::vector<engine::PatternRecord>& patterns,
+                             const PatternTracer& prepare) {
+  Blank();
+  history_.Clear();
+  for (const engine::PatternRecord& pattern : patterns) {
+    prepare(pattern);
+    trace_(pattern);
+  }
+  KeepCopy();
+}
+
+void PictureHistory::KeepCopy() {
+  surface_.Backing().CopyRect(surface_.Picture(), 0, 0, kDrawingAreaSize, kDrawingAreaSize);
+}
+
+void PictureHistory::RestoreCopy() {
+  surface_.Picture().CopyRect(surface_.Backing(), 0, 0, kDrawingAreaSize, kDrawingAreaSize);
+}
+
+}  // namespace commands

@@ -1,0 +1,67 @@
+#include "commands/print_command.h"
+
+#include <string>
+
+#include "core/run_time_error.h"
+#include "engine/curve.h"
+#include "engine/print_colour.h"
+#include "ui/prompts.h"
+
+namespace commands {
+
+namespace {
+const char* ColoursText(PrintColours colours) {
+  switch (colours) {
+    case PrintColours::Full:
+      return "full colour.";
+    case PrintColours::Mono:
+      return "monochrome.";
+    case PrintColours::SevenColours:
+      return "7 colours.";
+  }
+  return "";
+}
+}  // namespace
+
+PrintCommand::PrintCommand(ui::Prompts& prompts, const engine::PatternHistory& history,
+                           PrinterFactory makePrinter, PrintTracer trace)
+    : prompts_(prompts),
+      history_(history),
+      makePrinter_(std::move(makePrinter)),
+      trace_(std::move(trace)) {}
+
+void PrintCommand::Print(const PrintSettings& settings) {
+  if (history_.Empty()) {
+    prompts_.Message(ui::MessageKind::Warning, "No pattern to print.", ui::kCancel);
+    return;
+  }
+  const std::string question = "Printing pattern of size " + std::to_string(settings.zoomPercent) +
+                               "% in " + ColoursText(settings.colours) + "\n" + "Are you sure ? ";
+  if (prompts_.Message(ui::MessageKind::Confirm, question, ui::kYes | ui::kNo) != ui::kYes) {
+    prompts_.Message(ui::MessageKind::Warning, "Printing abandoned.", ui::kOk);
+    return;
+  }
+
+  // A print job cannot always be taken back once begun, so every pattern is
+  // checked before the first line goes to the printer.
+  for (int32_t i = 1; i <= history_.Count(); ++i) {
+    if (!engine::Curve(history_.Entry(i)).PixelsFit()) throw RunTimeError(errors::kRangeCheck);
+  }
+
+  const bool mono = settings.colours == PrintColours::Mono;
+  const bool full = settings.colours == PrintColours::Full;
+  std::unique_ptr<ui::Printer> printer = makePrinter_();
+  printer->BeginDoc();
+  try {
+    for (int32_t i = 1; i <= history_.Count(); ++i) {
+      const engine::PatternRecord pattern = history_.Entry(i);
+      trace_(pattern, printer->Canvas(), engine::PrinterPenColour(pattern.Colour, mono, full));
+    }
+  } catch (...) {
+    printer->AbortDoc();
+    throw;
+  }
+  printer->EndDoc();
+}
+
+}  // namespace commands

@@ -1,0 +1,162 @@
+// Draw: one pattern, or a series stepped after each pattern, optionally
+// followed each time by its mirror image about the series' starting top.
+// Each pattern goes through the panel (so the panel's handlers run and the
+// design state takes its values), onto the picture, and into the history.
+#include <optional>
+
+#include "engine/checked.h"
+#include "engine/curve.h"
+#include "engine/gear_math.h"
+#include "engine/series.h"
+#include "ui/canvas.h"
+#include "window/box_values.h"
+#include "window/main_window.h"
+
+using namespace engine;
+
+namespace {
+constexpr const char* kHistoryFull =
+    "Error - Attempt to draw too many patterns - 1000 maximum allowed.";
+
+// Traces longer than this show a busy cursor.
+constexpr long double kLongTrace = 1'000'000.0L;
+
+// Emptied first, so that the box's handler runs even for an unchanged value.
+void ShowAfresh(ui::ValueBox* box, int32_t value) {
+  box->SetText("");
+  ShowIn(box, value);
+}
+}  // namespace
+
+void MainWindow::draw() {
+  historyFullShown_ = false;
+  if (!history_.Empty()) setColourSchemesEnabled(false);
+  undoButton_->SetEnabled(!history_.Empty());
+  seriesStartTop_ = design_.TopOfDesign;
+  auto current = [this](int32_t top) {
+    return PatternRecord{penColour(),
+                         design_.FixedTeeth,
+                         design_.MovingTeeth,
+                         design_.GearMode,
+                         top,
+                         design_.PenHole,
+                         design_.StepDeg,
+                         design_.DesignSize,
+                         design_.CentreX,
+                         design_.CentreY};
+  };
+  const int32_t count = design_.RepeatCount;
+  for (int32_t i = 1; i <= count; ++i) {
+    tracePattern(current(design_.TopOfDesign));
+    if (reflectCheck_->Checked()) {
+      const int32_t mirrored = CheckedSub(CheckedMul(2, seriesStartTop_), design_.TopOfDesign);
+      tracePattern(current(mirrored));
+      design_.TopOfDesign = CheckedSub(CheckedMul(2, seriesStartTop_), design_.TopOfDesign);
+    }
+    if (SeriesLimitReached(design_, steps_)) return;
+    ApplySeriesSteps(design_, steps_);
+    penSwatch_->SetFillColour(StepColour(penColour(), steps_));
+  }
+}
+
+void MainWindow::showPatternOnPanel(const PatternRecord& p) {
+  ShowAfresh(fixedBox_, p.FixedTeeth);
+  ShowAfresh(movingBox_, p.MovingTeeth);
+  ReduceTeeth(p.MovingTeeth, p.FixedTeeth, derived_);
+  ShowAfresh(pointsBox_, derived_.ReducedFixed);
+  ShowAfresh(holeBox_, p.PenHole);
+  ShowAfresh(topBox_, p.TopOfDesign);
+  ShowAfresh(sizeBox_, p.DesignSize);
+  ShowAfresh(stepBox_, p.StepDeg);
+  ShowAfresh(centreXBox_, p.CentreX);
+  ShowAfresh(centreYBox_, p.CentreY);
+  penSwatch_->SetFillColour(p.Colour);
+  fixedBar_->SetPosition(p.FixedTeeth);
+  movingBar_->SetPosition(p.MovingTeeth);
+  holeBar_->SetPosition(p.PenHole);
+  topBar_->SetPosition(p.TopOfDesign);
+  sizeBar_->SetPosition(p.DesignSize);
+  centreXBar_->SetPosition(p.CentreX);
+  centreYBar_->SetPosition(p.CentreY);
+  stepBar_->SetPosition(p.StepDeg);
+}
+
+// Any mode other than external shows, and draws, as internal.
+void MainWindow::showModeButtons(int32_t mode) {
+  if (mode == kExternalMode) {
+    externalRadio_->SetChecked(true);
+    internalRadio_->SetChecked(false);
+  } else {
+    internalRadio_->SetChecked(true);
+    externalRadio_->SetChecked(false);
+  }
+}
+
+void MainWindow::tracePattern(const PatternRecord& pattern) {
+  ui::ImageCanvas& canvas = Picture();
+  canvas.SetPenColour(pattern.Colour);
+  showPatternOnPanel(pattern);
+  showModeButtons(pattern.GearMode);
+
+  // The curve uses the pattern's own reduced counts and span, even when a
+  // mode button's handler has moved the panel to another gear pair.
+  const Curve curve(pattern);
+  std::optional<ui::Form::BusyCursor> busy;
+  if (curve.EstimatedSegments() > kLongTrace) busy.emplace();
+  int64_t segments = 0;
+  if (observer_ == nullptr) {
+    segments = curve.TraceScreen([&](Pixel a, Pixel b) {
+      canvas.MoveTo(a.x, a.y);
+      canvas.LineTo(b.x, b.y);
+    });
+  } else {
+    segments = curve.TraceScreen([&](Pixel a, Pixel b) {
+      canvas.MoveTo(a.x, a.y);
+      canvas.LineTo(b.x, b.y);
+      observer_->ScreenSegment(a, b);
+    });
+    observer_->ScreenTraceDone(segments);
+  }
+  recordPattern(pattern);
+}
+
+void MainWindow::recordPattern(const PatternRecord& pattern) {
+  if (history_.Record(pattern)) {
+    undoButton_->SetEnabled(true);
+    return;
+  }
+  if (historyFullShown_) return;
+  historyFullShown_ = true;
+  form_.GetPrompts().Message(ui::MessageKind::Error, kHistoryFull, ui::kOk);
+}
+
+// The printer twin of tracePattern: the same panel update and the same curve,
+// each segment drawn on the picture and then on the page. Nothing is recorded.
+void MainWindow::tracePatternForPrint(const PatternRecord& pattern, ui::PrinterCanvas& printer,
+                                      Colour printerPen) {
+  ui::ImageCanvas& canvas = Picture();
+  canvas.SetPenColour(pattern.Colour);
+  showPatternOnPanel(pattern);
+  printer.SetPenColour(printerPen);
+  showModeButtons(pattern.GearMode);
+
+  const Curve curve(pattern);
+  std::optional<ui::Form::BusyCursor> busy;
+  if (curve.EstimatedSegments() > kLongTrace) busy.emplace();
+  const int32_t zoom = design_.PrintFactor;
+  struct Mapped {
+    Pixel screen, printer;
+  };
+  const int64_t segments = curve.TraceMapped(
+      [&](const CurvePoint& p) {
+        return Mapped{curve.ScreenPixel(p), curve.PrinterPixel(p, zoom)};
+      },
+      [&](const Mapped& from, const Mapped& to) {
+        canvas.MoveTo(from.screen.x, from.screen.y);
+        canvas.LineTo(to.screen.x, to.screen.y);
+        printer.MoveTo(from.printer.x, from.printer.y);
+        printer.LineTo(to.printer.x, to.printer.y);
+        if (observer_ != nullptr) observer_->PrintSegment(from.printer, to.printer);
+      });
+  if (observer_ != nullptr) observer_->PrintTraceDone(segments, printerPen);
+}

@@ -1,0 +1,294 @@
+// Every control and menu item of the window, once: its layout name, where it
+// sits, what it shows, the member that keeps it and the handler it runs.
+// Creation order is the panel's tab and listing order.
+#include "core/drawing_area.h"
+#include "window/box_values.h"
+#include "window/main_window.h"
+#include "window/print_zoom.h"
+
+using ui::FontWeight;
+using ui::Geometry;
+using ui::Handler;
+
+namespace {
+constexpr FontWeight kBold = FontWeight::Bold;
+constexpr FontWeight kPlain = FontWeight::Plain;
+}  // namespace
+
+void MainWindow::createPanel() {
+  ui::Form& f = form_;
+  auto on = [this](void (MainWindow::*handler)()) -> Handler {
+    return [this, handler] { (this->*handler)(); };
+  };
+  auto button = [&f](const char* name, Geometry g, const char* caption, FontWeight weight,
+                     Handler onClick) -> ui::Button& {
+    auto& b = f.Add<ui::Button>(name, g, caption, weight);
+    b.onClick = std::move(onClick);
+    return b;
+  };
+  auto bar = [&f](const char* name, Geometry g, int min, int max, int position,
+                  Handler onChange) -> ui::ScrollBar& {
+    auto& b = f.Add<ui::ScrollBar>(name, g, min, max, position);
+    b.onChange = std::move(onChange);
+    return b;
+  };
+  auto box = [&f](const char* name, Geometry g, const char* text, FontWeight weight,
+                  Handler onChange) -> ui::ValueBox& {
+    auto& b = f.Add<ui::ValueBox>(name, g, text, weight);
+    b.onChange = std::move(onChange);
+    return b;
+  };
+  auto spin = [&f](const char* name, Geometry g, int min, int max, FontWeight weight,
+                   Handler onChange) -> ui::SpinBox& {
+    auto& s = f.Add<ui::SpinBox>(name, g, min, max, 0, weight);
+    s.onChange = std::move(onChange);
+    return s;
+  };
+  auto label = [&f](const char* name, int left, int top, const char* caption,
+                    FontWeight weight) -> ui::Label& {
+    return f.Add<ui::Label>(name, left, top, caption, weight);
+  };
+  auto frame = [&f](const char* name, Geometry g) { f.Add<ui::Frame>(name, g); };
+  // A bar that shows its position in its box.
+  auto showsIn = [](ui::ScrollBar*& bar, ui::ValueBox*& box) -> Handler {
+    return [&bar, &box] { ShowIn(box, bar->Position()); };
+  };
+  // A box whose number is a design value.
+  auto reads = [](ui::ValueBox*& box, int32_t& value) -> Handler {
+    return [&box, &value] { ReadBox(box, value); };
+  };
+  using Steps = engine::RepeatSteps;
+
+  // Drawing area, and the copy behind it, which is never shown.
+  frame("Bevel1", {4, 4, 644, 644});
+  pictureArea_ =
+      &f.Add<ui::PaintArea>("PaintBox1", Geometry{6, 6, kDrawingAreaSize, kDrawingAreaSize});
+  backingArea_ = &f.Add<ui::PaintArea>("PaintBox2", Geometry{10, 1024, 768, 768});
+
+  // Command row.
+  button("Clear", {658, 8, 37, 25}, "Clear", kPlain, on(&MainWindow::clearPicture));
+  button("Draw", {702, 8, 37, 25}, "Draw", kBold, on(&MainWindow::draw));
+  undoButton_ = &button("undo", {746, 8, 37, 25}, "Undo", kPlain, on(&MainWindow::undoLastPattern));
+  button("PenColor", {790, 8, 37, 25}, "Pen", kPlain, on(&MainWindow::choosePenColour));
+  canvasSwatch_ = &f.Add<ui::Swatch>("CanvasShape", Geometry{856, 8, 25, 25},
+                                     ui::Swatch::Shape::RoundedRectangle, kWhite, kBlack);
+  penSwatch_ = &f.Add<ui::Swatch>("ShapePen", Geometry{861, 13, 15, 15},
+                                  ui::Swatch::Shape::Rectangle, kBlack, kBlack);
+  button("BitBtn1", {888, 8, 57, 25}, "Exit", kBold, [this] { form_.Close(); }).ShowCloseGlyph();
+
+  // Line width.
+  label("Label13", 664, 44, "Drawing Line Width (pixels)", kBold);
+  lineWidthSpin_ = &f.Add<ui::SpinBox>("Linesize", Geometry{848, 40, 33, 22}, 1, 5, 1, kBold);
+  lineWidthSpin_->onChange = on(&MainWindow::applyLineWidth);
+
+  // Step.
+  frame("Bevel2", {656, 64, 289, 57});
+  label("Label6", 664, 76, "Step (degrees)", kBold);
+  for (auto [name, left, degrees] : {std::tuple{"DrawStep1Deg", 760, 1},
+                                     {"DrawStep2Deg", 792, 2},
+                                     {"DrawStep5Deg", 824, 5},
+                                     {"DrawStep10Deg", 856, 10}}) {
+    button(name, {left, 72, 25, 17}, std::to_string(degrees).c_str(), kPlain,
+           [this, degrees] { chooseStep(degrees); });
+  }
+  stepBar_ = &bar("ScrollBarStepFine", {664, 96, 217, 16}, 1, 3600, 5, showsIn(stepBar_, stepBox_));
+  stepBox_ = &box("Stepdeg", {888, 96, 49, 21}, "5", kBold, on(&MainWindow::readStepBox));
+
+  // Gears.
+  frame("Bevel3", {656, 128, 289, 105});
+  label("Label19", 664, 132, "Gears", kBold);
+  label("Label10", 704, 132, "Mode", kPlain);
+  internalRadio_ = &f.Add<ui::RadioButton>(modeGroup_, "rb_internal", Geometry{740, 132, 57, 17},
+                                           "Internal", true);
+  internalRadio_->onClick = on(&MainWindow::chooseInternalMode);
+  externalRadio_ = &f.Add<ui::RadioButton>(modeGroup_, "rb_external", Geometry{808, 132, 57, 17},
+                                           "External", false);
+  externalRadio_->onClick = on(&MainWindow::chooseExternalMode);
+  label("Label1", 664, 154, "Fixed", kPlain);
+  fixedBar_ =
+      &bar("ScrollBarFixed", {704, 152, 177, 16}, 2, 360, 96, on(&MainWindow::fixedBarMoved));
+  fixedBox_ = &box("Fixed", {888, 152, 49, 21}, "96", kBold, on(&MainWindow::readFixedBox));
+  label("Label2", 664, 180, "Moving", kPlain);
+  movingBar_ =
+      &bar("ScrollBarMoving", {704, 180, 177, 16}, 1, 360, 60, on(&MainWindow::movingBarMoved));
+  movingBox_ = &box("Moving", {888, 180, 49, 21}, "60", kBold, on(&MainWindow::readMovingBox));
+  label("Label3", 664, 208, "Number of points in pattern: ", kPlain);
+  pointsBox_ = &box("Points", {888, 208, 49, 21}, "8", kBold, {});
+  pointsBox_->UseButtonFaceBackground();
+
+  // Series.
+  frame("Bevel4", {656, 240, 289, 73});
+  label("Label15", 664, 248, "Repeat", kBold);
+  label("Label12", 728, 248, "Number of patterns to draw: (max. 200) ", kPlain);
+  repeatBar_ =
+      &bar("ScrollBarReps", {664, 264, 217, 16}, 1, 200, 1, on(&MainWindow::repeatBarMoved));
+  repeatBox_ = &box("reps", {888, 264, 49, 21}, "1", kBold, {});
+  reflectCheck_ = &f.Add<ui::CheckBox>("cb_reflect", Geometry{662, 288, 179, 17},
+                                       "Reflect (for double spirals)", false);
+  button("RepeatReset1", {864, 288, 73, 17}, "Reset to 1", kPlain,
+         on(&MainWindow::resetRepeatCount));
+
+  // Colour cycling.
+  frame("Bevel5", {656, 320, 289, 49});
+  cycleColoursLabel_ = &label("LabelColour", 664, 324, "Cycle Colours", kBold);
+  colourNamesLabel_ = &label("Label9", 752, 324, "Red         Green        Blue", kPlain);
+  colourStepLabel_ = &label("Label8", 664, 344, "Step", kPlain);
+  redStepSpin_ = &spin("SpinRed", {736, 340, 49, 22}, -128, 128, kPlain,
+                       [this] { setStep(&Steps::RedStep, redStepSpin_); });
+  greenStepSpin_ = &spin("SpinGreen", {784, 340, 49, 22}, -128, 128, kPlain,
+                         [this] { setStep(&Steps::GreenStep, greenStepSpin_); });
+  blueStepSpin_ = &spin("SpinBlue", {832, 340, 49, 22}, -128, 128, kPlain,
+                        [this] { setStep(&Steps::BlueStep, blueStepSpin_); });
+  zeroColourStepsButton_ = &button("ZeroColStep", {888, 344, 49, 17}, "Zero All", kPlain, [this] {
+    zeroSteps({redStepSpin_, greenStepSpin_, blueStepSpin_});
+  });
+
+  // Pen position and size.
+  frame("Bevel7", {656, 376, 289, 161});
+  label("Label17", 664, 380, "Pen Position &  Size", kBold);
+  button("default_pos", {784, 380, 49, 17}, "Default", kPlain, on(&MainWindow::resetPosition));
+  penStepLabel_ = &label("repstep", 896, 380, "Step", kPlain);
+  zeroPenStepsButton_ = &button("ZeroPosStep", {888, 408, 49, 17}, "Zero All", kPlain, [this] {
+    zeroSteps({holeStepSpin_, topStepSpin_, sizeStepSpin_});
+  });
+  label("t_hole", 664, 408, "Pen position within moving gear:", kPlain);
+  label("Label14", 664, 424, "Centre = 0; Outside Edge = 10 x Moving Gear", kPlain);
+  holeBar_ = &bar("ScrollBarHole", {664, 440, 217, 17}, 0, 1200, 480, showsIn(holeBar_, holeBox_));
+  holeBox_ = &box("Hole", {888, 440, 49, 21}, "480", kBold, on(&MainWindow::readHoleBox));
+  holeStepSpin_ = &spin("holespin", {888, 440, 49, 22}, -2000, 2000, kPlain,
+                        [this] { setStep(&Steps::HoleStep, holeStepSpin_); });
+  label("Label4", 664, 460, "Top of Design - 10ths of gear tooth", kPlain);
+  topBar_ = &bar("ScrollBarTop", {664, 476, 217, 16}, -3600, 3600, 0, showsIn(topBar_, topBox_));
+  topBox_ = &box("Align", {888, 476, 49, 21}, "0", kBold, reads(topBox_, design_.TopOfDesign));
+  topStepSpin_ = &spin("topspin", {888, 476, 49, 22}, -2000, 2000, kPlain,
+                       [this] { setStep(&Steps::TopStep, topStepSpin_); });
+  label("Label5", 664, 496, "Size  - 1000ths ", kPlain);
+  sizeBar_ =
+      &bar("ScrollBarMagni", {664, 512, 217, 16}, 1, 2000, 1000, showsIn(sizeBar_, sizeBox_));
+  sizeBox_ = &box("Size", {888, 512, 49, 21}, "1000", kBold, reads(sizeBox_, design_.DesignSize));
+  sizeStepSpin_ = &spin("sizespin", {888, 512, 49, 22}, -2000, 2000, kPlain,
+                        [this] { setStep(&Steps::SizeStep, sizeStepSpin_); });
+
+  // Centre.
+  frame("Bevel6", {656, 544, 289, 105});
+  label("Label7", 664, 552, "Centre Of  Design", kBold);
+  button("default_centre", {776, 552, 49, 17}, "Default", kPlain, on(&MainWindow::resetCentre));
+  centreStepLabel_ = &label("repstep2", 896, 552, "Step", kPlain);
+  zeroCentreStepsButton_ = &button("ZeroCentStep", {888, 568, 49, 17}, "Zero All", kPlain, [this] {
+    zeroSteps({centreXStepSpin_, centreYStepSpin_});
+  });
+  label("CentreLabel1", 664, 572, "Horizontal (X) - 10ths of pixels", kPlain);
+  centreXBar_ = &bar("ScrollBarCentreX", {664, 588, 217, 16}, -3200, 3200, 0,
+                     showsIn(centreXBar_, centreXBox_));
+  centreXBox_ = &box("xcent", {888, 588, 49, 21}, "0", kBold, reads(centreXBox_, design_.CentreX));
+  centreXStepSpin_ = &spin("xspin", {888, 588, 49, 22}, -1920, 1920, kPlain,
+                           [this] { setStep(&Steps::CentreXStep, centreXStepSpin_); });
+  label("CentreLabel2", 664, 608, "Vertical (Y)  - 10ths of pixels", kPlain);
+  centreYBar_ = &bar("ScrollBarCentreY", {664, 624, 217, 16}, -3200, 3200, 0,
+                     showsIn(centreYBar_, centreYBox_));
+  centreYBox_ = &box("ycent", {888, 624, 49, 21}, "0", kBold, reads(centreYBox_, design_.CentreY));
+  centreYStepSpin_ = &spin("yspin", {888, 624, 49, 22}, -1920, 1920, kPlain,
+                           [this] { setStep(&Steps::CentreYStep, centreYStepSpin_); });
+
+  // Never shown: their commands are reached through the menu.
+  const Geometry hidden{0, 0, 49, 17};
+  auto& open = button("Load", hidden, "Open Only", kPlain, on(&MainWindow::openDesign));
+  auto& save = button("save", hidden, "Save", kPlain, [this] { designFiles_.Save(); });
+  auto& saveBitmap =
+      button("savebmp", hidden, "Save BMP", kPlain, [this] { bitmapExport_.Save(); });
+  canvasColourButton_ =
+      &button("BackColor", hidden, "Canvas", kPlain, on(&MainWindow::chooseCanvasColour));
+  blackOnWhiteButton_ = &button("BlackOnWhite", hidden, "B on W", kPlain,
+                                [this] { applyColourScheme(kWhite, kBlack); });
+  whiteOnBlackButton_ = &button("WhiteonBlack", hidden, "W on B", kPlain,
+                                [this] { applyColourScheme(kBlack, kWhite); });
+  auto& restore =
+      button("Refresh", hidden, "Refresh", kPlain, [this] { pictureHistory_.RestoreCopy(); });
+  auto& keepCopy =
+      button("Button1", hidden, "Dump", kPlain, [this] { pictureHistory_.KeepCopy(); });
+  auto& openAndPrint = button("LoadPrint", hidden, "Open & Print", kPlain, {});
+  printFactorBox_ = &box("Pfac", {0, 0, 49, 21}, "480", kPlain,
+                         [this] { ShowIn(printFactorBox_, design_.PrintFactor); });
+  printFactorBar_ =
+      &f.Add<ui::ScrollBar>("ScrollBarPrintFac", Geometry{0, 0, 100, 16}, 50, 960, 480, 10, 10);
+  printFactorBar_->onChange = on(&MainWindow::printFactorBarMoved);
+
+  for (ui::Control* c : std::initializer_list<ui::Control*>{backingArea_,
+                                                            cycleColoursLabel_,
+                                                            colourStepLabel_,
+                                                            colourNamesLabel_,
+                                                            redStepSpin_,
+                                                            greenStepSpin_,
+                                                            blueStepSpin_,
+                                                            holeStepSpin_,
+                                                            topStepSpin_,
+                                                            sizeStepSpin_,
+                                                            centreXStepSpin_,
+                                                            centreYStepSpin_,
+                                                            zeroPenStepsButton_,
+                                                            zeroCentreStepsButton_,
+                                                            zeroColourStepsButton_,
+                                                            penStepLabel_,
+                                                            centreStepLabel_,
+                                                            &open,
+                                                            &save,
+                                                            &saveBitmap,
+                                                            canvasColourButton_,
+                                                            blackOnWhiteButton_,
+                                                            whiteOnBlackButton_,
+                                                            &restore,
+                                                            &keepCopy,
+                                                            &openAndPrint,
+                                                            printFactorBox_,
+                                                            printFactorBar_}) {
+    c->SetVisible(false);
+  }
+  for (ui::ValueBox* b : {stepBox_, fixedBox_, movingBox_, pointsBox_, repeatBox_, holeBox_,
+                          topBox_, sizeBox_, centreXBox_, centreYBox_, printFactorBox_}) {
+    b->SetEnabled(false);
+  }
+}
+
+void MainWindow::createMenu() {
+  ui::Form& f = form_;
+  auto item = [&f](ui::MenuItem& menu, const char* name, const char* caption, Handler onClick,
+                   int radioGroup = 0) -> ui::MenuItem& {
+    ui::MenuItem& i = f.AddItem(menu, name, caption, radioGroup);
+    i.onClick = std::move(onClick);
+    return i;
+  };
+  auto on = [this](void (MainWindow::*handler)()) -> Handler {
+    return [this, handler] { (this->*handler)(); };
+  };
+
+  ui::MenuItem& file = f.AddMenu("File1", "File");
+  item(file, "Open1", "Open", on(&MainWindow::openDesign));
+  item(file, "SaveTXT1", "Save TXT", [this] { designFiles_.Save(); });
+  item(file, "SaveBMP1", "Save BMP", [this] { bitmapExport_.Save(); });
+
+  ui::MenuItem& background = f.AddMenu("Background1", "Background");
+  item(background, "SelectColour1", "Select Colour", on(&MainWindow::chooseCanvasColour));
+  item(background, "WhiteBlackPen1", "White (Black Pen)",
+       [this] { applyColourScheme(kWhite, kBlack); });
+  item(background, "BlackWhitePen1", "Black (White Pen)",
+       [this] { applyColourScheme(kBlack, kWhite); });
+
+  ui::MenuItem& printing = f.AddMenu("Printer1", "Printing");
+  item(printing, "PrintDesign1", "Print Design", on(&MainWindow::printDesign));
+  ui::MenuItem& colours = f.AddSubmenu(printing, "Colour1", "Colour");
+  ui::MenuItem& zoom = f.AddSubmenu(printing, "Zoom1", "Zoom");
+  constexpr int kRadioGroup = 1;
+  monoItem_ = &item(
+      colours, "Mono2", "Mono", [this] { choosePrintColours(monoItem_); }, kRadioGroup);
+  sevenColoursItem_ = &item(
+      colours, "N7Colours1", "7 Colours", [this] { choosePrintColours(sevenColoursItem_); },
+      kRadioGroup);
+  fullColourItem_ = &item(
+      colours, "FullColour1", "Full Colour", [this] { choosePrintColours(fullColourItem_); },
+      kRadioGroup);
+  for (const ZoomItem& z : kZoomItems) {
+    const int32_t percent = z.percent;
+    item(
+        zoom, z.name, z.caption, [this, percent] { chooseZoom(percent); }, kRadioGroup);
+  }
+}

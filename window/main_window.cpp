@@ -1,0 +1,75 @@
+#include "window/main_window.h"
+
+#include <string>
+
+#include "core/drawing_area.h"
+#include "engine/int_text.h"
+#include "ui/canvas.h"
+#include "window/box_values.h"
+
+namespace {
+constexpr int kClientWidth = 952;
+constexpr int kClientHeight = 656;
+constexpr const char* kCaption = "Korva  Version 4.2";
+
+// The sixteen preset custom colours of the colour picker.
+constexpr ui::CustomColours kPresetCustomColours = {
+    0x20FFE0, 0x20E0FF, 0xC040FF, 0xFF40C0, 0xC0FF40, 0xFFC040, 0x0060E0, 0x6000E0,
+    0xE00060, 0x00E040, 0x00A0FF, 0x2080E0, 0x20C0E0, 0x00A0C0, 0x0020A0, 0x80A0FF};
+}  // namespace
+
+void ShowIn(ui::ValueBox* box, int32_t value) {
+  box->SetText(std::to_string(value));
+}
+
+void ReadBox(const ui::ValueBox* box, int32_t& value) {
+  if (!box->Text().empty()) value = engine::StrToInt(box->Text());
+}
+
+MainWindow::MainWindow(ui::Prompts& prompts, commands::PrinterFactory makePrinter)
+    : form_(kCaption, kClientWidth, kClientHeight, prompts),
+      customColours_(kPresetCustomColours),
+      pictureHistory_(history_, *this, [this](const engine::PatternRecord& p) { tracePattern(p); }),
+      designFiles_(prompts, history_),
+      bitmapExport_(prompts, *this),
+      printCommand_(prompts, history_, std::move(makePrinter),
+                    [this](const engine::PatternRecord& p, ui::PrinterCanvas& printer,
+                           Colour printerPen) { tracePatternForPrint(p, printer, printerPen); }) {
+  createPanel();
+  createMenu();
+  startUp();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::startUp() {
+  form_.Move(8, 8);
+  undoButton_->SetEnabled(false);
+  canvasSwatch_->SetFillColour(kWhite);
+  canvasSwatch_->SetOutlineColour(kBlack);
+  fillPicture(kWhite);
+  Picture().SetPenColour(kBlack);
+  penSwatch_->SetFillColour(kBlack);
+  fullColourItem_->SetChecked(true);
+  form_.FindMenuItem("N6001")->SetChecked(true);
+}
+
+// The swatches are the only store of the two colours.
+Colour MainWindow::penColour() const {
+  return penSwatch_->FillColour();
+}
+Colour MainWindow::canvasColour() const {
+  return canvasSwatch_->FillColour();
+}
+const ui::ImageCanvas& MainWindow::picture() const {
+  return pictureArea_->Canvas();
+}
+const ui::ImageCanvas& MainWindow::backingPicture() const {
+  return backingArea_->Canvas();
+}
+ui::ImageCanvas& MainWindow::Picture() {
+  return pictureArea_->Canvas();
+}
+ui::ImageCanvas& MainWindow::Backing() {
+  return backingArea_->Canvas();
+}

@@ -1,0 +1,167 @@
+#pragma once
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "commands/bitmap_export.h"
+#include "commands/design_files.h"
+#include "commands/drawing_surface.h"
+#include "commands/picture_history.h"
+#include "commands/print_command.h"
+#include "engine/design_state.h"
+#include "engine/pattern_history.h"
+#include "ui/controls.h"
+#include "ui/form.h"
+#include "ui/prompts.h"
+#include "window/trace_observer.h"
+
+// Korva's main window: the drawing area, the control panel and the menu,
+// bound to the design state, the history and the commands.
+//
+// Handlers run as plain nested calls: a program-made change of a control runs
+// that control's handler before returning. User input reaches them only
+// through the form's dispatcher, which shows any run-time error.
+class MainWindow : private commands::DrawingSurface {
+ public:
+  MainWindow(ui::Prompts& prompts, commands::PrinterFactory makePrinter);
+  ~MainWindow() override;
+  MainWindow(const MainWindow&) = delete;
+  MainWindow& operator=(const MainWindow&) = delete;
+
+  // Controls and menu items are reached through the form by layout name.
+  ui::Form& form() { return form_; }
+  void setTraceObserver(TraceObserver* observer) { observer_ = observer; }
+
+  const engine::DesignState& design() const { return design_; }
+  const engine::RepeatSteps& steps() const { return steps_; }
+  const engine::DerivedValues& derived() const { return derived_; }
+  const engine::PatternHistory& history() const { return history_; }
+  // The top of design a Draw series started from, which reflection mirrors about.
+  int32_t seriesStartTop() const { return seriesStartTop_; }
+  Colour penColour() const;
+  Colour canvasColour() const;
+  const ui::ImageCanvas& picture() const;
+  const ui::ImageCanvas& backingPicture() const;
+
+ private:
+  friend class WindowProbe;  // tests draw patterns no panel could set
+
+  // Layout and binding: every control and menu item with its handler.
+  void createPanel();
+  void createMenu();
+  void startUp();
+
+  // DrawingSurface
+  ui::ImageCanvas& Picture() override;
+  ui::ImageCanvas& Backing() override;
+  Colour CanvasColour() const override { return canvasColour(); }
+  Colour PenColour() const override { return penColour(); }
+
+  // Command row.
+  void draw();
+  void clearPicture();
+  void undoLastPattern();
+  void choosePenColour();
+  void applyLineWidth();
+
+  // Step.
+  void chooseStep(int32_t degrees);
+  void readStepBox();
+
+  // Gears.
+  void chooseInternalMode();
+  void chooseExternalMode();
+  void fixedBarMoved();
+  void readFixedBox();
+  void movingBarMoved();
+  void readMovingBox();
+
+  // Pen position, size and centre.
+  void readHoleBox();
+  void resetPosition();
+  void resetCentre();
+
+  // Series.
+  void repeatBarMoved();
+  void resetRepeatCount();
+  void setStep(int32_t engine::RepeatSteps::*step, const ui::SpinBox* spin);
+  void zeroSteps(std::initializer_list<ui::SpinBox*> spins);
+
+  // Colours.
+  void chooseCanvasColour();
+  void applyColourScheme(Colour canvas, Colour pen);
+  void fillPicture(Colour colour);
+  void setColourSchemesEnabled(bool enabled);
+
+  // Files and printing.
+  void openDesign();
+  void printDesign();
+  void tracePatternForPrint(const engine::PatternRecord& pattern, ui::PrinterCanvas& printer,
+                            Colour printerPen);
+  void chooseZoom(int32_t percent);
+  void choosePrintColours(ui::MenuItem* item);
+  void printFactorBarMoved();
+
+  // Drawing one pattern.
+  void tracePattern(const engine::PatternRecord& pattern);
+  void showPatternOnPanel(const engine::PatternRecord& pattern);
+  void showModeButtons(int32_t mode);
+  void recordPattern(const engine::PatternRecord& pattern);
+
+  // Gear rules shared by the handlers.
+  void placeInternally();
+  void placeExternally();
+  void applyHoleRange();
+  void showPenHole();
+  void keepMovingGearInsideRing();
+  void refreshGearCounts();
+
+  ui::Form form_;
+  ui::RadioGroup modeGroup_;
+  TraceObserver* observer_ = nullptr;
+
+  engine::DesignState design_;
+  engine::RepeatSteps steps_;
+  engine::DerivedValues derived_;
+  int32_t seriesStartTop_ = 0;
+  engine::PatternHistory history_;
+  ui::CustomColours customColours_;
+  Colour lastPickedColour_ = kBlack;
+  // The history-full message is shown once per command.
+  bool historyFullShown_ = false;
+
+  commands::PictureHistory pictureHistory_;
+  commands::DesignFiles designFiles_;
+  commands::BitmapExport bitmapExport_;
+  commands::PrintCommand printCommand_;
+
+  // Controls the handlers read or change.
+  ui::PaintArea *pictureArea_ = nullptr, *backingArea_ = nullptr;
+  ui::Button *undoButton_ = nullptr, *canvasColourButton_ = nullptr, *blackOnWhiteButton_ = nullptr,
+             *whiteOnBlackButton_ = nullptr;
+  ui::Swatch *canvasSwatch_ = nullptr, *penSwatch_ = nullptr;
+  ui::SpinBox* lineWidthSpin_ = nullptr;
+  ui::ScrollBar* stepBar_ = nullptr;
+  ui::ValueBox* stepBox_ = nullptr;
+  ui::RadioButton *internalRadio_ = nullptr, *externalRadio_ = nullptr;
+  ui::ScrollBar *fixedBar_ = nullptr, *movingBar_ = nullptr;
+  ui::ValueBox *fixedBox_ = nullptr, *movingBox_ = nullptr, *pointsBox_ = nullptr;
+  ui::ScrollBar* repeatBar_ = nullptr;
+  ui::ValueBox* repeatBox_ = nullptr;
+  ui::CheckBox* reflectCheck_ = nullptr;
+  ui::Label *cycleColoursLabel_ = nullptr, *colourNamesLabel_ = nullptr,
+            *colourStepLabel_ = nullptr, *penStepLabel_ = nullptr, *centreStepLabel_ = nullptr;
+  ui::SpinBox *redStepSpin_ = nullptr, *greenStepSpin_ = nullptr, *blueStepSpin_ = nullptr;
+  ui::Button *zeroColourStepsButton_ = nullptr, *zeroPenStepsButton_ = nullptr,
+             *zeroCentreStepsButton_ = nullptr;
+  ui::ScrollBar *holeBar_ = nullptr, *topBar_ = nullptr, *sizeBar_ = nullptr,
+                *centreXBar_ = nullptr, *centreYBar_ = nullptr;
+  ui::ValueBox *holeBox_ = nullptr, *topBox_ = nullptr, *sizeBox_ = nullptr, *centreXBox_ = nullptr,
+               *centreYBox_ = nullptr;
+  ui::SpinBox *holeStepSpin_ = nullptr, *topStepSpin_ = nullptr, *sizeStepSpin_ = nullptr,
+              *centreXStepSpin_ = nullptr, *centreYStepSpin_ = nullptr;
+  ui::ValueBox* printFactorBox_ = nullptr;
+  ui::ScrollBar* printFactorBar_ = nullptr;
+  ui::MenuItem *monoItem_ = nullptr, *sevenColoursItem_ = nullptr, *fullColourItem_ = nullptr;
+};
