@@ -10,7 +10,8 @@ namespace engine {
 
 namespace {
 
-// Not exactly pi / 180: the tracers have always used this constant.
+// Not exactly pi / 180, nor pi itself: every pixel of every design depends on
+// these exact values, so they are not to be "corrected".
 constexpr long double kDegToRad = 1.0L / 57.2957795L;
 constexpr long double kPi = 3.141592654L;
 

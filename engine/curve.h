@@ -15,8 +15,8 @@ namespace engine {
 
 // The curve of one pattern: the pen of a gear rolling inside (or, in mode 1,
 // outside) a fixed ring. All working values are 6-byte reals computed in
-// extended precision, in the order the tracer has always used, so that every
-// pixel comes out the same on every run.
+// extended precision, in one fixed order of evaluation, so that every pixel
+// comes out the same on every run and a saved design redraws exactly.
 class Curve {
  public:
   // Uses the pattern's own reduced teeth counts and trace span.

@@ -17,8 +17,8 @@ namespace {
 
 constexpr char kCtrlZ = 26;
 
-// Cuts text into lines the way the reader always has, with a lone LF also
-// ending a line so that files edited on other systems open.
+// Cuts text into lines at CR LF, CR or a lone LF, so that files edited on
+// other systems open.
 class LineReader {
  public:
   explicit LineReader(std::string_view bytes) : bytes_(bytes) {}

@@ -18,10 +18,6 @@ asan="halt_on_error=1:exitcode=86:detect_leaks=1:detect_stack_use_after_return=1
 asan="$asan:check_initialization_order=1:strict_init_order=1:log_path=$reports/asan"
 export ASAN_OPTIONS=$asan
 export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1:exitcode=87"
-# Leaks inside the system's libraries (fontconfig and the like) only.
-if [ -f "$root/scripts/lsan.supp" ]; then
-  export LSAN_OPTIONS="suppressions=$root/scripts/lsan.supp:print_suppressions=0"
-fi
 export QT_QPA_PLATFORM=offscreen
 
 echo "== Configuring $out (AddressSanitizer, UndefinedBehaviorSanitizer)"

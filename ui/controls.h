@@ -253,7 +253,6 @@ class MenuItem {
   // Checking a radio item unchecks the other items of its group.
   void SetChecked(bool checked);
   bool IsRadio() const { return radioGroup_ != 0; }
-  int RadioGroupIndex() const { return radioGroup_; }
   QAction* Action() const { return action_; }
   Handler onClick;
   void UserClick();

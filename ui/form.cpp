@@ -130,12 +130,12 @@ void Form::Dispatch(const Handler& handler) {
     }
   } catch (const std::exception& e) {
     try {
-      prompts_.get().RunTimeErrorBox(e.what());
+      prompts_.RunTimeErrorBox(e.what());
     } catch (...) {
     }
   } catch (...) {
     try {
-      prompts_.get().RunTimeErrorBox("Unknown error");
+      prompts_.RunTimeErrorBox("Unknown error");
     } catch (...) {
     }
   }

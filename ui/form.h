@@ -47,9 +47,7 @@ class Form {
   // exception) stops it and is shown in the standard error box; then every
   // paint area shows its canvas again.
   void Dispatch(const Handler& handler);
-  // Set by tests that must see exceptions escape instead of being shown.
   Prompts& GetPrompts() { return prompts_; }
-  void SetPrompts(Prompts& prompts) { prompts_ = prompts; }
 
   void Move(int left, int top);
   void Show();
@@ -79,7 +77,7 @@ class Form {
 
   std::string caption_;
   int clientWidth_, clientHeight_;
-  std::reference_wrapper<Prompts> prompts_;
+  Prompts& prompts_;
   QWidget* window_;
   QWidget* client_;
   QMenuBar* menuBar_;

@@ -39,7 +39,7 @@ class ControlsTest : public testing::Test {
   static QScrollBar* QtBar(ScrollBar& bar) { return static_cast<QScrollBar*>(bar.Widget()); }
 };
 
-// Rule 2: a box's handler runs inside SetText, and only when the text differs.
+// A box's handler runs inside SetText, and only when the text differs.
 TEST_F(ControlsTest, ValueBoxRunsItsHandlerOnlyWhenTheTextChanges) {
   ValueBox& box = Box("Fixed", "96");
   box.onChange = [&] { calls.push_back("change " + box.Text()); };
@@ -55,7 +55,7 @@ TEST_F(ControlsTest, ValueBoxRunsItsHandlerOnlyWhenTheTextChanges) {
   EXPECT_EQ(box.Widget()->focusPolicy(), Qt::NoFocus);
 }
 
-// Rule 7: a handler setting another box runs that box's handler nested, which
+// A handler setting another box runs that box's handler nested, which
 // may set the first box again.
 TEST_F(ControlsTest, BoxHandlersNestWithoutAReentryGuard) {
   ValueBox& a = Box("A", "1");
@@ -83,7 +83,7 @@ TEST_F(ControlsTest, SettersPassHandlerErrorsThrough) {
   EXPECT_TRUE(prompts.log.empty());
 }
 
-// Rule 3: positions are limited to [Min, Max]; the handler runs when it moves.
+// Positions are limited to [Min, Max]; the handler runs when it moves.
 TEST_F(ControlsTest, ScrollBarLimitsPositions) {
   ScrollBar& bar = Bar("S", 1, 200, 1);
   bar.SetPosition(500);
@@ -221,7 +221,7 @@ TEST_F(ControlsTest, HiddenOrDisabledControlsIgnoreTheUser) {
   EXPECT_EQ(calls, std::vector<std::string>{"button"});
 }
 
-// Rule 4: arrows only, limited to the range; the handler runs on every change
+// Arrows only, limited to the range; the handler runs on every change
 // of the text.
 TEST_F(ControlsTest, SpinBoxStepsWithinItsRangeAndTakesNoTyping) {
   auto& spin = form.Add<SpinBox>("Linesize", Geometry{10, 40, 33, 22}, 1, 5, 1, FontWeight::Bold);
@@ -250,7 +250,8 @@ TEST_F(ControlsTest, SpinBoxStepsWithinItsRangeAndTakesNoTyping) {
   EXPECT_EQ(calls.back(), "2");
 }
 
-// Rule 5 on a pair of radio buttons, from the program and from the user.
+// Checking one radio button unchecks the other and runs the newly checked
+// one's handler, from the program and from the user.
 TEST_F(ControlsTest, RadioPairChecksExclusivelyAndClicksTheNewlyChecked) {
   RadioGroup group;
   auto& internal =

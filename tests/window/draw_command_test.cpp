@@ -1,5 +1,6 @@
 // Draw: one pattern, series with steps, reflection, limits and colour steps,
 // and the full history.
+#include "core/run_time_error.h"
 #include "tests/window/window_fixture.h"
 
 using namespace engine;
@@ -161,9 +162,29 @@ TEST_F(DrawCommand, AnyModeButOneIsDrawnAsInternal) {
   EXPECT_NE(Picture(), blank);
 }
 
+// Fails the first segment drawn, so that a Draw records nothing.
+class FailingObserver : public TraceObserver {
+ public:
+  void ScreenSegment(engine::Pixel, engine::Pixel) override { throw RunTimeError("observer"); }
+  void ScreenTraceDone(int64_t) override {}
+  void PrintSegment(engine::Pixel, engine::Pixel) override {}
+  void PrintTraceDone(int64_t, Colour) override {}
+};
+
 TEST_F(DrawCommand, DrawStartsWithUndoFollowingTheHistory) {
-  button("undo")->SetEnabled(true);
-  Drag(bar("ScrollBarReps"), 1);
+  // Clear leaves the Undo button enabled over an empty history; a Draw that
+  // records nothing must leave it disabled.
+  Click(button("Draw"));
+  Click(button("Clear"));
+  ASSERT_TRUE(button("undo")->Enabled());
+  FailingObserver failing;
+  window.setTraceObserver(&failing);
+  Click(button("Draw"));
+  window.setTraceObserver(nullptr);
+  EXPECT_EQ(Shown(), std::vector<std::string>{"error: observer"});
+  EXPECT_TRUE(window.history().Empty());
+  EXPECT_FALSE(button("undo")->Enabled());
+
   Click(button("Draw"));
   EXPECT_TRUE(button("undo")->Enabled());
   EXPECT_TRUE(button("BackColor")->Enabled());  // enabled until a Draw on a non-empty history

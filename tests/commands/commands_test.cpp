@@ -1,0 +1,139 @@
+// The commands on their own, over stand-ins for the window.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "commands/picture_history.h"
+#include "commands/print_command.h"
+#include "core/run_time_error.h"
+#include "ui/canvas.h"
+#include "ui/scripted_prompts.h"
+
+namespace {
+
+using engine::PatternRecord;
+
+class TestSurface : public commands::DrawingSurface {
+ public:
+  ui::ImageCanvas& Picture() override { return picture; }
+  ui::ImageCanvas& Backing() override { return backing; }
+  Colour CanvasColour() const override { return canvas; }
+  Colour PenColour() const override { return pen; }
+
+  ui::ImageCanvas picture{640, 640}, backing{640, 640};
+  Colour canvas = 0x112233, pen = 0x445566;
+};
+
+PatternRecord Pattern(int32_t colour) {
+  return {colour, 96, 60, 0, 0, 480, 5, 1000, 0, 0};
+}
+
+class PictureHistoryTest : public testing::Test {
+ protected:
+  engine::PatternHistory history;
+  TestSurface surface;
+  std::vector<PatternRecord> traced;
+  commands::PictureHistory pictures{history, surface, [this](const PatternRecord& p) {
+                                      traced.push_back(p);
+                                      history.Record(p);
+                                    }};
+};
+
+TEST_F(PictureHistoryTest, UndoRetracesAllButTheLastOnABlankPicture) {
+  EXPECT_FALSE(pictures.UndoLastPattern());
+  for (int32_t c : {1, 2, 3}) history.Record(Pattern(c));
+  surface.picture.SetBrushColour(0);
+  surface.picture.FillRect(0, 0, 640, 640);
+
+  ASSERT_TRUE(pictures.UndoLastPattern());
+  EXPECT_EQ(traced, (std::vector<PatternRecord>{Pattern(1), Pattern(2)}));
+  EXPECT_EQ(history.Count(), 2);
+  EXPECT_EQ(history.Entry(3), PatternRecord{});  // the dropped entry is wiped
+  EXPECT_EQ(surface.picture.PixelAt(0, 0), surface.canvas);
+  EXPECT_EQ(surface.picture.PenColour(), surface.pen);
+}
+
+TEST_F(PictureHistoryTest, ReplacePreparesEachPatternThenKeepsACopy) {
+  history.Record(Pattern(9));
+  std::vector<PatternRecord> prepared;
+  pictures.Replace({Pattern(1), Pattern(2)},
+                   [&](const PatternRecord& p) { prepared.push_back(p); });
+  EXPECT_EQ(prepared, traced);
+  EXPECT_EQ(traced, (std::vector<PatternRecord>{Pattern(1), Pattern(2)}));
+  EXPECT_EQ(history.Count(), 2);
+  EXPECT_EQ(surface.backing.PixelAt(5, 5), surface.canvas);
+
+  surface.picture.SetBrushColour(0);
+  surface.picture.FillRect(0, 0, 640, 640);
+  pictures.RestoreCopy();
+  EXPECT_EQ(surface.picture.PixelAt(5, 5), surface.canvas);
+}
+
+class CountingPrinter : public ui::Printer, public ui::PrinterCanvas {
+ public:
+  void BeginDoc() override { ++begun; }
+  ui::PrinterCanvas& Canvas() override { return *this; }
+  void EndDoc() override { ++ended; }
+  void AbortDoc() override { ++aborted; }
+  void SetPenColour(Colour) override {}
+  void MoveTo(int, int) override {}
+  void LineTo(int, int) override {}
+  int begun = 0, ended = 0, aborted = 0;
+};
+
+class PrintCommandTest : public testing::Test {
+ protected:
+  commands::PrintCommand Command(commands::PrintTracer trace) {
+    return commands::PrintCommand(
+        prompts, history,
+        [this] {
+          ++printersMade;
+          return std::make_unique<Forward>(printer);
+        },
+        std::move(trace));
+  }
+  struct Forward : ui::Printer {
+    explicit Forward(CountingPrinter& p) : target(p) {}
+    void BeginDoc() override { target.BeginDoc(); }
+    ui::PrinterCanvas& Canvas() override { return target; }
+    void EndDoc() override { target.EndDoc(); }
+    void AbortDoc() override { target.AbortDoc(); }
+    CountingPrinter& target;
+  };
+
+  ui::ScriptedPrompts prompts;
+  engine::PatternHistory history;
+  CountingPrinter printer;
+  int printersMade = 0;
+};
+
+TEST_F(PrintCommandTest, PrintsEveryPatternWithItsPrinterPenAfterConfirming) {
+  history.Record(Pattern(0x0000FF));
+  history.Record(Pattern(0x808080));
+  std::vector<Colour> pens;
+  prompts.AnswerYes();
+  Command([&](const PatternRecord&, ui::PrinterCanvas&, Colour pen) {
+    pens.push_back(pen);
+  }).Print({250, commands::PrintColours::Mono});
+  EXPECT_EQ(prompts.log, std::vector<std::string>{
+                             "message Confirm: Printing pattern of size 250% in monochrome.\\n"
+                             "Are you sure ? "});
+  EXPECT_EQ(pens, (std::vector<Colour>{kBlack, kBlack}));
+  EXPECT_EQ(printer.ended, 1);
+}
+
+TEST_F(PrintCommandTest, NoOrAnErrorPrintsNothingOrAbandonsTheJob) {
+  history.Record(Pattern(0));
+  prompts.AnswerNo();
+  Command([](auto&&...) {}).Print({});
+  EXPECT_EQ(printersMade, 0);
+  EXPECT_EQ(prompts.log.back(), "message Warning: Printing abandoned.");
+
+  prompts.AnswerYes();
+  EXPECT_THROW(Command([](auto&&...) { throw RunTimeError("x"); }).Print({}), RunTimeError);
+  EXPECT_EQ(printer.begun, 1);
+  EXPECT_EQ(printer.aborted, 1);
+  EXPECT_EQ(printer.ended, 0);
+}
+
+}  // namespace
