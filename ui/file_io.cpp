@@ -7,6 +7,7 @@
 #include <QLocale>
 #include <QSaveFile>
 
+#include "core/drawing_area.h"
 #include "core/run_time_error.h"
 #include "ui/canvas.h"
 
@@ -50,7 +51,9 @@ void WriteFileAtomically(const std::string& path, const std::string& bytes) {
 }
 
 void WriteBitmapAtomically(const ImageCanvas& canvas, const std::string& path) {
-  const QImage picture = canvas.Image().copy(0, 0, 640, 640).convertToFormat(QImage::Format_RGB32);
+  const QImage picture = canvas.Image()
+                             .copy(0, 0, kDrawingAreaSize, kDrawingAreaSize)
+                             .convertToFormat(QImage::Format_RGB32);
   QSaveFile file(Q(path));
   OpenForReplace(file, path);
   if (!picture.save(&file, "BMP")) {

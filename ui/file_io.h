@@ -13,8 +13,8 @@ std::string ReadWholeFile(const std::string& path);
 // only when complete, so a failed write leaves an existing file intact.
 void WriteFileAtomically(const std::string& path, const std::string& bytes);
 
-// The top-left 640 x 640 pixels of `canvas` as a 24-bit Windows bitmap,
-// written the same way.
+// The drawing area's pixels (the top-left kDrawingAreaSize square) of `canvas` as a 24-bit Windows
+// bitmap, written the same way.
 void WriteBitmapAtomically(const ImageCanvas& canvas, const std::string& path);
 
 // Today's date and the time now, in the system's short date and long time forms.

@@ -4,6 +4,6 @@
 #include "ui/controls.h"
 
 // Shows a value in a box, which runs the box's handler when the text changes.
-void ShowIn(ui::ValueBox* box, int32_t value);
+void showIn(ui::ValueBox* box, int32_t value);
 // Reads a box into a design value; an empty box leaves the value unchanged.
-void ReadBox(const ui::ValueBox* box, int32_t& value);
+void readBox(const ui::ValueBox* box, int32_t& value);

@@ -49,5 +49,5 @@ void MainWindow::choosePrintColours(ui::MenuItem* item) {
 
 void MainWindow::printFactorBarMoved() {
   design_.PrintFactor = printFactorBar_->Position();
-  ShowIn(printFactorBox_, printFactorBar_->Position());
+  showIn(printFactorBox_, printFactorBar_->Position());
 }

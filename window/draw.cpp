@@ -24,7 +24,7 @@ constexpr long double kLongTrace = 1'000'000.0L;
 // Emptied first, so that the box's handler runs even for an unchanged value.
 void ShowAfresh(ui::ValueBox* box, int32_t value) {
   box->SetText("");
-  ShowIn(box, value);
+  showIn(box, value);
 }
 }  // namespace
 

@@ -18,12 +18,12 @@ void MainWindow::placeInternally() {
 void MainWindow::placeExternally() {
   design_.DesignSize = ExternalDesignSize(design_.FixedTeeth, design_.MovingTeeth);
   sizeBar_->SetPosition(design_.DesignSize);
-  ShowIn(sizeBox_, design_.DesignSize);
+  showIn(sizeBox_, design_.DesignSize);
   design_.PenHole = ExternalPenHole(design_.FixedTeeth, design_.MovingTeeth);
 }
 
 void MainWindow::showPenHole() {
-  ShowIn(holeBox_, design_.PenHole);
+  showIn(holeBox_, design_.PenHole);
   holeBar_->SetPosition(design_.PenHole);
 }
 
@@ -42,38 +42,38 @@ void MainWindow::applyHoleRange() {
 void MainWindow::keepMovingGearInsideRing() {
   if (design_.MovingTeeth >= design_.FixedTeeth && internalRadio_->Checked()) {
     design_.MovingTeeth = CheckedSub(design_.FixedTeeth, 1);
-    ShowIn(movingBox_, design_.MovingTeeth);
+    showIn(movingBox_, design_.MovingTeeth);
     movingBar_->SetPosition(design_.MovingTeeth);
   }
 }
 
 void MainWindow::refreshGearCounts() {
   ReduceTeeth(design_.MovingTeeth, design_.FixedTeeth, derived_);
-  ShowIn(pointsBox_, derived_.ReducedFixed);
+  showIn(pointsBox_, derived_.ReducedFixed);
   RefreshTraceSpan(design_.StepDeg, derived_);
 }
 
 void MainWindow::fixedBarMoved() {
-  ShowIn(fixedBox_, fixedBar_->Position());
+  showIn(fixedBox_, fixedBar_->Position());
   if (design_.GearMode == kExternalMode) placeExternally();
   showPenHole();
 }
 
 void MainWindow::readFixedBox() {
-  ReadBox(fixedBox_, design_.FixedTeeth);
+  readBox(fixedBox_, design_.FixedTeeth);
   keepMovingGearInsideRing();
   refreshGearCounts();
 }
 
 void MainWindow::movingBarMoved() {
-  ShowIn(movingBox_, movingBar_->Position());
+  showIn(movingBox_, movingBar_->Position());
   if (design_.GearMode == kInternalMode) placeInternally();
   if (design_.GearMode == kExternalMode) placeExternally();
   showPenHole();
 }
 
 void MainWindow::readMovingBox() {
-  ReadBox(movingBox_, design_.MovingTeeth);
+  readBox(movingBox_, design_.MovingTeeth);
   keepMovingGearInsideRing();
   applyHoleRange();
   refreshGearCounts();
@@ -84,7 +84,7 @@ void MainWindow::chooseInternalMode() {
   if (design_.MovingTeeth >= design_.FixedTeeth) {
     design_.MovingTeeth = CheckedSub(design_.FixedTeeth, 1);
   }
-  ShowIn(movingBox_, design_.MovingTeeth);
+  showIn(movingBox_, design_.MovingTeeth);
   movingBar_->SetPosition(design_.MovingTeeth);
   sizeBox_->SetText("1000");
   design_.DesignSize = 1000;

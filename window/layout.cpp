@@ -51,11 +51,11 @@ void MainWindow::createPanel() {
   auto frame = [&f](const char* name, Geometry g) { f.Add<ui::Frame>(name, g); };
   // A bar that shows its position in its box.
   auto showsIn = [](ui::ScrollBar*& bar, ui::ValueBox*& box) -> Handler {
-    return [&bar, &box] { ShowIn(box, bar->Position()); };
+    return [&bar, &box] { showIn(box, bar->Position()); };
   };
   // A box whose number is a design value.
   auto reads = [](ui::ValueBox*& box, int32_t& value) -> Handler {
-    return [&box, &value] { ReadBox(box, value); };
+    return [&box, &value] { readBox(box, value); };
   };
   using Steps = engine::RepeatSteps;
 
@@ -208,7 +208,7 @@ void MainWindow::createPanel() {
       button("Button1", hidden, "Dump", kPlain, [this] { pictureHistory_.KeepCopy(); });
   auto& openAndPrint = button("LoadPrint", hidden, "Open & Print", kPlain, {});
   printFactorBox_ = &box("Pfac", {0, 0, 49, 21}, "480", kPlain,
-                         [this] { ShowIn(printFactorBox_, design_.PrintFactor); });
+                         [this] { showIn(printFactorBox_, design_.PrintFactor); });
   printFactorBar_ =
       &f.Add<ui::ScrollBar>("ScrollBarPrintFac", Geometry{0, 0, 100, 16}, 50, 960, 480, 10, 10);
   printFactorBar_->onChange = on(&MainWindow::printFactorBarMoved);

@@ -18,11 +18,11 @@ constexpr ui::CustomColours kPresetCustomColours = {
     0xE00060, 0x00E040, 0x00A0FF, 0x2080E0, 0x20C0E0, 0x00A0C0, 0x0020A0, 0x80A0FF};
 }  // namespace
 
-void ShowIn(ui::ValueBox* box, int32_t value) {
+void showIn(ui::ValueBox* box, int32_t value) {
   box->SetText(std::to_string(value));
 }
 
-void ReadBox(const ui::ValueBox* box, int32_t& value) {
+void readBox(const ui::ValueBox* box, int32_t& value) {
   if (!box->Text().empty()) value = engine::StrToInt(box->Text());
 }
 

@@ -9,16 +9,16 @@ using namespace engine;
 void MainWindow::chooseStep(int32_t degrees) {
   stepBar_->SetPosition(degrees);
   design_.StepDeg = degrees;
-  ShowIn(stepBox_, degrees);
+  showIn(stepBox_, degrees);
 }
 
 void MainWindow::readStepBox() {
-  ReadBox(stepBox_, design_.StepDeg);
+  readBox(stepBox_, design_.StepDeg);
   RefreshTraceSpan(design_.StepDeg, derived_);
 }
 
 void MainWindow::readHoleBox() {
-  ReadBox(holeBox_, design_.PenHole);
+  readBox(holeBox_, design_.PenHole);
   applyHoleRange();
 }
 
