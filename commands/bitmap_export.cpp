@@ -17,7 +17,8 @@ void BitmapExport::Save() {
   ui::ImageCanvas picture(n, n);
   picture.CopyRect(surface_.Picture(), 0, 0, n, n);
   const ui::FileDialogOptions options{"Bitmap(*bmp)|*.bmp", "bmp", /*overwritePrompt=*/true,
-                                      /*fileMustExist=*/false, lastName_};
+                                      /*fileMustExist=*/false, lastName_,
+                                      /*folderMustExist=*/true};
   const auto name = prompts_.SaveFile(options);
   if (!name || name->empty()) return;
   lastName_ = *name;

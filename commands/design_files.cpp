@@ -1,6 +1,5 @@
 #include "commands/design_files.h"
 
-#include "engine/design_file.h"
 #include "ui/file_io.h"
 #include "ui/prompts.h"
 
@@ -9,27 +8,35 @@ namespace commands {
 DesignFiles::DesignFiles(ui::Prompts& prompts, const engine::PatternHistory& history)
     : prompts_(prompts), history_(history) {}
 
-void DesignFiles::Save() {
+std::optional<std::string> DesignFiles::Save() {
   const ui::FileDialogOptions options{"Pattern Command Text File (*.txt)|*.txt", "txt",
                                       /*overwritePrompt=*/true, /*fileMustExist=*/false,
-                                      lastSaveName_};
+                                      lastSaveName_, /*folderMustExist=*/true};
   const auto name = prompts_.SaveFile(options);
-  if (!name || name->empty()) return;
+  if (!name || name->empty()) return std::nullopt;
   lastSaveName_ = *name;
   ui::WriteFileAtomically(
       *name, engine::FormatDesignFile(history_, *name, ui::ShortDateNow(), ui::LongTimeNow()));
+  return *name;
 }
 
-std::optional<std::vector<engine::PatternRecord>> DesignFiles::ChooseAndRead(
-    const engine::DesignState& current) {
+std::optional<OpenedDesign> DesignFiles::ChooseAndRead(const engine::DesignState& current) {
   const ui::FileDialogOptions options{"Pattern Command Text File(*.txt)|*.txt", "txt",
-                                      /*overwritePrompt=*/true, /*fileMustExist=*/true, ""};
+                                      /*overwritePrompt=*/true, /*fileMustExist=*/true, "",
+                                      /*folderMustExist=*/true};
   const auto name = prompts_.OpenFile(options);
   if (!name || name->empty()) return std::nullopt;
+  return Read(*name, current);
+}
+
+std::optional<OpenedDesign> DesignFiles::Read(const std::string& path,
+                                              const engine::DesignState& current) {
   try {
-    std::vector<engine::PatternRecord> patterns = engine::ParseDesignFile(ui::ReadWholeFile(*name));
-    engine::CheckDesignDrawable(patterns, current);
-    return patterns;
+    OpenedDesign design{path, engine::ReadDesignFile(ui::ReadWholeFile(path))};
+    std::vector<engine::PatternRecord> records;
+    for (const engine::DesignLine& line : design.lines) records.push_back(line.record);
+    engine::CheckDesignDrawable(records, current);
+    return design;
   } catch (const engine::DesignFileError& e) {
     if (e.kind() != engine::DesignFileError::Kind::NotKorva) throw;
     prompts_.Message(ui::MessageKind::Error, engine::kNotKorvaFile, ui::kOk);

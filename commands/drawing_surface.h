@@ -21,8 +21,8 @@ class DrawingSurface {
   virtual Colour PenColour() const = 0;
 };
 
-// Draws one pattern as Draw does: on the panel, on the picture and into the
-// history.
-using PatternTracer = std::function<void(const engine::PatternRecord&)>;
+// Draws one pattern at its line width as Draw does: on the panel, on the
+// picture and into the history.
+using PatternTracer = std::function<void(const engine::DrawnPattern&)>;
 
 }  // namespace commands

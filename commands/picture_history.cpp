@@ -29,18 +29,17 @@ bool PictureHistory::UndoLastPattern() {
   Blank();
   for (int32_t i = 1; i <= last - 1; ++i) {
     // A copy: tracing records the pattern again, over this very entry.
-    const engine::PatternRecord pattern = history_.Entry(i);
-    trace_(pattern);
+    trace_(history_.Drawn(i));
   }
   return true;
 }
 
-void PictureHistory::Replace(const std::vector<engine::PatternRecord>& patterns,
-                             const PatternTracer& prepare) {
+void PictureHistory::Replace(const std::vector<engine::DrawnPattern>& patterns,
+                             const std::function<void(const engine::PatternRecord&)>& prepare) {
   Blank();
   history_.Clear();
-  for (const engine::PatternRecord& pattern : patterns) {
-    prepare(pattern);
+  for (const engine::DrawnPattern& pattern : patterns) {
+    prepare(pattern.record);
     trace_(pattern);
   }
   KeepCopy();

@@ -20,7 +20,8 @@ class PictureHistory {
   bool UndoLastPattern();
   // Replaces history and picture with `patterns`, each first handed to
   // `prepare`, then keeps a copy of the result.
-  void Replace(const std::vector<engine::PatternRecord>& patterns, const PatternTracer& prepare);
+  void Replace(const std::vector<engine::DrawnPattern>& patterns,
+               const std::function<void(const engine::PatternRecord&)>& prepare);
 
   void KeepCopy();
   void RestoreCopy();

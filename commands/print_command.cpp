@@ -54,8 +54,9 @@ void PrintCommand::Print(const PrintSettings& settings) {
   printer->BeginDoc();
   try {
     for (int32_t i = 1; i <= history_.Count(); ++i) {
-      const engine::PatternRecord pattern = history_.Entry(i);
-      trace_(pattern, printer->Canvas(), engine::PrinterPenColour(pattern.Colour, mono, full));
+      const engine::DrawnPattern pattern = history_.Drawn(i);
+      trace_(pattern, printer->Canvas(),
+             engine::PrinterPenColour(pattern.record.Colour, mono, full));
     }
   } catch (...) {
     printer->AbortDoc();

@@ -24,7 +24,7 @@ using PrinterFactory = std::function<std::unique_ptr<ui::Printer>()>;
 // Draws one pattern on the page (and on the screen beside it) with the given
 // printer pen.
 using PrintTracer =
-    std::function<void(const engine::PatternRecord&, ui::PrinterCanvas&, Colour printerPen)>;
+    std::function<void(const engine::DrawnPattern&, ui::PrinterCanvas&, Colour printerPen)>;
 
 // Print Design: the whole history on one page of the printer, at the chosen
 // zoom and colours, after the user confirms.

@@ -46,7 +46,17 @@ class LineReader {
   size_t pos_ = 0;
 };
 
-PatternRecord ParsePatternLine(std::string_view line, int lineNumber) {
+// The line width after the tenth comma: an integer 1..5 followed by a comma,
+// or none (0) for anything else.
+int32_t LineWidthField(std::string_view rest) {
+  const size_t comma = rest.find(',');
+  if (comma == std::string_view::npos) return 0;
+  const std::optional<int32_t> width = TryStrToInt(std::string(rest.substr(0, comma)));
+  if (!width || *width < kMinLineWidth || *width > kMaxLineWidth) return 0;
+  return *width;
+}
+
+DesignLine ParsePatternLine(std::string_view line, int lineNumber) {
   std::array<int32_t, PatternRecord::kFieldCount> fields{};
   for (int32_t& value : fields) {
     std::string field;
@@ -65,7 +75,7 @@ PatternRecord ParsePatternLine(std::string_view line, int lineNumber) {
     }
     value = *converted;
   }
-  return PatternRecord::FromFields(fields);
+  return {PatternRecord::FromFields(fields), LineWidthField(line)};
 }
 
 [[noreturn]] void RefuseUndrawable(int lineNumber, const char* reason) {
@@ -86,22 +96,29 @@ std::string FormatDesignFile(const PatternHistory& history, const std::string& f
       out += std::to_string(field);
       out += ',';
     }
-    out += "\r\n";
+    out += std::to_string(history.LineWidth(i));
+    out += ",\r\n";
   }
   return out;
 }
 
-std::vector<PatternRecord> ParseDesignFile(const std::string& bytes) {
+std::vector<DesignLine> ReadDesignFile(const std::string& bytes) {
   LineReader reader(bytes);
   if (!reader.Next().starts_with("KORVA")) {
     throw DesignFileError(DesignFileError::Kind::NotKorva, 1, kNotKorvaFile);
   }
-  std::vector<PatternRecord> patterns;
+  std::vector<DesignLine> lines;
   int lineNumber = 1;
   while (!reader.AtEnd()) {
     ++lineNumber;
-    patterns.push_back(ParsePatternLine(reader.Next(), lineNumber));
+    lines.push_back(ParsePatternLine(reader.Next(), lineNumber));
   }
+  return lines;
+}
+
+std::vector<PatternRecord> ParseDesignFile(const std::string& bytes) {
+  std::vector<PatternRecord> patterns;
+  for (const DesignLine& line : ReadDesignFile(bytes)) patterns.push_back(line.record);
   return patterns;
 }
 

@@ -29,13 +29,24 @@ class DesignFileError : public RunTimeError {
 inline constexpr const char* kNotKorvaFile = "Error reading input file - not a KORVA file";
 
 // The bytes of a design file: "KORVA," + path + "," + date + "," + time, then
-// one line of ten comma-terminated integers per pattern, CR LF after every
-// line. Writing stops at the first entry whose fixed teeth count is below 1.
+// one line per pattern of its ten fields and its line width, each followed by
+// a comma, CR LF after every line. Readers of ten fields ignore the width.
+// Writing stops at the first entry whose fixed teeth count is below 1.
 std::string FormatDesignFile(const PatternHistory& history, const std::string& fullPath,
                              const std::string& date, const std::string& time);
 
+// One pattern line: the record, and the line width from an eleventh field
+// that is an integer 1..5 followed by a comma, else 0 (none given).
+struct DesignLine {
+  PatternRecord record;
+  int32_t lineWidth = 0;
+  bool operator==(const DesignLine&) const = default;
+};
+
 // Reads every pattern line. Lines end at CR LF, CR or LF; Ctrl-Z ends the
 // input. Throws DesignFileError.
+std::vector<DesignLine> ReadDesignFile(const std::string& bytes);
+// The records alone.
 std::vector<PatternRecord> ParseDesignFile(const std::string& bytes);
 
 // Refuses, naming the line, a pattern the program cannot draw: teeth or step

@@ -23,16 +23,31 @@ PatternRecord& PatternHistory::Entry(int32_t index) {
   return entries_[index - 1];
 }
 
-bool PatternHistory::Record(const PatternRecord& record) {
+int32_t PatternHistory::LineWidth(int32_t index) const {
+  CheckIndex(index, kCapacity);
+  return lineWidths_[index - 1];
+}
+
+bool PatternHistory::Record(const PatternRecord& record, int32_t lineWidth) {
   if (Full()) return false;
   Entry(next_) = record;
+  lineWidths_[next_ - 1] = lineWidth;
   ++next_;
   return true;
 }
 
 void PatternHistory::Clear() {
   entries_.fill(PatternRecord{});
+  lineWidths_.fill(0);
   next_ = 1;
+}
+
+bool PatternHistory::SamePatterns(const PatternHistory& other) const {
+  if (next_ != other.next_) return false;
+  for (int32_t i = 1; i < next_; ++i) {
+    if (Drawn(i) != other.Drawn(i)) return false;
+  }
+  return true;
 }
 
 void PatternHistory::SetNextPatternIndex(int32_t index) {

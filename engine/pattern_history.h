@@ -25,8 +25,19 @@ struct PatternRecord {
   bool operator==(const PatternRecord&) const = default;
 };
 
+// A pattern with the line width it is drawn at, in pixels.
+struct DrawnPattern {
+  PatternRecord record;
+  int32_t lineWidth = 1;
+  bool operator==(const DrawnPattern&) const = default;
+};
+
+inline constexpr int32_t kMinLineWidth = 1;
+inline constexpr int32_t kMaxLineWidth = 5;
+
 // The patterns drawn since the picture was last cleared: entries
-// 1..NextPatternIndex()-1, oldest first. Every index is checked.
+// 1..NextPatternIndex()-1, oldest first, each with its line width. Every index
+// is checked.
 class PatternHistory {
  public:
   static constexpr int32_t kCapacity = 1000;
@@ -39,14 +50,20 @@ class PatternHistory {
   const PatternRecord& Entry(int32_t index) const;
   PatternRecord& Entry(int32_t index);
 
+  int32_t LineWidth(int32_t index) const;
+  DrawnPattern Drawn(int32_t index) const { return {Entry(index), LineWidth(index)}; }
   // The recording rule: false (and nothing written) when the history is full.
-  bool Record(const PatternRecord& record);
+  bool Record(const PatternRecord& record, int32_t lineWidth = kMinLineWidth);
   // Zeroes every entry and empties the history.
   void Clear();
   void SetNextPatternIndex(int32_t index);
 
+  // Same patterns and widths in use, whatever lies beyond them.
+  bool SamePatterns(const PatternHistory& other) const;
+
  private:
   std::array<PatternRecord, kCapacity> entries_{};
+  std::array<int32_t, kCapacity> lineWidths_{};
   int32_t next_ = 1;
 };
 

@@ -157,6 +157,12 @@ class BatchRun {
       if (w[2] == "end") return bar.UserEnd();
       throw ScriptError("expected home or end, not '" + w[2] + "'");
     }
+    if (verb == "type") {
+      Expect(w, 3);
+      const int value = Number(w[2]);
+      if (auto* spin = dynamic_cast<ui::SpinBox*>(Find(w[1]))) return spin->UserType(value);
+      return TypingBar(w[1]).UserType(value);
+    }
     if (verb == "spin") {
       if (w.size() != 3 && w.size() != 4) throw ScriptError("expected: spin NAME up|down [COUNT]");
       auto* spin = dynamic_cast<ui::SpinBox*>(Find(w[1]));
@@ -238,6 +244,17 @@ class BatchRun {
     return c;
   }
 
+  // A scroll bar, or the value box it types its values into.
+  ui::ScrollBar& TypingBar(const std::string& name) {
+    ui::Control* c = Find(name);
+    if (auto* bar = dynamic_cast<ui::ScrollBar*>(c)) return *bar;
+    for (ui::Control* other : window_->form().Controls()) {
+      auto* bar = dynamic_cast<ui::ScrollBar*>(other);
+      if (bar != nullptr && bar->TypingBox() == c) return *bar;
+    }
+    throw ScriptError("no value can be typed into '" + name + "'");
+  }
+
   ui::ScrollBar& Bar(const std::string& name) {
     auto* bar = dynamic_cast<ui::ScrollBar*>(Find(name));
     if (bar == nullptr) throw ScriptError("'" + name + "' is not a scroll bar");
@@ -251,6 +268,7 @@ class BatchRun {
     if (w.size() == 2 && kind == "no") return prompts_.AnswerNo();
     if (w.size() == 2 && kind == "ok") return prompts_.AnswerOk();
     if (w.size() == 2 && kind == "cancel") return prompts_.AnswerCancel();
+    if (kind == "value" && w.size() == 3) return prompts_.AnswerValue(Number(w[2]));
     if ((kind == "open" || kind == "save") && w.size() >= 3) {
       const std::string file = Rest(line, 2);
       return kind == "open" ? prompts_.AnswerOpen(file) : prompts_.AnswerSave(file);

@@ -3,6 +3,7 @@
 //
 //   korva-batch [--panel] [--segments] [--print-segments] [--screenshot PNG] SCRIPT
 //   korva-batch --render DESIGN.txt OUT.bmp
+//   korva-batch --help | --version
 #include <QApplication>
 #include <cstdlib>
 #include <fstream>
@@ -12,6 +13,7 @@
 #include <vector>
 
 #include "engine/design_file.h"
+#include "generated/version.h"
 #include "tools/batch_script.h"
 #include "ui/scripted_prompts.h"
 #include "window/main_window.h"
@@ -20,10 +22,13 @@ using namespace engine;
 
 namespace {
 
+constexpr const char* kUsage =
+    "usage: korva-batch [--panel] [--segments] [--print-segments] [--screenshot PNG] SCRIPT\n"
+    "       korva-batch --render DESIGN.txt OUT.bmp\n"
+    "       korva-batch --help | --version\n";
+
 void Usage() {
-  std::cerr << "usage: korva-batch [--panel] [--segments] [--print-segments] [--screenshot PNG] "
-               "SCRIPT\n"
-               "       korva-batch --render DESIGN.txt OUT.bmp\n";
+  std::cerr << kUsage;
 }
 
 int Render(const std::string& design, const std::string& bitmap) {
@@ -51,6 +56,20 @@ int Render(const std::string& design, const std::string& bitmap) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // Answered before Qt starts, so that they work without a display.
+  for (int i = 1; i < argc; ++i) {
+    const std::string a = argv[i];
+    if (a == "--help" || a == "-h") {
+      std::cout << kUsage
+                << "Runs Korva's window off-screen from a script of user actions, one per line:\n"
+                   "click, arrow, track, drag, key, spin, type and answer. See korva-batch(1).\n";
+      return 0;
+    }
+    if (a == "--version") {
+      std::cout << "korva-batch " << korva::kVersion << '\n';
+      return 0;
+    }
+  }
   if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
   QApplication app(argc, argv);
 

@@ -84,6 +84,12 @@ const QImage& ImageCanvas::Image() const {
   return image_;
 }
 
+void ImageCanvas::RestoreImage(const QImage& image) {
+  EndPainting();
+  image_ = image.convertToFormat(QImage::Format_RGB32);
+  bits_ = reinterpret_cast<uint32_t*>(image_.bits());
+}
+
 void ImageCanvas::LineTo(int x, int y) {
   if (penWidth_ <= 1)
     ThinLine(penX_, penY_, x, y);

@@ -46,6 +46,8 @@ class ImageCanvas {
   Colour PixelAt(int x, int y) const;
   // The picture as drawn so far.
   const QImage& Image() const;
+  // Puts back a picture taken from Image() of a canvas of the same size.
+  void RestoreImage(const QImage& image);
 
  private:
   void ThinLine(int x0, int y0, int x1, int y1);

@@ -18,7 +18,10 @@
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QStyle>
+#include <QKeySequence>
 #include <algorithm>
+#include <functional>
+#include <optional>
 #include <utility>
 
 #include "core/run_time_error.h"
@@ -73,6 +76,8 @@ class NoTypingSpinBox : public QSpinBox {
     setContextMenuPolicy(Qt::NoContextMenu);
   }
 
+  QLineEdit* Edit() const { return lineEdit(); }
+
   // Stepping would select the text, which nobody can edit here.
   void stepBy(int steps) override {
     QSpinBox::stepBy(steps);
@@ -88,6 +93,19 @@ class NoTypingSpinBox : public QSpinBox {
     }
     QSpinBox::keyPressEvent(event);
   }
+};
+
+// Calls `hook` for every event of the object it watches; true eats the event.
+class EventHook : public QObject {
+ public:
+  EventHook(QObject* watched, std::function<bool(QEvent*)> hook)
+      : QObject(watched), hook_(std::move(hook)) {
+    watched->installEventFilter(this);
+  }
+  bool eventFilter(QObject*, QEvent* event) override { return hook_(event); }
+
+ private:
+  std::function<bool(QEvent*)> hook_;
 };
 
 class SwatchWidget : public QWidget {
@@ -156,6 +174,26 @@ void Control::SetEnabled(bool enabled) {
   widget_->setEnabled(enabled);
 }
 
+void Control::SetToolTip(const std::string& text) {
+  widget_->setToolTip(ToQString(text));
+}
+
+ControlState Control::SaveState() const {
+  ControlState state;
+  state.visible = visible_;
+  state.enabled = enabled_;
+  state.left = geometry_.left;
+  state.width = geometry_.width;
+  return state;
+}
+
+void Control::RestoreState(const ControlState& state) {
+  if (state.visible != visible_) SetVisible(state.visible);
+  if (state.enabled != enabled_) SetEnabled(state.enabled);
+  if (state.left != geometry_.left) SetLeft(state.left);
+  if (state.width != geometry_.width) SetWidth(state.width);
+}
+
 void Control::SetLeft(int left) {
   geometry_.left = left;
   widget_->move(geometry_.left, geometry_.top);
@@ -205,6 +243,19 @@ void ValueBox::UseButtonFaceBackground() {
   edit_->setPalette(palette);
 }
 
+ControlState ValueBox::SaveState() const {
+  ControlState state = Control::SaveState();
+  state.text = text_;
+  return state;
+}
+
+void ValueBox::RestoreState(const ControlState& state) {
+  Control::RestoreState(state);
+  text_ = state.text;
+  QSignalBlocker block(edit_);
+  edit_->setText(ToQString(text_));
+}
+
 void ValueBox::SetText(const std::string& text) {
   if (text == text_) return;
   text_ = text;
@@ -244,6 +295,48 @@ ScrollBar::ScrollBar(Form& form, std::string name, Geometry g, int min, int max,
     dispatching_ = false;
     SyncWidget();
   });
+}
+
+void ScrollBar::TypeValuesInto(ValueBox& box, std::string prompt) {
+  typingPrompt_ = std::move(prompt);
+  typingBox_ = &box;
+  new EventHook(box.Widget(), [this](QEvent* event) {
+    if (event->type() != QEvent::MouseButtonDblClick) return false;
+    AskAndType();
+    return true;
+  });
+  new EventHook(bar_, [this](QEvent* event) {
+    if (event->type() != QEvent::KeyPress) return false;
+    if (static_cast<QKeyEvent*>(event)->key() != Qt::Key_F2) return false;
+    AskAndType();
+    return true;
+  });
+}
+
+bool ScrollBar::AskAndType() {
+  if (!Reachable()) return false;
+  std::optional<int> value;
+  form_.Dispatch(
+      [&] { value = form_.GetPrompts().AskInteger(typingPrompt_, min_, max_, position_); });
+  if (!value) return false;
+  UserType(*value);
+  return true;
+}
+
+ControlState ScrollBar::SaveState() const {
+  ControlState state = Control::SaveState();
+  state.min = min_;
+  state.max = max_;
+  state.value = position_;
+  return state;
+}
+
+void ScrollBar::RestoreState(const ControlState& state) {
+  Control::RestoreState(state);
+  min_ = state.min;
+  max_ = state.max;
+  position_ = state.value;
+  SyncWidget();
 }
 
 void ScrollBar::SyncWidget() {
@@ -369,6 +462,45 @@ void SpinBox::UserStep(int direction) {
   spin_->stepBy(direction > 0 ? 1 : -1);
 }
 
+void SpinBox::UserType(int value) {
+  if (!Reachable()) return;
+  form_.Dispatch([this, value] { SetValue(value); });
+}
+
+void SpinBox::TypeValues(std::string prompt) {
+  typingPrompt_ = std::move(prompt);
+  auto hook = [this](QEvent* event) {
+    if (event->type() != QEvent::MouseButtonDblClick) return false;
+    AskAndType();
+    return true;
+  };
+  new EventHook(spin_, hook);
+  new EventHook(static_cast<NoTypingSpinBox*>(spin_)->Edit(), hook);
+}
+
+bool SpinBox::AskAndType() {
+  if (!Reachable()) return false;
+  std::optional<int> value;
+  form_.Dispatch(
+      [&] { value = form_.GetPrompts().AskInteger(typingPrompt_, min_, max_, value_); });
+  if (!value) return false;
+  UserType(*value);
+  return true;
+}
+
+ControlState SpinBox::SaveState() const {
+  ControlState state = Control::SaveState();
+  state.value = value_;
+  return state;
+}
+
+void SpinBox::RestoreState(const ControlState& state) {
+  Control::RestoreState(state);
+  value_ = state.value;
+  QSignalBlocker block(spin_);
+  spin_->setValue(value_);
+}
+
 // ---------------------------------------------------------------- RadioButton
 
 RadioButton::RadioButton(Form& form, RadioGroup& group, std::string name, Geometry g,
@@ -412,6 +544,17 @@ void RadioButton::UserClick() {
   radio_->click();
 }
 
+ControlState RadioButton::SaveState() const {
+  ControlState state = Control::SaveState();
+  state.checked = checked_;
+  return state;
+}
+
+void RadioButton::RestoreState(const ControlState& state) {
+  Control::RestoreState(state);
+  Show(state.checked);
+}
+
 // ---------------------------------------------------------------- CheckBox
 
 CheckBox::CheckBox(Form& form, std::string name, Geometry g, std::string caption, bool checked)
@@ -438,6 +581,17 @@ void CheckBox::SetChecked(bool checked) {
 void CheckBox::UserClick() {
   if (!Reachable()) return;
   box_->click();
+}
+
+ControlState CheckBox::SaveState() const {
+  ControlState state = Control::SaveState();
+  state.checked = checked_;
+  return state;
+}
+
+void CheckBox::RestoreState(const ControlState& state) {
+  Control::RestoreState(state);
+  SetChecked(state.checked);
 }
 
 // ---------------------------------------------------------------- Button
@@ -515,6 +669,19 @@ void Swatch::SetOutlineColour(Colour colour) {
   Widget()->update();
 }
 
+ControlState Swatch::SaveState() const {
+  ControlState state = Control::SaveState();
+  state.fill = fill_;
+  state.outline = outline_;
+  return state;
+}
+
+void Swatch::RestoreState(const ControlState& state) {
+  Control::RestoreState(state);
+  SetFillColour(state.fill);
+  SetOutlineColour(state.outline);
+}
+
 // ---------------------------------------------------------------- PaintArea
 
 PaintArea::PaintArea(Form& form, std::string name, Geometry g)
@@ -576,6 +743,32 @@ void MenuItem::Activate() {
   } else {
     Mirror();
   }
+}
+
+bool MenuItem::Enabled() const {
+  return action_->isEnabled();
+}
+
+void MenuItem::SetEnabled(bool enabled) {
+  action_->setEnabled(enabled);
+}
+
+void MenuItem::SetShortcuts(const std::vector<std::string>& keys) {
+  QList<QKeySequence> sequences;
+  for (const std::string& k : keys) sequences.push_back(QKeySequence(ToQString(k)));
+  action_->setShortcuts(sequences);
+}
+
+void MenuItem::SetMenuText(const std::string& text) {
+  action_->setText(ToQString(text));
+}
+
+bool MenuItem::Visible() const {
+  return action_->isVisible();
+}
+
+void MenuItem::SetVisible(bool visible) {
+  action_->setVisible(visible);
 }
 
 void MenuItem::UserClick() {

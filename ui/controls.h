@@ -35,6 +35,19 @@ struct Geometry {
 
 enum class FontWeight { Plain, Bold };
 
+// What a control shows, kept to be put back later without running a handler.
+struct ControlState {
+  bool visible = true;
+  bool enabled = true;
+  int left = 0;
+  int width = 0;
+  std::string text;
+  int min = 0, max = 0, value = 0;
+  bool checked = false;
+  Colour fill = 0, outline = 0;
+  bool operator==(const ControlState&) const = default;
+};
+
 // A control of the main window, known by its layout name.
 class Control {
  public:
@@ -58,6 +71,12 @@ class Control {
 
   // Whether user input can reach the control (visible and enabled).
   bool Reachable() const { return visible_ && enabled_; }
+
+  void SetToolTip(const std::string& text);
+
+  virtual ControlState SaveState() const;
+  // Shows the saved state again; no handler runs.
+  virtual void RestoreState(const ControlState& state);
 
  protected:
   void Place(Geometry geometry);
@@ -83,6 +102,8 @@ class ValueBox : public Control {
   Handler onChange;
   // The box is white; this gives it the system's button-face colour instead.
   void UseButtonFaceBackground();
+  ControlState SaveState() const override;
+  void RestoreState(const ControlState& state) override;
 
  private:
   QLineEdit* edit_;
@@ -111,6 +132,16 @@ class ScrollBar : public Control {
   void UserDrag(int value);       // the thumb dragged to a value
   void UserHome();
   void UserEnd();
+  // A value typed in: the thumb goes there as a drag would take it.
+  void UserType(int value) { UserDrag(value); }
+  // Double-clicking `box`, or F2 on the bar, asks for a value to type in.
+  void TypeValuesInto(ValueBox& box, std::string prompt);
+  const ValueBox* TypingBox() const { return typingBox_; }
+  // Asks for a value in the bar's range and types it in; false when cancelled.
+  bool AskAndType();
+
+  ControlState SaveState() const override;
+  void RestoreState(const ControlState& state) override;
 
  private:
   void SyncWidget();
@@ -119,6 +150,8 @@ class ScrollBar : public Control {
   QScrollBar* bar_;
   int min_, max_, position_, smallChange_, largeChange_;
   bool dispatching_ = false;
+  std::string typingPrompt_;
+  const ValueBox* typingBox_ = nullptr;
 };
 
 // A spin box whose value changes only through its arrows.
@@ -134,11 +167,20 @@ class SpinBox : public Control {
   Handler onChange;
 
   void UserStep(int direction);  // +1 up arrow, -1 down arrow
+  // A value typed in: the handler runs once, with the value limited to the range.
+  void UserType(int value);
+  // Double-clicking the box asks for a value to type in.
+  void TypeValues(std::string prompt);
+  bool AskAndType();
+
+  ControlState SaveState() const override;
+  void RestoreState(const ControlState& state) override;
 
  private:
   QSpinBox* spin_;
   int min_, max_, value_;
   bool dispatching_ = false;
+  std::string typingPrompt_;
 };
 
 class RadioGroup;
@@ -154,6 +196,8 @@ class RadioButton : public Control {
   Handler onClick;
 
   void UserClick();
+  ControlState SaveState() const override;
+  void RestoreState(const ControlState& state) override;
 
  private:
   friend class RadioGroup;
@@ -180,6 +224,8 @@ class CheckBox : public Control {
   bool Checked() const { return checked_; }
   void SetChecked(bool checked);
   void UserClick();
+  ControlState SaveState() const override;
+  void RestoreState(const ControlState& state) override;
 
  private:
   QCheckBox* box_;
@@ -223,6 +269,8 @@ class Swatch : public Control {
   void SetFillColour(Colour colour);
   Colour OutlineColour() const { return outline_; }
   void SetOutlineColour(Colour colour);
+  ControlState SaveState() const override;
+  void RestoreState(const ControlState& state) override;
 
  private:
   Shape shape_;
@@ -254,6 +302,15 @@ class MenuItem {
   void SetChecked(bool checked);
   bool IsRadio() const { return radioGroup_ != 0; }
   QAction* Action() const { return action_; }
+  // Greyed out when disabled; a click then does nothing.
+  bool Enabled() const;
+  void SetEnabled(bool enabled);
+  // Shortcuts such as "Ctrl+Z", the first shown in the menu.
+  void SetShortcuts(const std::vector<std::string>& keys);
+  // The caption as the menu shows it, with an '&' before the Alt key's letter.
+  void SetMenuText(const std::string& text);
+  bool Visible() const;
+  void SetVisible(bool visible);
   Handler onClick;
   void UserClick();
 

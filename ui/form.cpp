@@ -3,6 +3,8 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
+#include <QCloseEvent>
+#include <QKeySequence>
 #include <QLayout>
 #include <QMainWindow>
 #include <QMenu>
@@ -30,6 +32,54 @@ Form::Form(std::string caption, int clientWidth, int clientHeight, Prompts& prom
   client_ = new QWidget;
   window->setCentralWidget(client_);
   FitClient();
+  window->installEventFilter(new CloseGuard(*this));
+}
+
+bool Form::CloseGuard::eventFilter(QObject*, QEvent* event) {
+  if (event->type() != QEvent::Close) return false;
+  bool allowed = !form_.canClose;
+  if (form_.canClose) form_.Dispatch([this, &allowed] { allowed = form_.canClose(); });
+  if (!allowed) {
+    event->ignore();
+    return true;
+  }
+  form_.closed_ = true;
+  return false;
+}
+
+void Form::SetCaption(std::string caption) {
+  caption_ = std::move(caption);
+  window_->setWindowTitle(QString::fromStdString(caption_));
+}
+
+void Form::AddShortcut(const std::vector<std::string>& keys, Handler handler) {
+  auto* action = new QAction(window_);
+  QList<QKeySequence> sequences;
+  for (const std::string& k : keys) sequences.push_back(QKeySequence(QString::fromStdString(k)));
+  action->setShortcuts(sequences);
+  action->setShortcutContext(Qt::WindowShortcut);
+  window_->addAction(action);
+  QObject::connect(action, &QAction::triggered, action,
+                   [this, handler = std::move(handler)] { Dispatch(handler); });
+}
+
+FormState Form::SaveState() const {
+  FormState state;
+  for (const Control* c : order_) state.controls.push_back(c->SaveState());
+  for (const MenuItem* item : menuOrder_) state.checkedItems.push_back(item->Checked());
+  return state;
+}
+
+void Form::RestoreState(const FormState& state) {
+  for (size_t i = 0; i < order_.size() && i < state.controls.size(); ++i) {
+    order_[i]->RestoreState(state.controls[i]);
+  }
+  for (size_t i = 0; i < menuOrder_.size() && i < state.checkedItems.size(); ++i) {
+    if (menuOrder_[i]->Checked() != state.checkedItems[i]) {
+      menuOrder_[i]->SetChecked(state.checkedItems[i]);
+    }
+  }
+  for (PaintArea* area : paintAreas_) area->Repaint();
 }
 
 // The window goes first: its widgets die with it, and no control touches its
@@ -43,6 +93,8 @@ void Form::FitClient() {
                              ? menuBar_->heightForWidth(clientWidth_)
                              : menuBar_->sizeHint().height();
   window_->resize(clientWidth_, clientHeight_ + menuHeight);
+  // Smaller, and the panel (Draw included) would be cut off.
+  window_->setMinimumSize(clientWidth_, clientHeight_ + menuHeight);
   window_->layout()->activate();
 }
 

@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -7,11 +8,20 @@
 #include "ui/controls.h"
 #include "ui/prompts.h"
 
+#include <QObject>
+
 class QWidget;
 class QMenuBar;
 class QActionGroup;
 
 namespace ui {
+
+// Everything the controls and menu items show, in creation order.
+struct FormState {
+  std::vector<ControlState> controls;
+  std::vector<bool> checkedItems;
+  bool operator==(const FormState&) const = default;
+};
 
 // The main window: a client area of fixed-position controls and a main menu.
 // It owns its controls, finds them by layout name, and runs every user input
@@ -49,10 +59,24 @@ class Form {
   void Dispatch(const Handler& handler);
   Prompts& GetPrompts() { return prompts_; }
 
+  // A keyboard shortcut of the whole window, such as "Ctrl+D"; its handler
+  // runs through the dispatcher.
+  void AddShortcut(const std::vector<std::string>& keys, Handler handler);
+
+  FormState SaveState() const;
+  // Shows a saved state again without running any handler.
+  void RestoreState(const FormState& state);
+
+  // Asked, through the dispatcher, before the window closes from Exit or the
+  // title bar; false keeps it open. The window closes when it is unset.
+  std::function<bool()> canClose;
+  bool Closed() const { return closed_; }
+
   void Move(int left, int top);
   void Show();
   void Close();
   std::string Caption() const { return caption_; }
+  void SetCaption(std::string caption);
   QWidget* Window() const { return window_; }
   QWidget* ClientArea() const { return client_; }
 
@@ -69,6 +93,16 @@ class Form {
   };
 
  private:
+  // Asks canClose before the window closes.
+  class CloseGuard : public QObject {
+   public:
+    explicit CloseGuard(Form& form) : form_(form) {}
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+   private:
+    Form& form_;
+  };
+
   void Register(std::unique_ptr<Control> control);
   MenuItem& RegisterItem(std::unique_ptr<MenuItem> item, MenuItem* parent);
   // Sizes the window so that the client area below the menu bar has its
@@ -90,6 +124,7 @@ class Form {
   std::map<MenuItem*, QMenu*> menus_;
   std::map<std::pair<QMenu*, int>, QActionGroup*> radioGroups_;
   std::vector<PaintArea*> paintAreas_;
+  bool closed_ = false;
 };
 
 }  // namespace ui

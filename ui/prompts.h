@@ -23,7 +23,8 @@ struct FileDialogOptions {
   std::string defaultExtension;  // "txt", added when the name has none
   bool overwritePrompt = false;  // ask before replacing an existing file
   bool fileMustExist = false;
-  std::string initialName;  // the name offered, empty for none
+  std::string initialName;       // the name offered, empty for none
+  bool folderMustExist = false;  // refuse a name in a folder that is not there
 };
 
 using CustomColours = std::array<Colour, 16>;
@@ -43,6 +44,11 @@ class Prompts {
   // The chosen colour, or nothing when cancelled. `custom` holds the sixteen
   // custom colours and receives the user's edits on OK.
   virtual std::optional<Colour> PickColour(Colour initial, CustomColours& custom) = 0;
+  // A whole number typed in, within [min, max], or nothing when cancelled.
+  virtual std::optional<int> AskInteger(const std::string& prompt, int min, int max,
+                                        int value) = 0;
+  // A page of text to read, such as the quick guide.
+  virtual void ShowDocument(const std::string& title, const std::string& markdown) = 0;
 };
 
 }  // namespace ui

@@ -1,6 +1,13 @@
 #include "ui/qt_prompts.h"
 
 #include <QColorDialog>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QInputDialog>
+#include <QTextBrowser>
+#include <QVBoxLayout>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -30,6 +37,31 @@ std::vector<std::string> Split(const std::string& s, char separator) {
     start = at + 1;
   }
 }
+
+// A file picker that, when asked, refuses a name in a folder that is not there,
+// and stays open for another choice.
+class CheckedFileDialog : public QFileDialog {
+ public:
+  CheckedFileDialog(QWidget* parent, bool folderMustExist)
+      : QFileDialog(parent), folderMustExist_(folderMustExist) {}
+
+  void accept() override {
+    const QStringList files = selectedFiles();
+    if (folderMustExist_ && !files.isEmpty()) {
+      const QFileInfo chosen(files.first());
+      if (!chosen.isDir() && !QFileInfo(chosen.absolutePath()).isDir()) {
+        QMessageBox::warning(this, QStringLiteral("Warning"),
+                             QStringLiteral("The folder %1 does not exist.")
+                                 .arg(QDir::toNativeSeparators(chosen.absolutePath())));
+        return;
+      }
+    }
+    QFileDialog::accept();
+  }
+
+ private:
+  bool folderMustExist_;
+};
 
 }  // namespace
 
@@ -114,7 +146,7 @@ void QtPrompts::RunTimeErrorBox(const std::string& text) {
 }
 
 std::optional<std::string> QtPrompts::FileDialog(const FileDialogOptions& request, bool save) {
-  QFileDialog dialog(parent_);
+  CheckedFileDialog dialog(parent_, request.folderMustExist);
   dialog.setOption(QFileDialog::DontUseNativeDialog);
   dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog.setFileMode(request.fileMustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
@@ -149,6 +181,29 @@ std::optional<Colour> QtPrompts::PickColour(Colour initial, CustomColours& custo
   for (int i = 0; i < static_cast<int>(custom.size()); ++i)
     custom[i] = FromQRgb(QColorDialog::customColor(i).rgb());
   return FromQRgb(dialog.selectedColor().rgb());
+}
+
+std::optional<int> QtPrompts::AskInteger(const std::string& prompt, int min, int max, int value) {
+  bool ok = false;
+  const int chosen = QInputDialog::getInt(parent_, QStringLiteral("Type a value"),
+                                          QString::fromStdString(prompt), value, min, max, 1, &ok);
+  if (!ok) return std::nullopt;
+  return chosen;
+}
+
+void QtPrompts::ShowDocument(const std::string& title, const std::string& markdown) {
+  QDialog dialog(parent_);
+  dialog.setWindowTitle(QString::fromStdString(title));
+  auto* text = new QTextBrowser(&dialog);
+  text->setOpenExternalLinks(true);
+  text->setMarkdown(QString::fromStdString(markdown));
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, &dialog);
+  QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+  auto* layout = new QVBoxLayout(&dialog);
+  layout->addWidget(text);
+  layout->addWidget(buttons);
+  dialog.resize(560, 520);
+  dialog.exec();
 }
 
 }  // namespace ui

@@ -19,6 +19,8 @@ class QtPrompts : public Prompts {
   std::optional<std::string> OpenFile(const FileDialogOptions& request) override;
   std::optional<std::string> SaveFile(const FileDialogOptions& request) override;
   std::optional<Colour> PickColour(Colour initial, CustomColours& custom) override;
+  std::optional<int> AskInteger(const std::string& prompt, int min, int max, int value) override;
+  void ShowDocument(const std::string& title, const std::string& markdown) override;
 
  private:
   std::optional<std::string> FileDialog(const FileDialogOptions& request, bool save);

@@ -101,4 +101,21 @@ std::optional<::Colour> ScriptedPrompts::PickColour(::Colour initial, CustomColo
   return std::nullopt;
 }
 
+std::optional<int> ScriptedPrompts::AskInteger(const std::string& prompt, int min, int max,
+                                               int /*value*/) {
+  Log("input " + prompt + " [" + std::to_string(min) + ".." + std::to_string(max) + "]");
+  if (answers_.empty()) return std::nullopt;
+  const Answer answer = answers_.front();
+  if (answer.kind == AnswerKind::Value) {
+    answers_.pop_front();
+    return answer.value < min ? min : answer.value > max ? max : answer.value;
+  }
+  if (answer.kind == AnswerKind::Cancel) answers_.pop_front();
+  return std::nullopt;
+}
+
+void ScriptedPrompts::ShowDocument(const std::string& title, const std::string& /*markdown*/) {
+  Log("document " + title);
+}
+
 }  // namespace ui

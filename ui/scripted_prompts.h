@@ -13,11 +13,12 @@ namespace ui {
 // and error box is logged as the user would read it.
 class ScriptedPrompts : public Prompts {
  public:
-  enum class AnswerKind { Yes, No, Ok, Cancel, OpenFile, SaveFile, Colour, ColourCancel };
+  enum class AnswerKind { Yes, No, Ok, Cancel, OpenFile, SaveFile, Colour, ColourCancel, Value };
   struct Answer {
     AnswerKind kind;
     std::string path;
     ::Colour colour = 0;
+    int value = 0;
   };
 
   void AnswerYes() { answers_.push_back({AnswerKind::Yes, {}}); }
@@ -28,6 +29,7 @@ class ScriptedPrompts : public Prompts {
   void AnswerSave(std::string path) { answers_.push_back({AnswerKind::SaveFile, std::move(path)}); }
   void AnswerColour(::Colour colour) { answers_.push_back({AnswerKind::Colour, {}, colour}); }
   void AnswerColourCancel() { answers_.push_back({AnswerKind::ColourCancel, {}}); }
+  void AnswerValue(int value) { answers_.push_back({AnswerKind::Value, {}, 0, value}); }
   size_t Pending() const { return answers_.size(); }
 
   // A message box takes a queued Yes, No, OK or Cancel: the button if the box
@@ -39,6 +41,10 @@ class ScriptedPrompts : public Prompts {
   std::optional<std::string> OpenFile(const FileDialogOptions& request) override;
   std::optional<std::string> SaveFile(const FileDialogOptions& request) override;
   std::optional<::Colour> PickColour(::Colour initial, CustomColours& custom) override;
+  // Logged as "input <prompt> [min..max]"; takes a queued value (Cancel cancels).
+  std::optional<int> AskInteger(const std::string& prompt, int min, int max, int value) override;
+  // Logged as "document <title>".
+  void ShowDocument(const std::string& title, const std::string& markdown) override;
 
   // "message <title>: <text>" with line feeds as \n, and "error: <text>".
   std::vector<std::string> log;

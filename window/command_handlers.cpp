@@ -18,15 +18,40 @@ void MainWindow::undoLastPattern() {
 }
 
 void MainWindow::openDesign() {
-  const auto patterns = designFiles_.ChooseAndRead(design_);
-  if (!patterns) return;
+  openDesignFrom(designFiles_.ChooseAndRead(design_));
+}
+
+void MainWindow::openDesignFile(const std::string& path) {
+  form_.Dispatch(
+      [this, &path] { runHistoryCommand([&] { openDesignFrom(designFiles_.Read(path, design_)); }); });
+}
+
+void MainWindow::openDesignFrom(const std::optional<commands::OpenedDesign>& design) {
+  if (!design) return;
   historyFullShown_ = false;
+  // A line without its own width is drawn at the panel's.
+  std::vector<DrawnPattern> patterns;
+  for (const DesignLine& line : design->lines) {
+    patterns.push_back({line.record, line.lineWidth != 0 ? line.lineWidth : lineWidthSpin_->Value()});
+  }
   // Each pattern's counts, with the panel's step, are in place before its
   // values reach the panel.
-  pictureHistory_.Replace(*patterns, [this](const PatternRecord& pattern) {
+  pictureHistory_.Replace(patterns, [this](const PatternRecord& pattern) {
     ReduceTeeth(pattern.MovingTeeth, pattern.FixedTeeth, derived_);
     RefreshTraceSpan(design_.StepDeg, derived_);
   });
+  designPath_ = design->path;
+  savedHistory_ = history_;
+  rememberRecent(design->path);
+}
+
+void MainWindow::saveDesign() {
+  const std::optional<std::string> path = designFiles_.Save();
+  if (!path) return;
+  designPath_ = *path;
+  savedHistory_ = history_;
+  rememberRecent(*path);
+  updateTitle();
 }
 
 void MainWindow::printDesign() {

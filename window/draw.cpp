@@ -21,6 +21,23 @@ constexpr const char* kHistoryFull =
 // Traces longer than this show a busy cursor.
 constexpr long double kLongTrace = 1'000'000.0L;
 
+// Draws at a pattern's own width, then gives the pen back the width the
+// panel sets, however the trace ends.
+class PatternWidth {
+ public:
+  PatternWidth(ui::ImageCanvas& canvas, int patternWidth, int panelWidth)
+      : canvas_(canvas), panelWidth_(panelWidth) {
+    canvas_.SetPenWidth(patternWidth);
+  }
+  ~PatternWidth() { canvas_.SetPenWidth(panelWidth_); }
+  PatternWidth(const PatternWidth&) = delete;
+  PatternWidth& operator=(const PatternWidth&) = delete;
+
+ private:
+  ui::ImageCanvas& canvas_;
+  int panelWidth_;
+};
+
 // Emptied first, so that the box's handler runs even for an unchanged value.
 void ShowAfresh(ui::ValueBox* box, int32_t value) {
   box->SetText("");
@@ -34,16 +51,10 @@ void MainWindow::draw() {
   undoButton_->SetEnabled(!history_.Empty());
   seriesStartTop_ = design_.TopOfDesign;
   auto current = [this](int32_t top) {
-    return PatternRecord{penColour(),
-                         design_.FixedTeeth,
-                         design_.MovingTeeth,
-                         design_.GearMode,
-                         top,
-                         design_.PenHole,
-                         design_.StepDeg,
-                         design_.DesignSize,
-                         design_.CentreX,
-                         design_.CentreY};
+    return DrawnPattern{{penColour(), design_.FixedTeeth, design_.MovingTeeth, design_.GearMode,
+                         top, design_.PenHole, design_.StepDeg, design_.DesignSize,
+                         design_.CentreX, design_.CentreY},
+                        lineWidthSpin_->Value()};
   };
   const int32_t count = design_.RepeatCount;
   for (int32_t i = 1; i <= count; ++i) {
@@ -92,7 +103,8 @@ void MainWindow::showModeButtons(int32_t mode) {
   }
 }
 
-void MainWindow::tracePattern(const PatternRecord& pattern) {
+void MainWindow::tracePattern(const DrawnPattern& drawn) {
+  const PatternRecord& pattern = drawn.record;
   ui::ImageCanvas& canvas = Picture();
   canvas.SetPenColour(pattern.Colour);
   showPatternOnPanel(pattern);
@@ -103,6 +115,7 @@ void MainWindow::tracePattern(const PatternRecord& pattern) {
   const Curve curve(pattern);
   std::optional<ui::Form::BusyCursor> busy;
   if (curve.EstimatedSegments() > kLongTrace) busy.emplace();
+  const PatternWidth width(canvas, drawn.lineWidth, lineWidthSpin_->Value());
   int64_t segments = 0;
   if (observer_ == nullptr) {
     segments = curve.TraceScreen([&](Pixel a, Pixel b) {
@@ -117,11 +130,11 @@ void MainWindow::tracePattern(const PatternRecord& pattern) {
     });
     observer_->ScreenTraceDone(segments);
   }
-  recordPattern(pattern);
+  recordPattern(drawn);
 }
 
-void MainWindow::recordPattern(const PatternRecord& pattern) {
-  if (history_.Record(pattern)) {
+void MainWindow::recordPattern(const DrawnPattern& pattern) {
+  if (history_.Record(pattern.record, pattern.lineWidth)) {
     undoButton_->SetEnabled(true);
     return;
   }
@@ -131,9 +144,11 @@ void MainWindow::recordPattern(const PatternRecord& pattern) {
 }
 
 // The printer twin of tracePattern: the same panel update and the same curve,
-// each segment drawn on the picture and then on the page. Nothing is recorded.
-void MainWindow::tracePatternForPrint(const PatternRecord& pattern, ui::PrinterCanvas& printer,
+// each segment drawn on the picture (at the pattern's width) and then on the
+// page (one device pixel wide). Nothing is recorded.
+void MainWindow::tracePatternForPrint(const DrawnPattern& drawn, ui::PrinterCanvas& printer,
                                       Colour printerPen) {
+  const PatternRecord& pattern = drawn.record;
   ui::ImageCanvas& canvas = Picture();
   canvas.SetPenColour(pattern.Colour);
   showPatternOnPanel(pattern);
@@ -143,6 +158,7 @@ void MainWindow::tracePatternForPrint(const PatternRecord& pattern, ui::PrinterC
   const Curve curve(pattern);
   std::optional<ui::Form::BusyCursor> busy;
   if (curve.EstimatedSegments() > kLongTrace) busy.emplace();
+  const PatternWidth width(canvas, drawn.lineWidth, lineWidthSpin_->Value());
   const int32_t zoom = design_.PrintFactor;
   struct Mapped {
     Pixel screen, printer;

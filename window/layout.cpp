@@ -20,6 +20,10 @@ void MainWindow::createPanel() {
   auto on = [this](void (MainWindow::*handler)()) -> Handler {
     return [this, handler] { (this->*handler)(); };
   };
+  // A command that changes the history, which Edit > Undo can take back.
+  auto command = [this](void (MainWindow::*handler)()) -> Handler {
+    return [this, handler] { runHistoryCommand([this, handler] { (this->*handler)(); }); };
+  };
   auto button = [&f](const char* name, Geometry g, const char* caption, FontWeight weight,
                      Handler onClick) -> ui::Button& {
     auto& b = f.Add<ui::Button>(name, g, caption, weight);
@@ -66,9 +70,11 @@ void MainWindow::createPanel() {
   backingArea_ = &f.Add<ui::PaintArea>("PaintBox2", Geometry{10, 1024, 768, 768});
 
   // Command row.
-  button("Clear", {658, 8, 37, 25}, "Clear", kPlain, on(&MainWindow::clearPicture));
-  button("Draw", {702, 8, 37, 25}, "Draw", kBold, on(&MainWindow::draw));
-  undoButton_ = &button("undo", {746, 8, 37, 25}, "Undo", kPlain, on(&MainWindow::undoLastPattern));
+  button("Clear", {658, 8, 37, 25}, "Clear", kPlain, command(&MainWindow::clearPicture));
+  ui::Button& drawButton =
+      button("Draw", {702, 8, 37, 25}, "Draw", kBold, command(&MainWindow::draw));
+  undoButton_ =
+      &button("undo", {746, 8, 37, 25}, "Undo", kPlain, command(&MainWindow::undoLastPattern));
   button("PenColor", {790, 8, 37, 25}, "Pen", kPlain, on(&MainWindow::choosePenColour));
   canvasSwatch_ = &f.Add<ui::Swatch>("CanvasShape", Geometry{856, 8, 25, 25},
                                      ui::Swatch::Shape::RoundedRectangle, kWhite, kBlack);
@@ -192,8 +198,8 @@ void MainWindow::createPanel() {
 
   // Never shown: their commands are reached through the menu.
   const Geometry hidden{0, 0, 49, 17};
-  auto& open = button("Load", hidden, "Open Only", kPlain, on(&MainWindow::openDesign));
-  auto& save = button("save", hidden, "Save", kPlain, [this] { designFiles_.Save(); });
+  auto& open = button("Load", hidden, "Open Only", kPlain, command(&MainWindow::openDesign));
+  auto& save = button("save", hidden, "Save", kPlain, on(&MainWindow::saveDesign));
   auto& saveBitmap =
       button("savebmp", hidden, "Save BMP", kPlain, [this] { bitmapExport_.Save(); });
   canvasColourButton_ =
@@ -247,36 +253,105 @@ void MainWindow::createPanel() {
                           topBox_, sizeBox_, centreXBox_, centreYBox_, printFactorBox_}) {
     b->SetEnabled(false);
   }
+
+  // Values can be typed: double-click a value box or spin box, or F2 on a bar.
+  const std::tuple<ui::ScrollBar*, ui::ValueBox*, const char*> typedBars[] = {
+      {stepBar_, stepBox_, "Step (degrees):"},
+      {fixedBar_, fixedBox_, "Teeth of the fixed ring:"},
+      {movingBar_, movingBox_, "Teeth of the moving gear:"},
+      {repeatBar_, repeatBox_, "Number of patterns to draw:"},
+      {holeBar_, holeBox_, "Pen position within the moving gear:"},
+      {topBar_, topBox_, "Top of design (10ths of a ring tooth):"},
+      {sizeBar_, sizeBox_, "Size (1000ths):"},
+      {centreXBar_, centreXBox_, "Horizontal centre (10ths of a pixel):"},
+      {centreYBar_, centreYBox_, "Vertical centre (10ths of a pixel):"}};
+  for (auto [bar, box, prompt] : typedBars) bar->TypeValuesInto(*box, prompt);
+  const std::pair<ui::SpinBox*, const char*> typedSpins[] = {
+      {lineWidthSpin_, "Drawing line width (pixels):"},
+      {redStepSpin_, "Red step per pattern:"},
+      {greenStepSpin_, "Green step per pattern:"},
+      {blueStepSpin_, "Blue step per pattern:"},
+      {holeStepSpin_, "Pen position step per pattern:"},
+      {topStepSpin_, "Top step per pattern:"},
+      {sizeStepSpin_, "Size step per pattern:"},
+      {centreXStepSpin_, "Horizontal centre step per pattern:"},
+      {centreYStepSpin_, "Vertical centre step per pattern:"}};
+  for (auto [spin, prompt] : typedSpins) spin->TypeValues(prompt);
+
+  // Draw from the keyboard, as a click on the button would.
+  form_.AddShortcut({"Ctrl+D", "Ctrl+Return", "Ctrl+Enter"}, [&drawButton] {
+    if (drawButton.Reachable() && drawButton.onClick) drawButton.onClick();
+  });
 }
 
 void MainWindow::createMenu() {
   ui::Form& f = form_;
-  auto item = [&f](ui::MenuItem& menu, const char* name, const char* caption, Handler onClick,
-                   int radioGroup = 0) -> ui::MenuItem& {
+  // Captions as the layout names them; the menus show them with an Alt
+  // letter and the shortcut beside.
+  auto item = [&f](ui::MenuItem& menu, const std::string& name, const char* caption,
+                   Handler onClick, int radioGroup = 0) -> ui::MenuItem& {
     ui::MenuItem& i = f.AddItem(menu, name, caption, radioGroup);
     i.onClick = std::move(onClick);
     return i;
   };
+  auto menu = [&f](const char* name, const char* caption, const char* text) -> ui::MenuItem& {
+    ui::MenuItem& m = f.AddMenu(name, caption);
+    m.SetMenuText(text);
+    return m;
+  };
   auto on = [this](void (MainWindow::*handler)()) -> Handler {
     return [this, handler] { (this->*handler)(); };
   };
+  auto command = [this](void (MainWindow::*handler)()) -> Handler {
+    return [this, handler] { runHistoryCommand([this, handler] { (this->*handler)(); }); };
+  };
 
-  ui::MenuItem& file = f.AddMenu("File1", "File");
-  item(file, "Open1", "Open", on(&MainWindow::openDesign));
-  item(file, "SaveTXT1", "Save TXT", [this] { designFiles_.Save(); });
-  item(file, "SaveBMP1", "Save BMP", [this] { bitmapExport_.Save(); });
+  ui::MenuItem& file = menu("File1", "File", "&File");
+  ui::MenuItem& open = item(file, "Open1", "Open", command(&MainWindow::openDesign));
+  open.SetMenuText("&Open...");
+  open.SetShortcuts({"Ctrl+O"});
+  ui::MenuItem& saveText = item(file, "SaveTXT1", "Save TXT", on(&MainWindow::saveDesign));
+  saveText.SetMenuText("&Save TXT...");
+  saveText.SetShortcuts({"Ctrl+S"});
+  item(file, "SaveBMP1", "Save BMP", [this] { bitmapExport_.Save(); }).SetMenuText("Save &BMP...");
+  recentMenu_ = &f.AddSubmenu(file, "OpenRecent1", "Open Recent");
+  recentMenu_->SetMenuText("Open &Recent");
+  for (size_t i = 0; i < kRecentDesigns; ++i) {
+    const std::string name = "RecentFile" + std::to_string(i + 1);
+    recentItems_.push_back(&item(*recentMenu_, name, name.c_str(), [this, i] {
+      if (i >= recent_.size()) return;
+      const std::string path = recent_[i];
+      runHistoryCommand([this, &path] { openDesignFrom(designFiles_.Read(path, design_)); });
+    }));
+  }
 
-  ui::MenuItem& background = f.AddMenu("Background1", "Background");
-  item(background, "SelectColour1", "Select Colour", on(&MainWindow::chooseCanvasColour));
-  item(background, "WhiteBlackPen1", "White (Black Pen)",
-       [this] { applyColourScheme(kWhite, kBlack); });
-  item(background, "BlackWhitePen1", "Black (White Pen)",
-       [this] { applyColourScheme(kBlack, kWhite); });
+  ui::MenuItem& edit = menu("Edit1", "Edit", "&Edit");
+  undoItem_ = &item(edit, "Undo1", "Undo", on(&MainWindow::undoCommand));
+  undoItem_->SetMenuText("&Undo");
+  undoItem_->SetShortcuts({"Ctrl+Z"});
+  redoItem_ = &item(edit, "Redo1", "Redo", on(&MainWindow::redoCommand));
+  redoItem_->SetMenuText("&Redo");
+  redoItem_->SetShortcuts({"Ctrl+Shift+Z", "Ctrl+Y"});
 
-  ui::MenuItem& printing = f.AddMenu("Printer1", "Printing");
-  item(printing, "PrintDesign1", "Print Design", on(&MainWindow::printDesign));
+  ui::MenuItem& background = menu("Background1", "Background", "&Background");
+  item(background, "SelectColour1", "Select Colour", on(&MainWindow::chooseCanvasColour))
+      .SetMenuText("&Select Colour...");
+  item(background, "WhiteBlackPen1", "White (Black Pen)", [this] {
+    applyColourScheme(kWhite, kBlack);
+  }).SetMenuText("&White (Black Pen)");
+  item(background, "BlackWhitePen1", "Black (White Pen)", [this] {
+    applyColourScheme(kBlack, kWhite);
+  }).SetMenuText("Blac&k (White Pen)");
+
+  ui::MenuItem& printing = menu("Printer1", "Printing", "&Printing");
+  ui::MenuItem& print =
+      item(printing, "PrintDesign1", "Print Design", on(&MainWindow::printDesign));
+  print.SetMenuText("&Print Design...");
+  print.SetShortcuts({"Ctrl+P"});
   ui::MenuItem& colours = f.AddSubmenu(printing, "Colour1", "Colour");
+  colours.SetMenuText("&Colour");
   ui::MenuItem& zoom = f.AddSubmenu(printing, "Zoom1", "Zoom");
+  zoom.SetMenuText("&Zoom");
   constexpr int kRadioGroup = 1;
   monoItem_ = &item(
       colours, "Mono2", "Mono", [this] { choosePrintColours(monoItem_); }, kRadioGroup);
@@ -291,4 +366,10 @@ void MainWindow::createMenu() {
     item(
         zoom, z.name, z.caption, [this, percent] { chooseZoom(percent); }, kRadioGroup);
   }
+
+  ui::MenuItem& help = menu("Help1", "Help", "&Help");
+  ui::MenuItem& guide = item(help, "QuickGuide1", "Quick Guide", on(&MainWindow::showQuickGuide));
+  guide.SetMenuText("&Quick Guide");
+  guide.SetShortcuts({"F1"});
+  item(help, "About1", "About", on(&MainWindow::showAbout)).SetMenuText("&About Korva");
 }

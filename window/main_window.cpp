@@ -4,13 +4,13 @@
 
 #include "core/drawing_area.h"
 #include "engine/int_text.h"
+#include "generated/version.h"
 #include "ui/canvas.h"
 #include "window/box_values.h"
 
 namespace {
 constexpr int kClientWidth = 952;
 constexpr int kClientHeight = 656;
-constexpr const char* kCaption = "Korva  Version 4.2";
 
 // The sixteen preset custom colours of the colour picker.
 constexpr ui::CustomColours kPresetCustomColours = {
@@ -26,18 +26,26 @@ void readBox(const ui::ValueBox* box, int32_t& value) {
   if (!box->Text().empty()) value = engine::StrToInt(box->Text());
 }
 
-MainWindow::MainWindow(ui::Prompts& prompts, commands::PrinterFactory makePrinter)
-    : form_(kCaption, kClientWidth, kClientHeight, prompts),
+MainWindow::MainWindow(ui::Prompts& prompts, commands::PrinterFactory makePrinter,
+                       RecentDesignStore* recentStore)
+    : form_(korva::kCaption, kClientWidth, kClientHeight, prompts),
       customColours_(kPresetCustomColours),
-      pictureHistory_(history_, *this, [this](const engine::PatternRecord& p) { tracePattern(p); }),
+      pictureHistory_(history_, *this, [this](const engine::DrawnPattern& p) { tracePattern(p); }),
       designFiles_(prompts, history_),
       bitmapExport_(prompts, *this),
       printCommand_(prompts, history_, std::move(makePrinter),
-                    [this](const engine::PatternRecord& p, ui::PrinterCanvas& printer,
-                           Colour printerPen) { tracePatternForPrint(p, printer, printerPen); }) {
+                    [this](const engine::DrawnPattern& p, ui::PrinterCanvas& printer,
+                           Colour printerPen) { tracePatternForPrint(p, printer, printerPen); }),
+      recentStore_(recentStore) {
   createPanel();
   createMenu();
+  addToolTips();
   startUp();
+  form_.canClose = [this] { return confirmClose(); };
+  if (recentStore_ != nullptr) recent_ = recentStore_->Load();
+  if (recent_.size() > recentItems_.size()) recent_.resize(recentItems_.size());
+  showRecentDesigns();
+  afterHistoryChange();
 }
 
 MainWindow::~MainWindow() = default;

@@ -1,10 +1,14 @@
 #pragma once
 #include <array>
+#include <functional>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "commands/bitmap_export.h"
+#include "commands/command_history.h"
 #include "commands/design_files.h"
 #include "commands/drawing_surface.h"
 #include "commands/picture_history.h"
@@ -16,6 +20,14 @@
 #include "ui/prompts.h"
 #include "window/trace_observer.h"
 
+// Where File > Open Recent keeps its list between runs.
+class RecentDesignStore {
+ public:
+  virtual ~RecentDesignStore() = default;
+  virtual std::vector<std::string> Load() = 0;
+  virtual void Save(const std::vector<std::string>& paths) = 0;
+};
+
 // Korva's main window: the drawing area, the control panel and the menu,
 // bound to the design state, the history and the commands.
 //
@@ -24,7 +36,9 @@
 // through the form's dispatcher, which shows any run-time error.
 class MainWindow : private commands::DrawingSurface {
  public:
-  MainWindow(ui::Prompts& prompts, commands::PrinterFactory makePrinter);
+  // Without a store the recent designs last as long as the window.
+  MainWindow(ui::Prompts& prompts, commands::PrinterFactory makePrinter,
+             RecentDesignStore* recentStore = nullptr);
   ~MainWindow() override;
   MainWindow(const MainWindow&) = delete;
   MainWindow& operator=(const MainWindow&) = delete;
@@ -43,6 +57,11 @@ class MainWindow : private commands::DrawingSurface {
   Colour canvasColour() const;
   const ui::ImageCanvas& picture() const;
   const ui::ImageCanvas& backingPicture() const;
+  // Whether the history differs from the design file last saved or opened.
+  bool hasUnsavedChanges() const;
+  const std::vector<std::string>& recentDesigns() const { return recent_; }
+  // Opens a design as File > Open does with that file chosen.
+  void openDesignFile(const std::string& path);
 
  private:
   friend class WindowProbe;  // tests draw patterns no panel could set
@@ -57,6 +76,26 @@ class MainWindow : private commands::DrawingSurface {
   ui::ImageCanvas& Backing() override;
   Colour CanvasColour() const override { return canvasColour(); }
   Colour PenColour() const override { return penColour(); }
+
+  void addToolTips();
+
+  // Edit > Undo and Redo over the history commands.
+  void runHistoryCommand(const std::function<void()>& command);
+  commands::WindowState captureState() const;
+  void restoreState(const commands::WindowState& state);
+  void redrawFromHistory();
+  void undoCommand();
+  void redoCommand();
+  void afterHistoryChange();
+
+  // Files, title and closing.
+  void saveDesign();
+  void updateTitle();
+  bool confirmClose();
+  void rememberRecent(const std::string& path);
+  void showRecentDesigns();
+  void showQuickGuide();
+  void showAbout();
 
   // Command row.
   void draw();
@@ -96,18 +135,19 @@ class MainWindow : private commands::DrawingSurface {
 
   // Files and printing.
   void openDesign();
+  void openDesignFrom(const std::optional<commands::OpenedDesign>& design);
   void printDesign();
-  void tracePatternForPrint(const engine::PatternRecord& pattern, ui::PrinterCanvas& printer,
+  void tracePatternForPrint(const engine::DrawnPattern& pattern, ui::PrinterCanvas& printer,
                             Colour printerPen);
   void chooseZoom(int32_t percent);
   void choosePrintColours(ui::MenuItem* item);
   void printFactorBarMoved();
 
   // Drawing one pattern.
-  void tracePattern(const engine::PatternRecord& pattern);
+  void tracePattern(const engine::DrawnPattern& pattern);
   void showPatternOnPanel(const engine::PatternRecord& pattern);
   void showModeButtons(int32_t mode);
-  void recordPattern(const engine::PatternRecord& pattern);
+  void recordPattern(const engine::DrawnPattern& pattern);
 
   // Gear rules shared by the handlers.
   void placeInternally();
@@ -135,6 +175,13 @@ class MainWindow : private commands::DrawingSurface {
   commands::DesignFiles designFiles_;
   commands::BitmapExport bitmapExport_;
   commands::PrintCommand printCommand_;
+  commands::CommandHistory commandHistory_;
+
+  // The design file last saved or opened, and its history.
+  std::string designPath_;
+  engine::PatternHistory savedHistory_;
+  RecentDesignStore* recentStore_;
+  std::vector<std::string> recent_;
 
   // Controls the handlers read or change.
   ui::PaintArea *pictureArea_ = nullptr, *backingArea_ = nullptr;
@@ -164,4 +211,7 @@ class MainWindow : private commands::DrawingSurface {
   ui::ValueBox* printFactorBox_ = nullptr;
   ui::ScrollBar* printFactorBar_ = nullptr;
   ui::MenuItem *monoItem_ = nullptr, *sevenColoursItem_ = nullptr, *fullColourItem_ = nullptr;
+  ui::MenuItem *undoItem_ = nullptr, *redoItem_ = nullptr, *recentMenu_ = nullptr;
+  std::vector<ui::MenuItem*> recentItems_;
+  static constexpr size_t kRecentDesigns = 5;
 };

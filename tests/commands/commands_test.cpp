@@ -33,20 +33,23 @@ class PictureHistoryTest : public testing::Test {
   engine::PatternHistory history;
   TestSurface surface;
   std::vector<PatternRecord> traced;
-  commands::PictureHistory pictures{history, surface, [this](const PatternRecord& p) {
-                                      traced.push_back(p);
-                                      history.Record(p);
+  std::vector<int32_t> widths;
+  commands::PictureHistory pictures{history, surface, [this](const engine::DrawnPattern& p) {
+                                      traced.push_back(p.record);
+                                      widths.push_back(p.lineWidth);
+                                      history.Record(p.record, p.lineWidth);
                                     }};
 };
 
 TEST_F(PictureHistoryTest, UndoRetracesAllButTheLastOnABlankPicture) {
   EXPECT_FALSE(pictures.UndoLastPattern());
-  for (int32_t c : {1, 2, 3}) history.Record(Pattern(c));
+  for (int32_t c : {1, 2, 3}) history.Record(Pattern(c), c + 1);
   surface.picture.SetBrushColour(0);
   surface.picture.FillRect(0, 0, 640, 640);
 
   ASSERT_TRUE(pictures.UndoLastPattern());
   EXPECT_EQ(traced, (std::vector<PatternRecord>{Pattern(1), Pattern(2)}));
+  EXPECT_EQ(widths, (std::vector<int32_t>{2, 3}));  // each at its own width
   EXPECT_EQ(history.Count(), 2);
   EXPECT_EQ(history.Entry(3), PatternRecord{});  // the dropped entry is wiped
   EXPECT_EQ(surface.picture.PixelAt(0, 0), surface.canvas);
@@ -56,7 +59,7 @@ TEST_F(PictureHistoryTest, UndoRetracesAllButTheLastOnABlankPicture) {
 TEST_F(PictureHistoryTest, ReplacePreparesEachPatternThenKeepsACopy) {
   history.Record(Pattern(9));
   std::vector<PatternRecord> prepared;
-  pictures.Replace({Pattern(1), Pattern(2)},
+  pictures.Replace({{Pattern(1), 1}, {Pattern(2), 4}},
                    [&](const PatternRecord& p) { prepared.push_back(p); });
   EXPECT_EQ(prepared, traced);
   EXPECT_EQ(traced, (std::vector<PatternRecord>{Pattern(1), Pattern(2)}));
@@ -112,7 +115,7 @@ TEST_F(PrintCommandTest, PrintsEveryPatternWithItsPrinterPenAfterConfirming) {
   history.Record(Pattern(0x808080));
   std::vector<Colour> pens;
   prompts.AnswerYes();
-  Command([&](const PatternRecord&, ui::PrinterCanvas&, Colour pen) {
+  Command([&](const engine::DrawnPattern&, ui::PrinterCanvas&, Colour pen) {
     pens.push_back(pen);
   }).Print({250, commands::PrintColours::Mono});
   EXPECT_EQ(prompts.log, std::vector<std::string>{

@@ -43,13 +43,13 @@ DesignFileError DrawableError(const std::vector<PatternRecord>& patterns,
 TEST(DesignFileWriter, WritesHeaderAndOneLinePerPatternWithCrLf) {
   PatternHistory history;
   history.Record(kInitial);
-  history.Record({0x123456, 105, 30, 1, -250, 300, 10, 500, -3200, 17});
-  history.Record({-1, 2, 1, 2, 36000, 0, 3600, 2000, 3200, -2147483647 - 1});
+  history.Record({0x123456, 105, 30, 1, -250, 300, 10, 500, -3200, 17}, 3);
+  history.Record({-1, 2, 1, 2, 36000, 0, 3600, 2000, 3200, -2147483647 - 1}, 5);
   EXPECT_EQ(FormatDesignFile(history, "/home/u/a b.txt", "07/12/2026", "10:15:00 pm"),
             "KORVA,/home/u/a b.txt,07/12/2026,10:15:00 pm\r\n"
-            "0,96,60,0,0,480,5,1000,0,0,\r\n"
-            "1193046,105,30,1,-250,300,10,500,-3200,17,\r\n"
-            "-1,2,1,2,36000,0,3600,2000,3200,-2147483648,\r\n");
+            "0,96,60,0,0,480,5,1000,0,0,1,\r\n"
+            "1193046,105,30,1,-250,300,10,500,-3200,17,3,\r\n"
+            "-1,2,1,2,36000,0,3600,2000,3200,-2147483648,5,\r\n");
 }
 
 TEST(DesignFileWriter, EmptyHistoryGivesHeaderOnly) {
@@ -65,7 +65,7 @@ TEST(DesignFileWriter, StopsAtFirstEntryWhoseFixedTeethIsBelowOne) {
     bad.FixedTeeth = fixed;
     history.Record(bad);
     history.Record(kInitial);
-    EXPECT_EQ(FormatDesignFile(history, "p", "d", "t"), "KORVA,p,d,t\r\n" + kInitialLine + "\r\n")
+    EXPECT_EQ(FormatDesignFile(history, "p", "d", "t"), "KORVA,p,d,t\r\n" + kInitialLine + "1,\r\n")
         << "fixed " << fixed;
   }
 }
@@ -75,7 +75,7 @@ TEST(DesignFileWriter, WritesOnlyEntriesBeforeNextPatternIndex) {
   history.Record(kInitial);
   history.Record({1, 2, 1, 0, 0, 0, 1, 1, 0, 0});
   history.SetNextPatternIndex(2);
-  EXPECT_EQ(FormatDesignFile(history, "p", "d", "t"), "KORVA,p,d,t\r\n" + kInitialLine + "\r\n");
+  EXPECT_EQ(FormatDesignFile(history, "p", "d", "t"), "KORVA,p,d,t\r\n" + kInitialLine + "1,\r\n");
 }
 
 TEST(DesignFileReader, ReadsBackWhatTheWriterWrote) {
@@ -123,6 +123,32 @@ TEST(DesignFileReader, TakesTenCommaTerminatedFields) {
   EXPECT_EQ(Parse("KORVA\r\n0,$60,60,0,0,480,5,1000,0,0,\r\n"), std::vector{kInitial});
   EXPECT_EQ(Parse("KORVA\r\n-1,96,60,0,-0,+480,5,1000,-3200,3200,\r\n"),
             std::vector<PatternRecord>({{-1, 96, 60, 0, 0, 480, 5, 1000, -3200, 3200}}));
+}
+
+TEST(DesignFileReader, TakesALineWidthOnlyFromAnEleventhFieldOfOneToFive) {
+  auto widthOf = [](const std::string& rest) {
+    const std::vector<DesignLine> lines = ReadDesignFile("KORVA\r\n" + kInitialLine + rest);
+    EXPECT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0].record, kInitial);
+    return lines[0].lineWidth;
+  };
+  EXPECT_EQ(widthOf("3,\r\n"), 3);
+  EXPECT_EQ(widthOf("1,\r\n"), 1);
+  EXPECT_EQ(widthOf("5,junk,\r\n"), 5);
+  EXPECT_EQ(widthOf(" 2,"), 2);
+  // Not a width: none given, whatever follows.
+  for (const char* rest : {"", "\r\n", "3", "3\r\n", "0,", "6,", "-1,", "x,", ",", "3.5,",
+                           "99999999999,", "junk,7,,x"}) {
+    EXPECT_EQ(widthOf(rest), 0) << rest;
+  }
+}
+
+TEST(DesignFileReader, ReadsBackTheWidthsTheWriterWrote) {
+  PatternHistory history;
+  for (int32_t w : {1, 4, 2, 5, 3}) history.Record(kInitial, w);
+  const std::vector<DesignLine> lines = ReadDesignFile(FormatDesignFile(history, "p", "d", "t"));
+  ASSERT_EQ(lines.size(), 5u);
+  for (int32_t i = 1; i <= 5; ++i) EXPECT_EQ(lines[i - 1].lineWidth, history.LineWidth(i));
 }
 
 TEST(DesignFileReader, FieldThatDoesNotConvertNamesItsTextAndLine) {

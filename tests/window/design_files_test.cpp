@@ -55,6 +55,7 @@ TEST_F(DesignFiles, SaveWritesTheHistoryLineByLine) {
   Click(button("Draw"));
   Drag(bar("ScrollBarCentreY"), -25);
   Click(radio("rb_external"));
+  Spin(spin("Linesize"), 2);
   Click(button("Draw"));
   const std::string path = Path("two.txt");
   prompts.AnswerSave(path);
@@ -63,7 +64,9 @@ TEST_F(DesignFiles, SaveWritesTheHistoryLineByLine) {
   const std::string header = "KORVA," + path + ",";
   ASSERT_EQ(bytes.compare(0, header.size(), header), 0) << bytes;
   const size_t body = bytes.find("\r\n") + 2;
-  EXPECT_EQ(bytes.substr(body), "0,96,60,0,0,480,5,1000,0,0,\r\n0,96,60,1,0,510,5,889,0,-25,\r\n");
+  // Each line ends in the width its pattern was drawn at.
+  EXPECT_EQ(bytes.substr(body),
+            "0,96,60,0,0,480,5,1000,0,0,1,\r\n0,96,60,1,0,510,5,889,0,-25,3,\r\n");
   EXPECT_EQ(prompts.lastFileDialog->defaultExtension, "txt");
   EXPECT_TRUE(prompts.lastFileDialog->overwritePrompt);
 }

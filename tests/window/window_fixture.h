@@ -54,7 +54,7 @@ class ForwardingPrinter : public ui::Printer {
 class WindowProbe {
  public:
   static void TracePattern(MainWindow& window, const engine::PatternRecord& pattern) {
-    window.tracePattern(pattern);
+    window.tracePattern({pattern, window.lineWidthSpin_->Value()});
   }
 };
 

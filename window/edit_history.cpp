@@ -1,0 +1,90 @@
+// Edit > Undo and Redo: every command that changes the history (Draw, Open,
+// Clear, the Undo button) is run between two snapshots of the window, which
+// Edit > Undo and Redo put back.
+#include "engine/curve.h"
+#include "ui/canvas.h"
+#include "window/main_window.h"
+
+using namespace engine;
+
+void MainWindow::runHistoryCommand(const std::function<void()>& command) {
+  commands::WindowState before = captureState();
+  // A command stopped by a run-time error still changed what it changed.
+  auto keep = [&] {
+    commands::WindowState after = captureState();
+    if (after.history->SamePatterns(*before.history) &&
+        after.picture.pixels == before.picture.pixels) {
+      return;
+    }
+    commandHistory_.Record(std::move(before), std::move(after));
+    afterHistoryChange();
+  };
+  try {
+    command();
+  } catch (...) {
+    keep();
+    throw;
+  }
+  keep();
+}
+
+commands::WindowState MainWindow::captureState() const {
+  commands::WindowState state;
+  state.design = design_;
+  state.steps = steps_;
+  state.derived = derived_;
+  state.seriesStartTop = seriesStartTop_;
+  state.history = std::make_shared<const PatternHistory>(history_);
+  state.panel = form_.SaveState();
+  state.picture = commands::PictureState::Of(picture());
+  return state;
+}
+
+void MainWindow::restoreState(const commands::WindowState& state) {
+  design_ = state.design;
+  steps_ = state.steps;
+  derived_ = state.derived;
+  seriesStartTop_ = state.seriesStartTop;
+  history_ = *state.history;
+  form_.RestoreState(state.panel);
+  state.picture.RestoreTo(Picture());
+  if (state.picture.Dropped()) redrawFromHistory();
+  afterHistoryChange();
+}
+
+// For a snapshot whose picture was dropped to save memory: the history drawn
+// afresh on a blank canvas, each pattern at its own width. The panel is not
+// touched.
+void MainWindow::redrawFromHistory() {
+  ui::ImageCanvas& canvas = Picture();
+  const Colour pen = canvas.PenColour();
+  const int width = canvas.PenWidth();
+  fillPicture(canvasColour());
+  for (int32_t i = 1; i <= history_.Count(); ++i) {
+    const DrawnPattern drawn = history_.Drawn(i);
+    canvas.SetPenColour(drawn.record.Colour);
+    canvas.SetPenWidth(drawn.lineWidth);
+    Curve(drawn.record).TraceScreen([&](Pixel a, Pixel b) {
+      canvas.MoveTo(a.x, a.y);
+      canvas.LineTo(b.x, b.y);
+    });
+  }
+  canvas.SetPenColour(pen);
+  canvas.SetPenWidth(width);
+}
+
+void MainWindow::undoCommand() {
+  if (!commandHistory_.CanUndo()) return;
+  restoreState(commandHistory_.Undo());
+}
+
+void MainWindow::redoCommand() {
+  if (!commandHistory_.CanRedo()) return;
+  restoreState(commandHistory_.Redo());
+}
+
+void MainWindow::afterHistoryChange() {
+  undoItem_->SetEnabled(commandHistory_.CanUndo());
+  redoItem_->SetEnabled(commandHistory_.CanRedo());
+  updateTitle();
+}
