@@ -16,7 +16,7 @@ void BitmapExport::Save() {
   surface_.Backing().CopyRect(surface_.Picture(), 0, 0, n, n);
   ui::ImageCanvas picture(n, n);
   picture.CopyRect(surface_.Picture(), 0, 0, n, n);
-  const ui::FileDialogOptions options{"Bitmap(*bmp)|*.bmp", "bmp", /*overwritePrompt=*/true,
+  const ui::FileDialogOptions options{"Bitmap(*bmp)|*.bmp",    "bmp",     /*overwritePrompt=*/true,
                                       /*fileMustExist=*/false, lastName_,
                                       /*folderMustExist=*/true};
   const auto name = prompts_.SaveFile(options);

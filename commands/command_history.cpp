@@ -32,13 +32,13 @@ void CommandHistory::KeepWithinBudget() {
   while (undo_.size() > kMaxCommands) undo_.pop_front();
   size_t bytes = Bytes();
   for (Command& c : undo_) {
-    if (bytes <= kBudgetBytes) return;
+    if (bytes <= budget_) return;
     for (WindowState* s : {&c.before, &c.after}) {
       bytes -= static_cast<size_t>(s->picture.pixels.size());
       s->picture.pixels.clear();
     }
   }
-  while (bytes > kBudgetBytes && undo_.size() > kMinCommands) {
+  while (bytes > budget_ && undo_.size() > kMinCommands) {
     bytes -= undo_.front().before.Bytes() + undo_.front().after.Bytes();
     undo_.pop_front();
   }

@@ -27,6 +27,7 @@ class CommandHistory {
   const WindowState& Redo();
   size_t Commands() const { return undo_.size() + redo_.size(); }
   size_t Bytes() const;
+  void SetBudget(size_t bytes) { budget_ = bytes; }
 
  private:
   struct Command {
@@ -35,6 +36,7 @@ class CommandHistory {
   void KeepWithinBudget();
 
   std::deque<Command> undo_, redo_;
+  size_t budget_ = kBudgetBytes;
 };
 
 }  // namespace commands

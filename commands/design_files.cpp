@@ -9,9 +9,12 @@ DesignFiles::DesignFiles(ui::Prompts& prompts, const engine::PatternHistory& his
     : prompts_(prompts), history_(history) {}
 
 std::optional<std::string> DesignFiles::Save() {
-  const ui::FileDialogOptions options{"Pattern Command Text File (*.txt)|*.txt", "txt",
-                                      /*overwritePrompt=*/true, /*fileMustExist=*/false,
-                                      lastSaveName_, /*folderMustExist=*/true};
+  const ui::FileDialogOptions options{"Pattern Command Text File (*.txt)|*.txt",
+                                      "txt",
+                                      /*overwritePrompt=*/true,
+                                      /*fileMustExist=*/false,
+                                      lastSaveName_,
+                                      /*folderMustExist=*/true};
   const auto name = prompts_.SaveFile(options);
   if (!name || name->empty()) return std::nullopt;
   lastSaveName_ = *name;
@@ -21,8 +24,11 @@ std::optional<std::string> DesignFiles::Save() {
 }
 
 std::optional<OpenedDesign> DesignFiles::ChooseAndRead(const engine::DesignState& current) {
-  const ui::FileDialogOptions options{"Pattern Command Text File(*.txt)|*.txt", "txt",
-                                      /*overwritePrompt=*/true, /*fileMustExist=*/true, "",
+  const ui::FileDialogOptions options{"Pattern Command Text File(*.txt)|*.txt",
+                                      "txt",
+                                      /*overwritePrompt=*/true,
+                                      /*fileMustExist=*/true,
+                                      "",
                                       /*folderMustExist=*/true};
   const auto name = prompts_.OpenFile(options);
   if (!name || name->empty()) return std::nullopt;

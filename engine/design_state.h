@@ -16,6 +16,7 @@ struct DesignState {
   int32_t CentreY = 0;
   int32_t PrintFactor = 600;
   int32_t RepeatCount = 1;
+  bool operator==(const DesignState&) const = default;
 };
 
 // Added after each pattern of a Draw series.
@@ -28,6 +29,7 @@ struct RepeatSteps {
   int32_t RedStep = 0;
   int32_t GreenStep = 0;
   int32_t BlueStep = 0;
+  bool operator==(const RepeatSteps&) const = default;
 };
 
 // Kept up to date from the gear pair and the step.

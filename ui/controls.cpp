@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QFrame>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -18,7 +19,6 @@
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QStyle>
-#include <QKeySequence>
 #include <algorithm>
 #include <functional>
 #include <optional>
@@ -481,8 +481,7 @@ void SpinBox::TypeValues(std::string prompt) {
 bool SpinBox::AskAndType() {
   if (!Reachable()) return false;
   std::optional<int> value;
-  form_.Dispatch(
-      [&] { value = form_.GetPrompts().AskInteger(typingPrompt_, min_, max_, value_); });
+  form_.Dispatch([&] { value = form_.GetPrompts().AskInteger(typingPrompt_, min_, max_, value_); });
   if (!value) return false;
   UserType(*value);
   return true;

@@ -1,4 +1,5 @@
 #pragma once
+#include <QObject>
 #include <functional>
 #include <map>
 #include <memory>
@@ -7,8 +8,6 @@
 
 #include "ui/controls.h"
 #include "ui/prompts.h"
-
-#include <QObject>
 
 class QWidget;
 class QMenuBar;

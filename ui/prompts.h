@@ -45,8 +45,7 @@ class Prompts {
   // custom colours and receives the user's edits on OK.
   virtual std::optional<Colour> PickColour(Colour initial, CustomColours& custom) = 0;
   // A whole number typed in, within [min, max], or nothing when cancelled.
-  virtual std::optional<int> AskInteger(const std::string& prompt, int min, int max,
-                                        int value) = 0;
+  virtual std::optional<int> AskInteger(const std::string& prompt, int min, int max, int value) = 0;
   // A page of text to read, such as the quick guide.
   virtual void ShowDocument(const std::string& title, const std::string& markdown) = 0;
 };

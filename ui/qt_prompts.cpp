@@ -4,13 +4,13 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
-#include <QTextBrowser>
-#include <QVBoxLayout>
-#include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTextBrowser>
+#include <QVBoxLayout>
 #include <map>
 #include <vector>
 

@@ -22,8 +22,9 @@ void MainWindow::openDesign() {
 }
 
 void MainWindow::openDesignFile(const std::string& path) {
-  form_.Dispatch(
-      [this, &path] { runHistoryCommand([&] { openDesignFrom(designFiles_.Read(path, design_)); }); });
+  form_.Dispatch([this, &path] {
+    runHistoryCommand([&] { openDesignFrom(designFiles_.Read(path, design_)); });
+  });
 }
 
 void MainWindow::openDesignFrom(const std::optional<commands::OpenedDesign>& design) {
@@ -32,7 +33,8 @@ void MainWindow::openDesignFrom(const std::optional<commands::OpenedDesign>& des
   // A line without its own width is drawn at the panel's.
   std::vector<DrawnPattern> patterns;
   for (const DesignLine& line : design->lines) {
-    patterns.push_back({line.record, line.lineWidth != 0 ? line.lineWidth : lineWidthSpin_->Value()});
+    patterns.push_back(
+        {line.record, line.lineWidth != 0 ? line.lineWidth : lineWidthSpin_->Value()});
   }
   // Each pattern's counts, with the panel's step, are in place before its
   // values reach the panel.

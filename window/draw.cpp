@@ -51,10 +51,10 @@ void MainWindow::draw() {
   undoButton_->SetEnabled(!history_.Empty());
   seriesStartTop_ = design_.TopOfDesign;
   auto current = [this](int32_t top) {
-    return DrawnPattern{{penColour(), design_.FixedTeeth, design_.MovingTeeth, design_.GearMode,
-                         top, design_.PenHole, design_.StepDeg, design_.DesignSize,
-                         design_.CentreX, design_.CentreY},
-                        lineWidthSpin_->Value()};
+    return DrawnPattern{
+        {penColour(), design_.FixedTeeth, design_.MovingTeeth, design_.GearMode, top,
+         design_.PenHole, design_.StepDeg, design_.DesignSize, design_.CentreX, design_.CentreY},
+        lineWidthSpin_->Value()};
   };
   const int32_t count = design_.RepeatCount;
   for (int32_t i = 1; i <= count; ++i) {

@@ -3,6 +3,7 @@
 
 #include <vector>
 
+#include "commands/command_history.h"
 #include "commands/picture_history.h"
 #include "commands/print_command.h"
 #include "core/run_time_error.h"
@@ -137,6 +138,41 @@ TEST_F(PrintCommandTest, NoOrAnErrorPrintsNothingOrAbandonsTheJob) {
   EXPECT_EQ(printer.begun, 1);
   EXPECT_EQ(printer.aborted, 1);
   EXPECT_EQ(printer.ended, 0);
+}
+
+}  // namespace
+
+namespace {
+
+commands::WindowState StateWithPicture(int bytes) {
+  commands::WindowState state;
+  state.history = std::make_shared<const engine::PatternHistory>();
+  state.picture.pixels = QByteArray(bytes, 'x');
+  return state;
+}
+
+TEST(CommandHistoryTest, UndoAndRedoWalkTheCommandsAndANewOneEmptiesRedo) {
+  commands::CommandHistory history;
+  EXPECT_FALSE(history.CanUndo());
+  for (int i = 1; i <= 3; ++i) history.Record(StateWithPicture(i), StateWithPicture(10 + i));
+  EXPECT_EQ(history.Undo().picture.pixels.size(), 3);
+  EXPECT_EQ(history.Undo().picture.pixels.size(), 2);
+  EXPECT_TRUE(history.CanRedo());
+  EXPECT_EQ(history.Redo().picture.pixels.size(), 12);
+  history.Record(StateWithPicture(4), StateWithPicture(14));
+  EXPECT_FALSE(history.CanRedo());
+  EXPECT_EQ(history.Commands(), 3u);
+}
+
+TEST(CommandHistoryTest, MemoryStaysWithinBudgetDroppingOldPicturesFirst) {
+  commands::CommandHistory history;
+  history.SetBudget(60u << 20);
+  for (int i = 0; i < 60; ++i) history.Record(StateWithPicture(1 << 20), StateWithPicture(1 << 20));
+  EXPECT_LE(history.Bytes(), 60u << 20);
+  EXPECT_EQ(history.Commands(), 60u);  // pictures went, commands stayed
+  EXPECT_FALSE(history.Undo().picture.Dropped());
+  for (int i = 0; i < 200; ++i) history.Record(StateWithPicture(10), StateWithPicture(10));
+  EXPECT_EQ(history.Commands(), commands::CommandHistory::kMaxCommands);
 }
 
 }  // namespace

@@ -56,6 +56,7 @@ class WindowProbe {
   static void TracePattern(MainWindow& window, const engine::PatternRecord& pattern) {
     window.tracePattern({pattern, window.lineWidthSpin_->Value()});
   }
+  static commands::CommandHistory& Commands(MainWindow& window) { return window.commandHistory_; }
 };
 
 // The main window with scripted dialogs, driven as a user drives it.
