@@ -4,6 +4,7 @@
 #   ./build.sh test    build and run the whole test suite headless, also under sanitizers
 #   ./build.sh bench   build and run the benchmarks
 #   ./build.sh fuzz    run the design-file fuzzer for a bounded time
+#   ./build.sh package build (Release) the Debian package build/korva_VERSION_ARCH.deb
 # Every verb first installs the Debian packages it needs when they are missing.
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -31,6 +32,11 @@ base_packages() {
     fonts-crosextra-carlito
 }
 
+# The tools the packaging tests use (desktop entry, metainfo, file type, .deb).
+test_packages() {
+  need_packages desktop-file-utils appstream shared-mime-info libglib2.0-bin xdg-utils dpkg-dev file
+}
+
 configure_and_build() {  # dir, extra cmake args...
   local dir=$1; shift
   cmake -S "$root" -B "$dir" -DCMAKE_BUILD_TYPE=Release "$@" > "$dir.configure.log" 2>&1 || { cat "$dir.configure.log"; exit 1; }
@@ -52,6 +58,7 @@ case "$verb" in
     ;;
   test)
     base_packages
+    test_packages
     configure_and_build build
     run_tests build
     if [ -x scripts/sanitizer_suite.sh ]; then scripts/sanitizer_suite.sh; fi
@@ -69,8 +76,16 @@ case "$verb" in
     base_packages
     scripts/fuzz.sh "${2:-60}"
     ;;
+  package)
+    base_packages
+    need_packages dpkg-dev
+    configure_and_build build
+    (cd build && cpack -G DEB > cpack.log 2>&1) || { cat build/cpack.log; exit 1; }
+    version=$(sed -n 's/^set(CPACK_PACKAGE_VERSION "\(.*\)")$/\1/p' build/CPackConfig.cmake)
+    echo "$root/build/korva_${version}_$(dpkg --print-architecture).deb"
+    ;;
   *)
-    echo "usage: $0 run|test|bench|fuzz" >&2
+    echo "usage: $0 run|test|bench|fuzz|package" >&2
     exit 2
     ;;
 esac
