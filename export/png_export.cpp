@@ -1,0 +1,103 @@
+#include <QImage>
+#include <cmath>
+
+#include "core/drawing_area.h"
+#include "core/run_time_error.h"
+#include "export/boxed_polyline.h"
+#include "export/export_detail.h"
+#include "export/line_raster.h"
+
+namespace exporting::detail {
+
+namespace {
+
+int64_t TruncateWide(long double v) {
+  int64_t r;
+  __asm__("fisttpll %0" : "=m"(r) : "t"(v) : "st");
+  return r;
+}
+
+struct Spot {
+  int64_t x, y;
+  bool operator==(const Spot&) const = default;
+};
+
+// The drawing area's own way: a line from each pixel to the next.
+void DrawAsScreen(const engine::Curve& curve, LineRaster& raster, ProgressMeter& progress) {
+  progress.Add(1);
+  curve.TraceMapped([&](const engine::CurvePoint& p) { return curve.ScreenPixel(p); },
+                    [&](engine::Pixel a, engine::Pixel b) {
+                      raster.Line(a.x, a.y, b.x, b.y);
+                      progress.Add(1);
+                    });
+}
+
+// Scaled pixels; a segment that adds no pixel (both ends the same) is left
+// out, and a wide pen strokes whole runs at once.
+void DrawScaled(const engine::Curve& curve, LineRaster& raster, long double scale, int side,
+                ProgressMeter& progress) {
+  progress.Add(1);
+  const auto spot = [&](const engine::CurvePoint& p) {
+    (void)curve.ScreenPixel(p);  // the range check
+    const engine::Curve::ScreenPoint e = curve.ExactScreenPoint(p);
+    return Spot{TruncateWide(e.x * scale), TruncateWide(e.y * scale)};
+  };
+  if (raster.PenWidth() <= 1) {
+    curve.TraceMapped(spot, [&](Spot a, Spot b) {
+      if (!(a == b)) raster.Line(a.x, a.y, b.x, b.y);
+      progress.Add(1);
+    });
+    return;
+  }
+  const double margin = raster.WideLineMargin();
+  const auto stroke = [&](const std::vector<QPointF>& run) { raster.Polyline(run); };
+  BoxedPolyline<decltype(stroke)> line(-margin, -margin, side + margin, side + margin, 1.0, 4096,
+                                       stroke);
+  int64_t distinct = 0;
+  Spot last{};
+  curve.TraceMapped(spot, [&](Spot a, Spot b) {
+    if (distinct == 0) {
+      line.Add(static_cast<double>(a.x), static_cast<double>(a.y));
+      last = a;
+      distinct = 1;
+    }
+    if (!(b == last)) {
+      line.Add(static_cast<double>(b.x), static_cast<double>(b.y));
+      last = b;
+      ++distinct;
+    }
+    progress.Add(1);
+  });
+  line.Finish();
+  if (distinct == 1) raster.Line(last.x, last.y, last.x, last.y);  // a dot, as a pen leaves it
+}
+
+}  // namespace
+
+void WritePng(const std::vector<ExportPattern>& patterns, const ExportOptions& options,
+              OutputFile& out, ProgressMeter& progress) {
+  const int side = options.sizePx;
+  QImage image(side, side,
+               options.includeCanvas ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
+  if (image.isNull()) throw RunTimeError("Not enough memory for the image");
+  image.fill(options.includeCanvas ? OpaqueArgb(options.canvasColour) : 0u);
+  {
+    LineRaster raster(image);
+    const bool screen = side == kDrawingAreaSize;
+    const long double scale = static_cast<long double>(side) / kDrawingAreaSize;
+    for (const ExportPattern& pattern : patterns) {
+      const engine::Curve curve(pattern.record);
+      const int width = static_cast<int>(
+          std::lround(pattern.lineWidth * static_cast<double>(side) / kDrawingAreaSize));
+      raster.SetPen(pattern.record.Colour, screen ? pattern.lineWidth : std::max(width, 1));
+      if (screen)
+        DrawAsScreen(curve, raster, progress);
+      else
+        DrawScaled(curve, raster, scale, side, progress);
+    }
+  }
+  progress.Report();
+  if (!image.save(&out.Device(), "PNG")) ThrowWriteError();
+}
+
+}  // namespace exporting::detail
