@@ -3,7 +3,6 @@
 
 #include "core/drawing_area.h"
 #include "core/run_time_error.h"
-#include "export/boxed_polyline.h"
 #include "export/export_detail.h"
 #include "export/line_raster.h"
 
@@ -32,44 +31,20 @@ void DrawAsScreen(const engine::Curve& curve, LineRaster& raster, ProgressMeter&
                     });
 }
 
-// Scaled pixels; a segment that adds no pixel (both ends the same) is left
-// out, and a wide pen strokes whole runs at once.
-void DrawScaled(const engine::Curve& curve, LineRaster& raster, long double scale, int side,
+// Scaled pixels, a segment that adds no pixel (both ends the same) left out.
+void DrawScaled(const engine::Curve& curve, LineRaster& raster, long double scale,
                 ProgressMeter& progress) {
   progress.Add(1);
-  const auto spot = [&](const engine::CurvePoint& p) {
-    (void)curve.ScreenPixel(p);  // the range check
-    const engine::Curve::ScreenPoint e = curve.ExactScreenPoint(p);
-    return Spot{TruncateWide(e.x * scale), TruncateWide(e.y * scale)};
-  };
-  if (raster.PenWidth() <= 1) {
-    curve.TraceMapped(spot, [&](Spot a, Spot b) {
-      if (!(a == b)) raster.Line(a.x, a.y, b.x, b.y);
-      progress.Add(1);
-    });
-    return;
-  }
-  const double margin = raster.WideLineMargin();
-  const auto stroke = [&](const std::vector<QPointF>& run) { raster.Polyline(run); };
-  BoxedPolyline<decltype(stroke)> line(-margin, -margin, side + margin, side + margin, 1.0, 4096,
-                                       stroke);
-  int64_t distinct = 0;
-  Spot last{};
-  curve.TraceMapped(spot, [&](Spot a, Spot b) {
-    if (distinct == 0) {
-      line.Add(static_cast<double>(a.x), static_cast<double>(a.y));
-      last = a;
-      distinct = 1;
-    }
-    if (!(b == last)) {
-      line.Add(static_cast<double>(b.x), static_cast<double>(b.y));
-      last = b;
-      ++distinct;
-    }
-    progress.Add(1);
-  });
-  line.Finish();
-  if (distinct == 1) raster.Line(last.x, last.y, last.x, last.y);  // a dot, as a pen leaves it
+  curve.TraceMapped(
+      [&](const engine::CurvePoint& p) {
+        (void)curve.ScreenPixel(p);  // the range check
+        const engine::Curve::ScreenPoint e = curve.ExactScreenPoint(p);
+        return Spot{TruncateWide(e.x * scale), TruncateWide(e.y * scale)};
+      },
+      [&](Spot a, Spot b) {
+        if (!(a == b)) raster.Line(a.x, a.y, b.x, b.y);
+        progress.Add(1);
+      });
 }
 
 }  // namespace
@@ -89,11 +64,13 @@ void WritePng(const std::vector<ExportPattern>& patterns, const ExportOptions& o
       const engine::Curve curve(pattern.record);
       const int width = static_cast<int>(
           std::lround(pattern.lineWidth * static_cast<double>(side) / kDrawingAreaSize));
-      raster.SetPen(pattern.record.Colour, screen ? pattern.lineWidth : std::max(width, 1));
-      if (screen)
+      if (screen) {
+        raster.SetPen(pattern.record.Colour, pattern.lineWidth);
         DrawAsScreen(curve, raster, progress);
-      else
-        DrawScaled(curve, raster, scale, side, progress);
+      } else {
+        raster.SetPen(pattern.record.Colour, std::max(width, 1), LineRaster::WidePen::Disc);
+        DrawScaled(curve, raster, scale, progress);
+      }
     }
   }
   progress.Report();

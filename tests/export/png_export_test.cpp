@@ -167,9 +167,58 @@ TEST(PngExport, OtherSizesScaleThePen) {
     return inked(y) ? bottom - top + 1 : 0;
   };
   EXPECT_EQ(thickness(1, 640), 1);
-  EXPECT_NEAR(thickness(1, 1280), 2, 1);
-  EXPECT_NEAR(thickness(3, 1280), 6, 1);
-  EXPECT_NEAR(thickness(1, 4096), 6, 1);
+  EXPECT_EQ(thickness(1, 1280), 2);
+  EXPECT_EQ(thickness(3, 1280), 6);
+  EXPECT_EQ(thickness(1, 4096), 6);
+}
+
+// Beyond the screen's size a wide pen is the screen's thin line at the scaled
+// points, widened by a disc the pen's width across: worked out here the slow
+// way, on a canvas with room for the discs of pixels just outside.
+QImage WidenedReference(const PatternRecord& record, int penWidth, int side) {
+  const int reach = (penWidth + 1) / 2;
+  ui::ImageCanvas thin(side + 2 * reach, side + 2 * reach, kWhite);
+  thin.SetPenColour(kBlack);
+  const long double scale = side / 640.0L;
+  const std::vector<ScreenPoint> points = ExactPoints(record);
+  for (size_t i = 1; i < points.size(); ++i) {
+    thin.MoveTo(static_cast<int>(std::trunc(points[i - 1].x * scale)) + reach,
+                static_cast<int>(std::trunc(points[i - 1].y * scale)) + reach);
+    thin.LineTo(static_cast<int>(std::trunc(points[i].x * scale)) + reach,
+                static_cast<int>(std::trunc(points[i].y * scale)) + reach);
+  }
+  const double centre = penWidth % 2 == 1 ? 0.0 : 0.5;
+  QImage out(side, side, QImage::Format_RGB32);
+  out.fill(ui::ToQRgb(kWhite));
+  for (int y = 0; y < thin.Height(); ++y)
+    for (int x = 0; x < thin.Width(); ++x) {
+      if (thin.PixelAt(x, y) != kBlack) continue;
+      for (int dy = -reach; dy <= reach; ++dy)
+        for (int dx = -reach; dx <= reach; ++dx) {
+          const double ex = dx + centre, ey = dy + centre;
+          const int px = x - reach + dx, py = y - reach + dy;
+          if (ex * ex + ey * ey <= penWidth * penWidth / 4.0 && px >= 0 && py >= 0 && px < side &&
+              py < side)
+            out.setPixel(px, py, ui::ToQRgb(record.Colour));
+        }
+    }
+  return out;
+}
+
+TEST(PngExport, OtherSizesWidenTheThinLineByADisc) {
+  const PatternRecord offCentre = Design(0x00AA00, 96, 60, 0, 0, 480, 5, 1000, 250, -180);
+  const PatternRecord huge = Design(0x0000FF, 96, 60, 0, 0, 361, 5, 200000, 0, 0);
+  struct Case {
+    PatternRecord record;
+    int lineWidth, side;
+  };
+  for (const Case& c : {Case{Initial(0x0000FF), 1, 1280}, Case{Initial(0x0000FF), 3, 1000},
+                        Case{offCentre, 2, 700}, Case{offCentre, 5, 900}, Case{huge, 4, 1100}}) {
+    const int pen = static_cast<int>(std::lround(c.lineWidth * c.side / 640.0));
+    SCOPED_TRACE(testing::Message() << c.lineWidth << " at " << c.side << ": pen " << pen);
+    const QImage png = Export({{c.record, c.lineWidth}}, Png(c.side));
+    EXPECT_EQ(DifferingPixels(png, WidenedReference(c.record, pen, c.side)), 0);
+  }
 }
 
 TEST(PngExport, EmptyHistoryIsAllCanvas) {
