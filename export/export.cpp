@@ -150,8 +150,8 @@ int64_t EstimateExportBytes(const std::vector<ExportPattern>& patterns,
                            1024 + 512 * static_cast<int64_t>(patterns.size()));
     }
     case ExportFormat::Pdf:
-      // "x y l" with nine decimals each, deflated to about half.
-      return SaturatingAdd(times(points, 14), 4096 + 256 * static_cast<int64_t>(patterns.size()));
+      // "x y l" with up to nine decimals each, deflated: about 11 bytes.
+      return SaturatingAdd(times(points, 12), 4096 + 256 * static_cast<int64_t>(patterns.size()));
   }
   return 0;
 }

@@ -109,6 +109,36 @@ TEST(PdfExport, PathsFollowTheExactPoints) {
   EXPECT_NEAR(std::stod(width[1]), 2 * static_cast<double>(scale), 1e-3);
 }
 
+// Far-away parts are cut a little beyond the page, so the numbers the writer
+// prints stay small; what is on the page is the curve.
+TEST(PdfExport, HugeDesignsAreCutBeyondThePage) {
+  const PatternRecord record = Design(0x0000FF, 96, 60, 0, 0, 360, 1, 50000000, 0, 0);
+  const std::string content = Content(Export({{record, 5}}, Pdf(200, false)));
+  const auto lines = Polylines(content);
+  ASSERT_FALSE(lines.empty());
+  const long double scale = 200 / 25.4L * 1200 / 640;
+  for (const auto& line : lines)
+    for (const ScreenPoint& p : line) {
+      ASSERT_GE(p.x / scale, -1030);
+      ASSERT_LE(p.x / scale, 640 + 1030);
+      ASSERT_GE(p.y / scale, -1030);
+      ASSERT_LE(p.y / scale, 640 + 1030);
+    }
+}
+
+TEST(PdfExport, SimplifiedPathsHaveFewerVertices) {
+  const PatternRecord record = Design(0x0000FF, 360, 1, 0, 0, 8, 90, 1000, 0, 0);
+  ExportOptions options = Pdf(200, false);
+  size_t full = 0;
+  for (const auto& line : Polylines(Content(Export({{record, 1}}, options)))) full += line.size();
+  options.simplifyMm = 0.5;
+  size_t simplified = 0;
+  for (const auto& line : Polylines(Content(Export({{record, 1}}, options))))
+    simplified += line.size();
+  EXPECT_GE(full, ExactPoints(record).size());  // pieces share their ends
+  EXPECT_LT(simplified * 2, full);
+}
+
 TEST(PdfExport, CanvasIsFilledFirstUnlessLeftOut) {
   const std::vector<ExportPattern> patterns = {{Initial(0x0000FF), 1}};
   const std::string with = Content(Export(patterns, Pdf(200)));

@@ -209,6 +209,60 @@ TEST(SvgExport, OneLayerInDrawingOrderWhenAsked) {
   }
 }
 
+long double SegmentDistance(const ScreenPoint& p, const ScreenPoint& a, const ScreenPoint& b) {
+  const long double dx = b.x - a.x, dy = b.y - a.y;
+  const long double length = dx * dx + dy * dy;
+  long double t = length > 0 ? ((p.x - a.x) * dx + (p.y - a.y) * dy) / length : 0;
+  t = std::clamp(t, 0.0L, 1.0L);
+  return std::hypot(p.x - (a.x + t * dx), p.y - (a.y + t * dy));
+}
+
+// Each path keeps an ordered subset of the exact points, both ends included,
+// and every point it drops lies within the tolerance of the line between the
+// written vertices around it.
+TEST(SvgExport, SimplifiedPathsStayWithinTheTolerance) {
+  const std::vector<ExportPattern> patterns = Mixed();
+  for (const double size : {200.0, 75.0}) {
+    for (const double tolerance : {0.0, 0.02, 0.1, 1.0}) {
+      SCOPED_TRACE(testing::Message() << size << " mm, tolerance " << tolerance);
+      ExportOptions options = Svg(size);
+      options.simplifyMm = tolerance;
+      const Element svg = Export(patterns, options);
+      for (const Element* path : Paths(svg)) {
+        const size_t index = std::stoul(path->Attr("id").substr(8)) - 1;
+        const std::vector<ScreenPoint> exact = ExactPoints(patterns[index].record);
+        const PathData data = ParsePathData(path->Attr("d"));
+        EXPECT_TRUE(data.onlyAbsoluteMoveThenLines);
+        const long double mm = size / 640;
+        std::vector<size_t> kept;
+        size_t at = 0;
+        for (const ScreenPoint& v : data.vertices) {
+          while (at < exact.size() && !(std::fabs(v.x / mm - exact[at].x) <= 0.003L &&
+                                        std::fabs(v.y / mm - exact[at].y) <= 0.003L))
+            ++at;
+          ASSERT_LT(at, exact.size()) << "a vertex that is not an exact point, in order";
+          kept.push_back(at++);
+        }
+        ASSERT_GE(kept.size(), 2u);
+        EXPECT_EQ(kept.front(), 0u);
+        EXPECT_EQ(kept.back(), exact.size() - 1);
+        long double worst = 0;
+        for (size_t k = 1; k < kept.size(); ++k)
+          for (size_t i = kept[k - 1] + 1; i < kept[k]; ++i) {
+            const ScreenPoint p{exact[i].x * mm, exact[i].y * mm};
+            worst = std::max(worst, SegmentDistance(p, data.vertices[k - 1], data.vertices[k]));
+          }
+        EXPECT_LE(worst, static_cast<long double>(tolerance));
+        if (tolerance == 0) {
+          EXPECT_EQ(kept.size(), exact.size());
+        } else if (tolerance >= 0.1) {
+          EXPECT_LT(kept.size(), exact.size() / 2);
+        }
+      }
+    }
+  }
+}
+
 TEST(SvgExport, EmptyHistoryIsTheCanvasAlone) {
   const Element svg = Export({}, Svg(200));
   const auto layers = Layers(svg);
