@@ -12,9 +12,12 @@ namespace exporting {
 
 namespace detail {
 
-OutputFile::OutputFile(const std::string& path) : file_(QString::fromStdString(path)) {
+OutputFile::OutputFile(const std::string& path, bool unbuffered)
+    : file_(QString::fromStdString(path)) {
+  const QIODevice::OpenMode mode =
+      unbuffered ? QIODevice::WriteOnly | QIODevice::Unbuffered : QIODevice::WriteOnly;
   // The same words as saving a design.
-  if (!file_.open(QIODevice::WriteOnly)) throw RunTimeError("Cannot create file " + path);
+  if (!file_.open(mode)) throw RunTimeError("Cannot create file " + path);
   buffer_.resize(size_t{1} << 20);
   next_ = buffer_.data();
   end_ = buffer_.data() + buffer_.size();
@@ -107,7 +110,7 @@ bool ExportDesign(const std::vector<ExportPattern>& patterns, const ExportOption
   detail::ProgressMeter meter(progress, total);
   try {
     meter.Report();
-    detail::OutputFile out(path);
+    detail::OutputFile out(path, options.format == ExportFormat::Svg);
     switch (options.format) {
       case ExportFormat::Svg:
         detail::WriteSvg(patterns, options, out, meter);

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "core/run_time_error.h"
 #include "engine/curve.h"
 #include "export/export.h"
 
@@ -21,7 +22,9 @@ struct Stopped {};
 // that the hot loops append bytes with no call per number.
 class OutputFile {
  public:
-  explicit OutputFile(const std::string& path);
+  // Unbuffered: writes go straight from our buffer to the file, for writers
+  // that use Reserve and Append only.
+  OutputFile(const std::string& path, bool unbuffered);
   OutputFile(const OutputFile&) = delete;
   OutputFile& operator=(const OutputFile&) = delete;
 
@@ -73,6 +76,15 @@ class ProgressMeter {
 int64_t EstimatedPoints(const engine::PatternRecord& record);
 int64_t SaturatingAdd(int64_t a, int64_t b);
 
+// The screen's range check on a point: ScreenPixel truncates each value to
+// 64 bits and refuses what does not fit 32, which is exactly the values
+// outside (-2^31 - 1, 2^31), NaN included.
+inline void CheckScreenRange(const ScreenPoint& e) {
+  constexpr long double kBelow = -2147483649.0L, kAbove = 2147483648.0L;
+  if (!(e.x > kBelow && e.x < kAbove && e.y > kBelow && e.y < kAbove)) [[unlikely]]
+    throw RunTimeError(errors::kRangeCheck);
+}
+
 // Calls point(const ScreenPoint&) for every point of the pattern's trace in
 // order, the first one included. A point whose screen pixel the drawing area
 // would refuse fails the same way here.
@@ -81,8 +93,9 @@ void TraceExact(const engine::Curve& curve, ProgressMeter& progress, PointSink&&
   bool first = true;
   curve.TraceMapped(
       [&](const engine::CurvePoint& p) {
-        (void)curve.ScreenPixel(p);  // the range check
-        return curve.ExactScreenPoint(p);
+        const ScreenPoint e = curve.ExactScreenPoint(p);
+        CheckScreenRange(e);
+        return e;
       },
       [&](const ScreenPoint& from, const ScreenPoint& to) {
         if (first) [[unlikely]] {

@@ -37,8 +37,8 @@ void DrawScaled(const engine::Curve& curve, LineRaster& raster, long double scal
   progress.Add(1);
   curve.TraceMapped(
       [&](const engine::CurvePoint& p) {
-        (void)curve.ScreenPixel(p);  // the range check
-        const engine::Curve::ScreenPoint e = curve.ExactScreenPoint(p);
+        const ScreenPoint e = curve.ExactScreenPoint(p);
+        CheckScreenRange(e);
         return Spot{TruncateWide(e.x * scale), TruncateWide(e.y * scale)};
       },
       [&](Spot a, Spot b) {

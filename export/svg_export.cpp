@@ -12,6 +12,7 @@ namespace {
 
 // Path data as absolute M and L commands, a line break now and then so that
 // text tools cope with it.
+template <int kDecimals>
 class PathData {
  public:
   PathData(OutputFile& out, const SvgNumbers& numbers) : out_(out), numbers_(numbers) {}
@@ -24,9 +25,9 @@ class PathData {
       if (count_ % kPerLine == 0) *at++ = '\n';
       *at++ = 'L';
     }
-    at = numbers_.Write(at, p.x);
+    at = numbers_.Write<kDecimals>(at, p.x);
     *at++ = ' ';
-    at = numbers_.Write(at, p.y);
+    at = numbers_.Write<kDecimals>(at, p.y);
     out_.Advance(at);
     ++count_;
   }
@@ -78,18 +79,40 @@ class SvgWriter {
     out_.Append("<path id=\"pattern-" + std::to_string(index + 1) + "\" fill=\"none\" stroke=\"" +
                 HexColour(pattern.record.Colour) + "\" stroke-width=\"" + ShortestText(width) +
                 "\" stroke-linecap=\"round\" stroke-linejoin=\"round\" d=\"");
-    PathData data(out_, numbers_);
-    if (options_.simplifyMm) {
-      StreamSimplifier<PathData&> simplifier(tolerancePx_, data);
-      TraceExact(curve, progress_, [&](const ScreenPoint& p) { simplifier.Add(p); });
-      simplifier.Finish();
-    } else {
-      TraceExact(curve, progress_, data);
+    // The common decimal counts get loops of their own.
+    switch (numbers_.Decimals()) {
+      case 1:
+        WriteData<1>(curve);
+        break;
+      case 2:
+        WriteData<2>(curve);
+        break;
+      case 3:
+        WriteData<3>(curve);
+        break;
+      case 4:
+        WriteData<4>(curve);
+        break;
+      default:
+        WriteData<-1>(curve);
+        break;
     }
     out_.Append("\"/>\n");
   }
 
  private:
+  template <int kDecimals>
+  void WriteData(const engine::Curve& curve) {
+    PathData<kDecimals> data(out_, numbers_);
+    if (options_.simplifyMm) {
+      StreamSimplifier<PathData<kDecimals>&> simplifier(tolerancePx_, data);
+      TraceExact(curve, progress_, [&](const ScreenPoint& p) { simplifier.Add(p); });
+      simplifier.Finish();
+    } else {
+      TraceExact(curve, progress_, data);
+    }
+  }
+
   const ExportOptions& options_;
   OutputFile& out_;
   ProgressMeter& progress_;

@@ -4,6 +4,7 @@
 #include <QFile>
 
 #include "core/run_time_error.h"
+#include "export/export_detail.h"
 #include "export_support.h"
 
 namespace export_test {
@@ -101,6 +102,33 @@ TEST(ExportFailure, APatternBeyondThirtyTwoBitsFailsAsDrawingItWould) {
       EXPECT_TRUE(scratch.Entries().empty());
     }
   }
+}
+
+// The exporters check the exact point where the screen truncates it.
+TEST(ExportFailure, TheRangeCheckIsTheScreens) {
+  const engine::Curve curve(Initial());
+  const long double values[] = {0,
+                                2147483647.0L,
+                                2147483647.999L,
+                                2147483648.0L,
+                                -2147483648.0L,
+                                -2147483648.999L,
+                                -2147483649.0L,
+                                1e30L,
+                                -1e30L,
+                                std::numeric_limits<long double>::quiet_NaN(),
+                                std::numeric_limits<long double>::infinity()};
+  for (const long double x : values)
+    for (const long double y : {100.0L, x}) {
+      const engine::CurvePoint p{x - 0.5L, y - 0.5L};
+      const ScreenPoint exact = curve.ExactScreenPoint(p);
+      if (!std::isnan(x)) {
+        EXPECT_EQ(exact.x, x);
+      }
+      const std::string screen = ErrorOf([&] { curve.ScreenPixel(p); });
+      const std::string exported = ErrorOf([&] { exporting::detail::CheckScreenRange(exact); });
+      EXPECT_EQ(exported, screen) << static_cast<double>(x) << ", " << static_cast<double>(y);
+    }
 }
 
 TEST(ExportFailure, APatternWhoseCurveCannotBeSetUpFails) {
