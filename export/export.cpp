@@ -1,6 +1,7 @@
 #include "export/export.h"
 
 #include <QString>
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 

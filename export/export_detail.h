@@ -28,7 +28,8 @@ class OutputFile {
   OutputFile(const OutputFile&) = delete;
   OutputFile& operator=(const OutputFile&) = delete;
 
-  // Room for at least `bytes` (at most kSlack) at the returned pointer.
+  // Room for at least `bytes`, a small count next to the 1 MB buffer, at the
+  // returned pointer.
   char* Reserve(size_t bytes) {
     if (static_cast<size_t>(end_ - next_) < bytes) Flush();
     return next_;
@@ -41,8 +42,6 @@ class OutputFile {
   // Renames the temporary file over the target. Until then, destroying this
   // object removes the temporary file.
   void Commit();
-
-  static constexpr size_t kSlack = 4096;
 
  private:
   QSaveFile file_;
