@@ -49,6 +49,12 @@ class Curve {
   // ((640 - (w + 320)) + 0.5 - y * 0.1), truncated toward zero.
   // Beyond 32 bits is a range check error.
   Pixel ScreenPixel(const CurvePoint& p) const;
+  // The same point before truncation, in extended precision: exports write
+  // it, and truncating it gives ScreenPixel.
+  struct ScreenPoint {
+    long double x = 0, y = 0;
+  };
+  ScreenPoint ExactScreenPoint(const CurvePoint& p) const;
   // Printer device pixel at printFactor percent, without the 0.5 and with
   // the centre offset counted twice.
   Pixel PrinterPixel(const CurvePoint& p, int32_t printFactor) const;
@@ -189,8 +195,13 @@ inline int32_t Curve::Truncate(long double v) {
   return static_cast<int32_t>(r);
 }
 
+inline Curve::ScreenPoint Curve::ExactScreenPoint(const CurvePoint& p) const {
+  return {(p.column + 0.5L) + columnOffset_, (p.row + 0.5L) - rowOffset_};
+}
+
 inline Pixel Curve::ScreenPixel(const CurvePoint& p) const {
-  return {Truncate((p.column + 0.5L) + columnOffset_), Truncate((p.row + 0.5L) - rowOffset_)};
+  const ScreenPoint exact = ExactScreenPoint(p);
+  return {Truncate(exact.x), Truncate(exact.y)};
 }
 
 inline Pixel Curve::PrinterPixel(const CurvePoint& p, int32_t printFactor) const {

@@ -1,0 +1,75 @@
+#pragma once
+// What the export tests share: designs, a scratch folder, the tracer's exact
+// points, and a small reader for the SVG the exporter writes.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <cstdint>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "engine/curve.h"
+#include "export/export.h"
+
+namespace export_test {
+
+using engine::PatternRecord;
+using ScreenPoint = engine::Curve::ScreenPoint;
+
+inline PatternRecord Design(Colour colour, int32_t fixed, int32_t moving, int32_t mode, int32_t top,
+                            int32_t hole, int32_t step, int32_t size, int32_t x, int32_t y) {
+  return {colour, fixed, moving, mode, top, hole, step, size, x, y};
+}
+
+// The design the program starts with, in red.
+inline PatternRecord Initial(Colour colour = 0x0000FF) {
+  return Design(colour, 96, 60, 0, 0, 480, 5, 1000, 0, 0);
+}
+
+// A scratch folder, removed with everything in it at the end.
+class Scratch {
+ public:
+  Scratch() { EXPECT_TRUE(dir_.isValid()); }
+  std::string Path(const std::string& name) const {
+    return dir_.filePath(QString::fromStdString(name)).toStdString();
+  }
+  std::string Dir() const { return dir_.path().toStdString(); }
+  // Names of everything in the folder.
+  std::vector<std::string> Entries() const;
+
+ private:
+  QTemporaryDir dir_;
+};
+
+std::string ReadFile(const std::string& path);
+
+// Every point of the pattern's trace, exact, in order.
+std::vector<ScreenPoint> ExactPoints(const PatternRecord& record);
+
+// An SVG element with its attributes and children, as parsed.
+struct Element {
+  std::string name;
+  std::map<std::string, std::string> attributes;
+  std::vector<Element> children;
+  std::string Attr(const std::string& key) const {
+    const auto it = attributes.find(key);
+    return it == attributes.end() ? std::string("<none>") : it->second;
+  }
+};
+
+// Parses the document's root element; fails the test on malformed input.
+Element ParseSvg(const std::string& text);
+
+struct PathData {
+  std::vector<ScreenPoint> vertices;  // in user units (mm)
+  std::vector<std::string> numbers;   // every number as written
+  bool onlyAbsoluteMoveThenLines = true;
+};
+PathData ParsePathData(const std::string& d);
+
+// The layers (Inkscape layer groups) of a document, in order.
+std::vector<const Element*> Layers(const Element& svg);
+
+}  // namespace export_test

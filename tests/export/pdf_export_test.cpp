@@ -1,0 +1,164 @@
+#include <QByteArray>
+#include <QtEndian>
+#include <cmath>
+#include <regex>
+
+#include "export_support.h"
+
+namespace export_test {
+namespace {
+
+using exporting::ExportDesign;
+using exporting::ExportFormat;
+using exporting::ExportOptions;
+using exporting::ExportPattern;
+
+ExportOptions Pdf(double sizeMm, bool includeCanvas = true) {
+  ExportOptions options;
+  options.format = ExportFormat::Pdf;
+  options.sizeMm = sizeMm;
+  options.includeCanvas = includeCanvas;
+  return options;
+}
+
+std::string Export(const std::vector<ExportPattern>& patterns, const ExportOptions& options) {
+  Scratch scratch;
+  const std::string path = scratch.Path("design.pdf");
+  EXPECT_TRUE(ExportDesign(patterns, options, path));
+  return ReadFile(path);
+}
+
+std::vector<double> MediaBox(const std::string& pdf) {
+  std::smatch m;
+  static const std::regex box(
+      R"(/MediaBox\s*\[\s*([-\d.]+)\s+([-\d.]+)\s+([-\d.]+)\s+([-\d.]+)\s*\])");
+  if (!std::regex_search(pdf, m, box)) return {};
+  return {std::stod(m[1]), std::stod(m[2]), std::stod(m[3]), std::stod(m[4])};
+}
+
+// The page's content: every deflated stream, inflated and joined.
+std::string Content(const std::string& pdf) {
+  std::string content;
+  size_t at = 0;
+  while ((at = pdf.find("/FlateDecode", at)) != std::string::npos) {
+    size_t begin = pdf.find("stream", at);
+    if (begin == std::string::npos) break;
+    begin += 6;
+    while (pdf[begin] == '\r' || pdf[begin] == '\n') ++begin;
+    const size_t end = pdf.find("endstream", begin);
+    // qUncompress wants the size up front; it grows its buffer as needed.
+    QByteArray data(4, '\0');
+    qToBigEndian<quint32>(1 << 20, data.data());
+    data.append(pdf.data() + begin, static_cast<qsizetype>(end - begin));
+    content += qUncompress(data).toStdString();
+    at = end;
+  }
+  return content;
+}
+
+// The vertices of the stroked paths, in device units: "x y m" and "x y l".
+std::vector<std::vector<ScreenPoint>> Polylines(const std::string& content) {
+  std::vector<std::vector<ScreenPoint>> lines;
+  static const std::regex op(R"((-?[\d.]+) (-?[\d.]+) ([ml])\b)");
+  for (auto it = std::sregex_iterator(content.begin(), content.end(), op);
+       it != std::sregex_iterator(); ++it) {
+    const ScreenPoint p{std::stold((*it)[1]), std::stold((*it)[2])};
+    if ((*it)[3] == "m") lines.emplace_back();
+    if (!lines.empty()) lines.back().push_back(p);
+  }
+  return lines;
+}
+
+TEST(PdfExport, OnePageTheSizeAsked) {
+  for (const double size : {200.0, 100.0, 297.0, 33.3}) {
+    const std::string pdf = Export({{Initial(), 1}}, Pdf(size));
+    EXPECT_EQ(pdf.rfind("%PDF-", 0), 0u);
+    const std::vector<double> box = MediaBox(pdf);
+    ASSERT_EQ(box.size(), 4u);
+    EXPECT_EQ(box[0], 0);
+    EXPECT_EQ(box[1], 0);
+    // Points, 72 an inch; the writer keeps whole points.
+    EXPECT_NEAR(box[2], size / 25.4 * 72, 0.5) << size;
+    EXPECT_NEAR(box[3], size / 25.4 * 72, 0.5) << size;
+    EXPECT_NE(pdf.find("/Count 1"), std::string::npos);
+  }
+}
+
+TEST(PdfExport, PathsFollowTheExactPoints) {
+  const PatternRecord record = Design(0x0000FF, 96, 60, 0, 0, 480, 5, 1000, 250, -180);
+  const std::vector<ScreenPoint> exact = ExactPoints(record);
+  const std::string content = Content(Export({{record, 2}}, Pdf(200, false)));
+  const auto lines = Polylines(content);
+  ASSERT_FALSE(lines.empty());
+  // Pieces share their ends: together they run through every exact point.
+  std::vector<ScreenPoint> vertices;
+  for (const auto& line : lines)
+    for (size_t i = vertices.empty() ? 0 : 1; i < line.size(); ++i) vertices.push_back(line[i]);
+  ASSERT_EQ(vertices.size(), exact.size());
+  const long double scale = 200 / 25.4L * 1200 / 640;  // device units a screen pixel
+  long double worst = 0;
+  for (size_t i = 0; i < exact.size(); ++i)
+    worst = std::max({worst, std::fabs(vertices[i].x / scale - exact[i].x),
+                      std::fabs(vertices[i].y / scale - exact[i].y)});
+  EXPECT_LE(worst, 0.003L);
+  // Round caps and joins (1 1 J, 1 j); the pen 2 screen pixels wide.
+  EXPECT_NE(content.find("1 J"), std::string::npos);
+  EXPECT_NE(content.find("1 j"), std::string::npos);
+  std::smatch width;
+  ASSERT_TRUE(std::regex_search(content, width, std::regex(R"(([\d.]+) w)")));
+  EXPECT_NEAR(std::stod(width[1]), 2 * static_cast<double>(scale), 1e-3);
+}
+
+// Far-away parts are cut a little beyond the page, so the numbers the writer
+// prints stay small; what is on the page is the curve.
+TEST(PdfExport, HugeDesignsAreCutBeyondThePage) {
+  const PatternRecord record = Design(0x0000FF, 96, 60, 0, 0, 360, 1, 50000000, 0, 0);
+  const std::string content = Content(Export({{record, 5}}, Pdf(200, false)));
+  const auto lines = Polylines(content);
+  ASSERT_FALSE(lines.empty());
+  const long double scale = 200 / 25.4L * 1200 / 640;
+  for (const auto& line : lines)
+    for (const ScreenPoint& p : line) {
+      ASSERT_GE(p.x / scale, -1030);
+      ASSERT_LE(p.x / scale, 640 + 1030);
+      ASSERT_GE(p.y / scale, -1030);
+      ASSERT_LE(p.y / scale, 640 + 1030);
+    }
+}
+
+TEST(PdfExport, SimplifiedPathsHaveFewerVertices) {
+  const PatternRecord record = Design(0x0000FF, 360, 1, 0, 0, 8, 90, 1000, 0, 0);
+  ExportOptions options = Pdf(200, false);
+  size_t full = 0;
+  for (const auto& line : Polylines(Content(Export({{record, 1}}, options)))) full += line.size();
+  options.simplifyMm = 0.5;
+  size_t simplified = 0;
+  for (const auto& line : Polylines(Content(Export({{record, 1}}, options))))
+    simplified += line.size();
+  EXPECT_GE(full, ExactPoints(record).size());  // pieces share their ends
+  EXPECT_LT(simplified * 2, full);
+}
+
+TEST(PdfExport, CanvasIsFilledFirstUnlessLeftOut) {
+  const std::vector<ExportPattern> patterns = {{Initial(0x0000FF), 1}};
+  const std::string with = Content(Export(patterns, Pdf(200)));
+  const std::string without = Content(Export(patterns, Pdf(200, false)));
+  // A filled rectangle: "re" then "f".
+  const size_t rect = with.find(" re");
+  ASSERT_NE(rect, std::string::npos);
+  EXPECT_LT(rect, with.find(" l\n"));
+  EXPECT_EQ(without.find(" re"), std::string::npos);
+}
+
+TEST(PdfExport, EmptyHistory) {
+  const std::string canvasOnly = Export({}, Pdf(150));
+  ASSERT_EQ(MediaBox(canvasOnly).size(), 4u);
+  EXPECT_NE(Content(canvasOnly).find(" re"), std::string::npos);
+  const std::string blank = Export({}, Pdf(150, false));
+  ASSERT_EQ(MediaBox(blank).size(), 4u);
+  EXPECT_EQ(Content(blank).find(" re"), std::string::npos);
+  EXPECT_TRUE(Polylines(Content(blank)).empty());
+}
+
+}  // namespace
+}  // namespace export_test
