@@ -29,7 +29,7 @@ rm -rf "$reports"
 mkdir -p "$reports"
 echo "== Building the tests with sanitizers"
 # Test discovery runs the test binaries, so the options above apply here too.
-cmake --build "$out" -j "$jobs" --target engine_tests ui_tests window_tests korva-batch
+cmake --build "$out" -j "$jobs" --target engine_tests ui_tests export_tests commands_tests window_tests korva-batch
 
 # Tests too slow under the sanitizers would be left to the plain suite here
 # (ctest -E); the whole suite runs in well under a minute, so none is.
