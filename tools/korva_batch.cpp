@@ -3,16 +3,24 @@
 //
 //   korva-batch [--panel] [--segments] [--print-segments] [--screenshot PNG] SCRIPT
 //   korva-batch --render DESIGN.txt OUT.bmp
+//   korva-batch --export DESIGN.txt OUT.svg|OUT.pdf|OUT.png [--size N] [--no-canvas]
+//               [--simplify MM] [--single-layer]
 //   korva-batch --help | --version
 #include <QApplication>
+#include <algorithm>
+#include <cctype>
+#include <cmath>
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "commands/export_command.h"
 #include "engine/design_file.h"
+#include "export/export.h"
 #include "generated/version.h"
 #include "tools/batch_script.h"
 #include "ui/scripted_prompts.h"
@@ -25,32 +33,124 @@ namespace {
 constexpr const char* kUsage =
     "usage: korva-batch [--panel] [--segments] [--print-segments] [--screenshot PNG] SCRIPT\n"
     "       korva-batch --render DESIGN.txt OUT.bmp\n"
+    "       korva-batch --export DESIGN.txt OUT.svg|OUT.pdf|OUT.png [--size N] [--no-canvas]\n"
+    "                   [--simplify MM] [--single-layer]\n"
     "       korva-batch --help | --version\n";
 
 void Usage() {
   std::cerr << kUsage;
 }
 
-int Render(const std::string& design, const std::string& bitmap) {
-  ui::ScriptedPrompts prompts;
-  std::vector<std::string> shown;
-  prompts.onLog = [&shown](const std::string& line) { shown.push_back(line); };
-  MainWindow window(prompts, [] { return std::make_unique<NullPrinter>(); });
-  auto failed = [&shown] {
-    for (const std::string& line : shown) {
+// The window off-screen with a design opened by its own File > Open; what
+// the window shows is kept to be printed.
+class OpenedWindow {
+ public:
+  explicit OpenedWindow(const std::string& design)
+      : window_(prompts_, [] { return std::make_unique<NullPrinter>(); }) {
+    prompts_.onLog = [this](const std::string& line) { shown_.push_back(line); };
+    prompts_.AnswerOpen(design);
+    window_.form().FindMenuItem("Open1")->UserClick();
+  }
+  bool Failed() const {
+    for (const std::string& line : shown_) {
       if (line.rfind("error: ", 0) == 0) return true;
       if (line == std::string("message Error: ") + kNotKorvaFile) return true;
     }
     return false;
-  };
-  prompts.AnswerOpen(design);
-  window.form().FindMenuItem("Open1")->UserClick();
-  if (!failed()) {
-    prompts.AnswerSave(bitmap);
-    window.form().FindMenuItem("SaveBMP1")->UserClick();
   }
-  for (const std::string& line : shown) std::cerr << line << '\n';
-  return failed() ? 1 : 0;
+  void PrintShown() const {
+    for (const std::string& line : shown_) std::cerr << line << '\n';
+  }
+  MainWindow& window() { return window_; }
+  ui::ScriptedPrompts& prompts() { return prompts_; }
+
+ private:
+  ui::ScriptedPrompts prompts_;
+  std::vector<std::string> shown_;
+  MainWindow window_;
+};
+
+int Render(const std::string& design, const std::string& bitmap) {
+  OpenedWindow opened(design);
+  if (!opened.Failed()) {
+    opened.prompts().AnswerSave(bitmap);
+    opened.window().form().FindMenuItem("SaveBMP1")->UserClick();
+  }
+  opened.PrintShown();
+  return opened.Failed() ? 1 : 0;
+}
+
+std::optional<exporting::ExportFormat> FormatOf(const std::string& path) {
+  const size_t dot = path.find_last_of('.');
+  if (dot == std::string::npos) return std::nullopt;
+  std::string ext = path.substr(dot + 1);
+  for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  if (ext == "svg") return exporting::ExportFormat::Svg;
+  if (ext == "pdf") return exporting::ExportFormat::Pdf;
+  if (ext == "png") return exporting::ExportFormat::Png;
+  return std::nullopt;
+}
+
+std::optional<double> NumberOf(const std::string& text) {
+  try {
+    size_t used = 0;
+    const double value = std::stod(text, &used);
+    if (used == text.size() && std::isfinite(value)) return value;
+  } catch (const std::exception&) {
+  }
+  return std::nullopt;
+}
+
+// --export DESIGN OUT [options]: 0 when written, 1 when the design or the
+// export fails (with what the window would show), 2 for a usage error.
+int Export(const std::vector<std::string>& args) {
+  if (args.size() < 2) return Usage(), 2;
+  const std::string& design = args[0];
+  const std::string& out = args[1];
+  const auto format = FormatOf(out);
+  if (!format) {
+    std::cerr << "korva-batch: the export's name must end in .svg, .pdf or .png\n";
+    return 2;
+  }
+  exporting::ExportOptions options;
+  options.format = *format;
+  for (size_t i = 2; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    if (a == "--no-canvas") {
+      options.includeCanvas = false;
+    } else if (a == "--single-layer") {
+      options.layerPerColour = false;
+    } else if ((a == "--size" || a == "--simplify") && i + 1 < args.size()) {
+      const auto value = NumberOf(args[++i]);
+      if (!value) {
+        std::cerr << "korva-batch: '" << args[i] << "' is not a number\n";
+        return 2;
+      }
+      if (a == "--simplify") {
+        options.simplifyMm = *value;
+      } else {
+        options.sizeMm = *value;
+        options.sizePx = static_cast<int>(std::lround(std::clamp(*value, -1e9, 1e9)));
+      }
+    } else {
+      return Usage(), 2;
+    }
+  }
+  OpenedWindow opened(design);
+  if (opened.Failed()) {
+    opened.PrintShown();
+    return 1;
+  }
+  options.canvasColour = opened.window().canvasColour();
+  try {
+    exporting::ExportDesign(commands::ExportPatternsOf(opened.window().history()), options, out);
+  } catch (const std::exception& e) {
+    opened.PrintShown();
+    std::cerr << "error: " << e.what() << '\n';
+    return 1;
+  }
+  opened.PrintShown();
+  return 0;
 }
 
 }  // namespace
@@ -86,6 +186,8 @@ int main(int argc, char** argv) {
       options.printSegments = true;
     } else if (a == "--screenshot" && i + 1 < args.size()) {
       options.screenshot = args[++i];
+    } else if (a == "--export") {
+      return Export(std::vector<std::string>(args.begin() + static_cast<long>(i) + 1, args.end()));
     } else if (a == "--render") {
       if (i + 3 != args.size()) {
         Usage();

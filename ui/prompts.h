@@ -29,6 +29,19 @@ struct FileDialogOptions {
 
 using CustomColours = std::array<Colour, 16>;
 
+// What the export options dialog offers and returns.
+struct ExportChoices {
+  bool inPixels = false;      // the size in pixels (PNG), else in mm
+  bool offersLayers = false;  // SVG: one layer per colour, or one layer
+  double size = 200;
+  double maxSize = 100000;
+  bool includeCanvas = true;
+  bool simplify = false;  // for pen plotters and lasers
+  double toleranceMm = 0.05;
+  bool layerPerColour = true;
+  bool operator==(const ExportChoices&) const = default;
+};
+
 // The modal dialogs of the main window, behind one interface so that tests
 // and korva-batch can script the answers.
 class Prompts {
@@ -46,6 +59,9 @@ class Prompts {
   virtual std::optional<Colour> PickColour(Colour initial, CustomColours& custom) = 0;
   // A whole number typed in, within [min, max], or nothing when cancelled.
   virtual std::optional<int> AskInteger(const std::string& prompt, int min, int max, int value) = 0;
+  // The export options, or nothing when cancelled.
+  virtual std::optional<ExportChoices> AskExportOptions(const std::string& title,
+                                                        const ExportChoices& offered) = 0;
   // A page of text to read, such as the quick guide.
   virtual void ShowDocument(const std::string& title, const std::string& markdown) = 0;
 };

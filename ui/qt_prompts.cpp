@@ -1,14 +1,18 @@
 #include "ui/qt_prompts.h"
 
+#include <QCheckBox>
 #include <QColorDialog>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QDoubleSpinBox>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFormLayout>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 #include <map>
@@ -204,6 +208,62 @@ void QtPrompts::ShowDocument(const std::string& title, const std::string& markdo
   layout->addWidget(buttons);
   dialog.resize(560, 520);
   dialog.exec();
+}
+
+std::optional<ExportChoices> QtPrompts::AskExportOptions(const std::string& title,
+                                                         const ExportChoices& offered) {
+  QDialog dialog(parent_);
+  dialog.setWindowTitle(QString::fromStdString(title));
+  auto* form = new QFormLayout;
+  auto* size = new QDoubleSpinBox;
+  size->setDecimals(offered.inPixels ? 0 : 1);
+  size->setRange(1, offered.maxSize);
+  size->setValue(offered.size);
+  size->setSuffix(offered.inPixels ? QStringLiteral(" px") : QStringLiteral(" mm"));
+  form->addRow(QStringLiteral("Size:"), size);
+  auto* canvas = new QCheckBox(QStringLiteral("Include canvas colour"));
+  canvas->setChecked(offered.includeCanvas);
+  form->addRow(canvas);
+  QCheckBox* simplify = nullptr;
+  QDoubleSpinBox* tolerance = nullptr;
+  if (!offered.inPixels) {
+    simplify = new QCheckBox(QStringLiteral("Simplify for plotters"));
+    simplify->setChecked(offered.simplify);
+    tolerance = new QDoubleSpinBox;
+    tolerance->setDecimals(3);
+    tolerance->setRange(0, 10);
+    tolerance->setSingleStep(0.01);
+    tolerance->setValue(offered.toleranceMm);
+    tolerance->setSuffix(QStringLiteral(" mm"));
+    tolerance->setEnabled(offered.simplify);
+    QObject::connect(simplify, &QCheckBox::toggled, tolerance, &QWidget::setEnabled);
+    form->addRow(simplify);
+    form->addRow(QStringLiteral("Tolerance:"), tolerance);
+  }
+  QRadioButton* perColour = nullptr;
+  if (offered.offersLayers) {
+    perColour = new QRadioButton(QStringLiteral("One layer per colour"));
+    auto* single = new QRadioButton(QStringLiteral("A single layer in drawing order"));
+    (offered.layerPerColour ? perColour : single)->setChecked(true);
+    form->addRow(perColour);
+    form->addRow(single);
+  }
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+  QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+  QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+  auto* layout = new QVBoxLayout(&dialog);
+  layout->addLayout(form);
+  layout->addWidget(buttons);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  ExportChoices chosen = offered;
+  chosen.size = size->value();
+  chosen.includeCanvas = canvas->isChecked();
+  if (simplify != nullptr) {
+    chosen.simplify = simplify->isChecked();
+    chosen.toleranceMm = tolerance->value();
+  }
+  if (perColour != nullptr) chosen.layerPerColour = perColour->isChecked();
+  return chosen;
 }
 
 }  // namespace ui

@@ -21,6 +21,8 @@ class QtPrompts : public Prompts {
   std::optional<Colour> PickColour(Colour initial, CustomColours& custom) override;
   std::optional<int> AskInteger(const std::string& prompt, int min, int max, int value) override;
   void ShowDocument(const std::string& title, const std::string& markdown) override;
+  std::optional<ExportChoices> AskExportOptions(const std::string& title,
+                                                const ExportChoices& offered) override;
 
  private:
   std::optional<std::string> FileDialog(const FileDialogOptions& request, bool save);

@@ -114,6 +114,22 @@ std::optional<int> ScriptedPrompts::AskInteger(const std::string& prompt, int mi
   return std::nullopt;
 }
 
+std::optional<ExportChoices> ScriptedPrompts::AskExportOptions(const std::string& title,
+                                                               const ExportChoices& offered) {
+  Log("options " + title);
+  if (answers_.empty()) return offered;
+  const AnswerKind kind = answers_.front().kind;
+  if (kind == AnswerKind::Ok) {
+    answers_.pop_front();
+    return offered;
+  }
+  if (kind == AnswerKind::Cancel) {
+    answers_.pop_front();
+    return std::nullopt;
+  }
+  return offered;
+}
+
 void ScriptedPrompts::ShowDocument(const std::string& title, const std::string& /*markdown*/) {
   Log("document " + title);
 }

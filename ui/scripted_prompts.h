@@ -43,6 +43,10 @@ class ScriptedPrompts : public Prompts {
   std::optional<::Colour> PickColour(::Colour initial, CustomColours& custom) override;
   // Logged as "input <prompt> [min..max]"; takes a queued value (Cancel cancels).
   std::optional<int> AskInteger(const std::string& prompt, int min, int max, int value) override;
+  // Logged as "options <title>"; a queued OK (or none) takes the options
+  // offered, Cancel cancels.
+  std::optional<ExportChoices> AskExportOptions(const std::string& title,
+                                                const ExportChoices& offered) override;
   // Logged as "document <title>".
   void ShowDocument(const std::string& title, const std::string& markdown) override;
 

@@ -314,6 +314,13 @@ void MainWindow::createMenu() {
   saveText.SetMenuText("&Save TXT...");
   saveText.SetShortcuts({"Ctrl+S"});
   item(file, "SaveBMP1", "Save BMP", [this] { bitmapExport_.Save(); }).SetMenuText("Save &BMP...");
+  using exporting::ExportFormat;
+  for (auto [name, caption, text, format] :
+       {std::tuple{"ExportSVG1", "Export SVG...", "Export S&VG...", ExportFormat::Svg},
+        std::tuple{"ExportPDF1", "Export PDF...", "Export P&DF...", ExportFormat::Pdf},
+        std::tuple{"ExportPNG1", "Export PNG...", "Export P&NG...", ExportFormat::Png}}) {
+    item(file, name, caption, [this, format] { exportCommand_.Export(format); }).SetMenuText(text);
+  }
   recentMenu_ = &f.AddSubmenu(file, "OpenRecent1", "Open Recent");
   recentMenu_->SetMenuText("Open &Recent");
   for (size_t i = 0; i < kRecentDesigns; ++i) {

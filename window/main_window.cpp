@@ -36,6 +36,7 @@ MainWindow::MainWindow(ui::Prompts& prompts, commands::PrinterFactory makePrinte
       printCommand_(prompts, history_, std::move(makePrinter),
                     [this](const engine::DrawnPattern& p, ui::PrinterCanvas& printer,
                            Colour printerPen) { tracePatternForPrint(p, printer, printerPen); }),
+      exportCommand_(prompts, history_, [this] { return canvasColour(); }),
       recentStore_(recentStore) {
   createPanel();
   createMenu();

@@ -10,6 +10,7 @@
 #include "commands/bitmap_export.h"
 #include "commands/command_history.h"
 #include "commands/design_files.h"
+#include "commands/export_command.h"
 #include "commands/drawing_surface.h"
 #include "commands/picture_history.h"
 #include "commands/print_command.h"
@@ -175,6 +176,7 @@ class MainWindow : private commands::DrawingSurface {
   commands::DesignFiles designFiles_;
   commands::BitmapExport bitmapExport_;
   commands::PrintCommand printCommand_;
+  commands::ExportCommand exportCommand_;
   commands::CommandHistory commandHistory_;
 
   // The design file last saved or opened, and its history.

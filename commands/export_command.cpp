@@ -1,0 +1,96 @@
+#include "commands/export_command.h"
+
+#include <cmath>
+
+#include "ui/prompts.h"
+
+namespace commands {
+
+namespace {
+
+struct FormatText {
+  const char* title;
+  const char* filter;
+};
+
+FormatText TextOf(exporting::ExportFormat format) {
+  switch (format) {
+    case exporting::ExportFormat::Svg:
+      return {"Export SVG", "Scalable Vector Graphics (*.svg)|*.svg"};
+    case exporting::ExportFormat::Pdf:
+      return {"Export PDF", "Portable Document Format (*.pdf)|*.pdf"};
+    case exporting::ExportFormat::Png:
+      return {"Export PNG", "Portable Network Graphics (*.png)|*.png"};
+  }
+  return {"Export", "*"};
+}
+
+std::string Megabytes(int64_t bytes) {
+  return std::to_string((bytes + 500'000) / 1'000'000) + " MB";
+}
+
+}  // namespace
+
+std::vector<exporting::ExportPattern> ExportPatternsOf(const engine::PatternHistory& history) {
+  std::vector<exporting::ExportPattern> patterns;
+  for (int32_t i = 1; i <= history.Count(); ++i) {
+    patterns.push_back({history.Entry(i), history.LineWidth(i)});
+  }
+  return patterns;
+}
+
+ExportCommand::ExportCommand(ui::Prompts& prompts, const engine::PatternHistory& history,
+                             std::function<Colour()> canvasColour)
+    : prompts_(prompts), history_(history), canvasColour_(std::move(canvasColour)) {}
+
+void ExportCommand::Export(exporting::ExportFormat format, const exporting::Progress& progress) {
+  const FormatText text = TextOf(format);
+  std::string& lastName = lastNames_[static_cast<size_t>(format)];
+  const ui::FileDialogOptions picker{text.filter,
+                                     exporting::FileExtension(format),
+                                     /*overwritePrompt=*/true,
+                                     /*fileMustExist=*/false,
+                                     lastName,
+                                     /*folderMustExist=*/true};
+  const auto path = prompts_.SaveFile(picker);
+  if (!path || path->empty()) return;
+  lastName = *path;
+
+  const bool png = format == exporting::ExportFormat::Png;
+  ui::ExportChoices offered;
+  offered.inPixels = png;
+  offered.offersLayers = format == exporting::ExportFormat::Svg;
+  offered.size = png ? 2560 : 200;
+  offered.maxSize = png ? exporting::kMaxSizePx : exporting::kMaxSizeMm;
+  const auto chosen = prompts_.AskExportOptions(text.title, offered);
+  if (!chosen) return;
+
+  exporting::ExportOptions options;
+  options.format = format;
+  options.sizeMm = chosen->size;
+  options.sizePx = static_cast<int>(std::lround(chosen->size));
+  options.includeCanvas = chosen->includeCanvas;
+  options.canvasColour = canvasColour_();
+  if (chosen->simplify && !png) options.simplifyMm = chosen->toleranceMm;
+  options.layerPerColour = chosen->layerPerColour;
+
+  const std::vector<exporting::ExportPattern> patterns = ExportPatternsOf(history_);
+  const int64_t bytes = exporting::EstimateExportBytes(patterns, options);
+  if (png && options.sizePx > kLargePngPixels) {
+    const std::string question = "A PNG of " + std::to_string(options.sizePx) +
+                                 " pixels needs about " + Megabytes(bytes) +
+                                 " of memory while it is made.\nGo on?";
+    if (prompts_.Message(ui::MessageKind::Confirm, question, ui::kYes | ui::kNo) != ui::kYes) {
+      return;
+    }
+  } else if (!png && bytes > kLargeFileBytes) {
+    const std::string question =
+        "The file will take about " + Megabytes(bytes) + " of disk space.\nWrite it?";
+    if (prompts_.Message(ui::MessageKind::Confirm, question, ui::kYes | ui::kNo) != ui::kYes) {
+      return;
+    }
+  }
+  exporting::ExportDesign(patterns, options, *path, progress);
+}
+
+}  // namespace commands
