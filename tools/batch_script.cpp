@@ -133,6 +133,12 @@ class BatchRun {
     if (w.empty()) return;
     const std::string& verb = w[0];
     if (verb == "answer") return Answer(line, w);
+    if (verb == "stop-after") {
+      Expect(w, 2);
+      const int segments = Number(w[1]);
+      if (segments < 0) throw ScriptError("a count cannot be negative");
+      return window_->stopNextTraceAfter(segments);
+    }
     if (w.size() < 2) throw ScriptError("'" + verb + "' needs a control name");
     if (verb == "click") {
       Expect(w, 2);

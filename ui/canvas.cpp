@@ -84,6 +84,13 @@ const QImage& ImageCanvas::Image() const {
   return image_;
 }
 
+void ImageCanvas::Restore(const CanvasSnapshot& snapshot) {
+  RestoreImage(snapshot.image);
+  penColour_ = snapshot.pen;
+  brushColour_ = snapshot.brush;
+  SetPenWidth(snapshot.penWidth);
+}
+
 void ImageCanvas::RestoreImage(const QImage& image) {
   EndPainting();
   image_ = image.convertToFormat(QImage::Format_RGB32);

@@ -9,6 +9,14 @@ class QPainter;
 
 namespace ui {
 
+// A canvas's picture and pens, cheap to take: the pixels are shared until
+// the canvas draws again.
+struct CanvasSnapshot {
+  QImage image;
+  Colour pen = 0, brush = 0;
+  int penWidth = 1;
+};
+
 // A drawing surface over a retained RGB32 image, in integer pixels with the
 // origin at the top-left and y downwards. Nothing drawn outside the image is
 // an error: it is clipped.
@@ -48,6 +56,8 @@ class ImageCanvas {
   const QImage& Image() const;
   // Puts back a picture taken from Image() of a canvas of the same size.
   void RestoreImage(const QImage& image);
+  CanvasSnapshot Snapshot() const { return {Image(), penColour_, brushColour_, penWidth_}; }
+  void Restore(const CanvasSnapshot& snapshot);
 
  private:
   void ThinLine(int x0, int y0, int x1, int y1);

@@ -604,6 +604,11 @@ Button::Button(Form& form, std::string name, Geometry g, std::string caption, Fo
   QObject::connect(button, &QPushButton::clicked, button, [this] { form_.Dispatch(onClick); });
 }
 
+void Button::SetCaption(const std::string& caption) {
+  caption_ = caption;
+  static_cast<QPushButton*>(Widget())->setText(ButtonText(caption_));
+}
+
 void Button::ShowCloseGlyph() {
   auto* button = static_cast<QPushButton*>(Widget());
   button->setIcon(button->style()->standardIcon(QStyle::SP_DialogCloseButton));
@@ -700,6 +705,25 @@ void PaintArea::Repaint() {
   Widget()->update();
 }
 
+void PaintArea::ShowNote(const std::string& text) {
+  if (note_ == nullptr) {
+    if (text.empty()) return;
+    note_ = new QLabel(Widget());
+    note_->setStyleSheet(QStringLiteral(
+        "QLabel { background: rgba(40, 40, 40, 190); color: white; padding: 4px 8px; "
+        "border-radius: 4px; }"));
+    note_->setAttribute(Qt::WA_TransparentForMouseEvents);
+  }
+  note_->setText(ToQString(text));
+  note_->adjustSize();
+  note_->move((Width() - note_->width()) / 2, Height() - note_->height() - 10);
+  note_->setVisible(!text.empty());
+}
+
+std::string PaintArea::Note() const {
+  return note_ != nullptr && !note_->isHidden() ? note_->text().toStdString() : "";
+}
+
 // ---------------------------------------------------------------- MenuItem
 
 MenuItem::MenuItem(Form& form, std::string name, std::string caption, QAction* action,
@@ -760,6 +784,10 @@ void MenuItem::SetShortcuts(const std::vector<std::string>& keys) {
 
 void MenuItem::SetMenuText(const std::string& text) {
   action_->setText(ToQString(text));
+}
+
+void MenuItem::SetToolTip(const std::string& text) {
+  action_->setToolTip(ToQString(text));
 }
 
 bool MenuItem::Visible() const {

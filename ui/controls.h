@@ -236,6 +236,7 @@ class Button : public Control {
  public:
   Button(Form& form, std::string name, Geometry g, std::string caption, FontWeight weight);
   const std::string& Caption() const { return caption_; }
+  void SetCaption(const std::string& caption);
   // Shows the platform's close glyph to the right of the caption.
   void ShowCloseGlyph();
   Handler onClick;
@@ -286,9 +287,14 @@ class PaintArea : public Control {
   const ImageCanvas& Canvas() const { return *canvas_; }
   // Schedules a repaint from the canvas.
   void Repaint();
+  // A line of text shown over the bottom of the area, never drawn into the
+  // canvas; empty hides it.
+  void ShowNote(const std::string& text);
+  std::string Note() const;
 
  private:
   ImageCanvas* canvas_;
+  QLabel* note_ = nullptr;
 };
 
 // An item of the main menu, or a submenu when it has items of its own.
@@ -311,6 +317,7 @@ class MenuItem {
   void SetMenuText(const std::string& text);
   bool Visible() const;
   void SetVisible(bool visible);
+  void SetToolTip(const std::string& text);
   Handler onClick;
   void UserClick();
 

@@ -12,6 +12,8 @@
 #include <exception>
 #include <stdexcept>
 
+#include "core/command_stopped.h"
+
 namespace ui {
 
 Form::Form(std::string caption, int clientWidth, int clientHeight, Prompts& prompts)
@@ -180,6 +182,8 @@ void Form::Dispatch(const Handler& handler) {
       Handler copy = handler;
       copy();
     }
+  } catch (const CommandStopped&) {
+    // Stopped by the user, who has seen it stop.
   } catch (const std::exception& e) {
     try {
       prompts_.RunTimeErrorBox(e.what());

@@ -14,7 +14,9 @@ void MainWindow::clearPicture() {
 
 void MainWindow::undoLastPattern() {
   historyFullShown_ = false;
-  if (!pictureHistory_.UndoLastPattern()) undoButton_->SetEnabled(false);
+  runTracingCommand(history_.Count() - 1, [this] {
+    if (!pictureHistory_.UndoLastPattern()) undoButton_->SetEnabled(false);
+  });
 }
 
 void MainWindow::openDesign() {
@@ -38,9 +40,11 @@ void MainWindow::openDesignFrom(const std::optional<commands::OpenedDesign>& des
   }
   // Each pattern's counts, with the panel's step, are in place before its
   // values reach the panel.
-  pictureHistory_.Replace(patterns, [this](const PatternRecord& pattern) {
-    ReduceTeeth(pattern.MovingTeeth, pattern.FixedTeeth, derived_);
-    RefreshTraceSpan(design_.StepDeg, derived_);
+  runTracingCommand(static_cast<int>(patterns.size()), [&] {
+    pictureHistory_.Replace(patterns, [this](const PatternRecord& pattern) {
+      ReduceTeeth(pattern.MovingTeeth, pattern.FixedTeeth, derived_);
+      RefreshTraceSpan(design_.StepDeg, derived_);
+    });
   });
   designPath_ = design->path;
   savedHistory_ = history_;
@@ -60,7 +64,7 @@ void MainWindow::printDesign() {
   commands::PrintSettings settings{design_.PrintFactor, commands::PrintColours::Full};
   if (monoItem_->Checked()) settings.colours = commands::PrintColours::Mono;
   if (sevenColoursItem_->Checked()) settings.colours = commands::PrintColours::SevenColours;
-  printCommand_.Print(settings);
+  runTracingCommand(history_.Count(), [&] { printCommand_.Print(settings); });
 }
 
 void MainWindow::chooseZoom(int32_t percent) {

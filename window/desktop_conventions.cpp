@@ -1,5 +1,4 @@
 // The title, the question before closing, recent designs and the Help menu.
-#include <QAction>
 #include <algorithm>
 
 #include "generated/quick_guide.h"
@@ -63,7 +62,7 @@ void MainWindow::showRecentDesigns() {
       std::string text = "&";
       text.append(std::to_string(i + 1)).append("  ").append(FileNameOf(recent_[i]));
       recentItems_[i]->SetMenuText(text);
-      recentItems_[i]->Action()->setToolTip(QString::fromStdString(recent_[i]));
+      recentItems_[i]->SetToolTip(recent_[i]);
     }
   }
   recentMenu_->SetEnabled(!recent_.empty());

@@ -4,6 +4,7 @@
 // design state takes its values), onto the picture, and into the history.
 #include <optional>
 
+#include "core/command_stopped.h"
 #include "engine/checked.h"
 #include "engine/curve.h"
 #include "engine/gear_math.h"
@@ -38,6 +39,26 @@ class PatternWidth {
   int panelWidth_;
 };
 
+// Segments between two looks at the session: about 2 ms of tracing.
+constexpr int64_t kPollSegments = 32768;
+
+// Traces with the session told of every segment and polled between blocks,
+// so that it can repaint, show progress and stop the trace.
+template <class Sink>
+int64_t TraceInSession(const Curve& curve, TraceSession* session, Sink&& sink) {
+  int64_t untilPoll = kPollSegments;
+  return curve.TraceScreen([&](Pixel a, Pixel b) {
+    if (session != nullptr) {
+      if (--untilPoll == 0) {
+        untilPoll = kPollSegments;
+        session->Poll();
+      }
+      session->BeforeSegment();
+    }
+    sink(a, b);
+  });
+}
+
 // Emptied first, so that the box's handler runs even for an unchanged value.
 void ShowAfresh(ui::ValueBox* box, int32_t value) {
   box->SetText("");
@@ -57,17 +78,31 @@ void MainWindow::draw() {
         lineWidthSpin_->Value()};
   };
   const int32_t count = design_.RepeatCount;
-  for (int32_t i = 1; i <= count; ++i) {
-    tracePattern(current(design_.TopOfDesign));
-    if (reflectCheck_->Checked()) {
-      const int32_t mirrored = CheckedSub(CheckedMul(2, seriesStartTop_), design_.TopOfDesign);
-      tracePattern(current(mirrored));
-      design_.TopOfDesign = CheckedSub(CheckedMul(2, seriesStartTop_), design_.TopOfDesign);
+  const bool reflect = reflectCheck_->Checked();
+  runTracingCommand(count * (reflect ? 2 : 1), [&] {
+    // A stop drops the pattern being traced, and puts back what it changed.
+    auto trace = [this](const DrawnPattern& pattern) {
+      const Checkpoint before = checkpoint();
+      try {
+        tracePattern(pattern);
+      } catch (const CommandStopped&) {
+        restore(before);
+        return false;
+      }
+      return true;
+    };
+    for (int32_t i = 1; i <= count; ++i) {
+      if (!trace(current(design_.TopOfDesign))) return;
+      if (reflectCheck_->Checked()) {
+        const int32_t mirrored = CheckedSub(CheckedMul(2, seriesStartTop_), design_.TopOfDesign);
+        if (!trace(current(mirrored))) return;
+        design_.TopOfDesign = CheckedSub(CheckedMul(2, seriesStartTop_), design_.TopOfDesign);
+      }
+      if (SeriesLimitReached(design_, steps_)) return;
+      ApplySeriesSteps(design_, steps_);
+      penSwatch_->SetFillColour(StepColour(penColour(), steps_));
     }
-    if (SeriesLimitReached(design_, steps_)) return;
-    ApplySeriesSteps(design_, steps_);
-    penSwatch_->SetFillColour(StepColour(penColour(), steps_));
-  }
+  });
 }
 
 void MainWindow::showPatternOnPanel(const PatternRecord& p) {
@@ -116,19 +151,20 @@ void MainWindow::tracePattern(const DrawnPattern& drawn) {
   std::optional<ui::Form::BusyCursor> busy;
   if (curve.EstimatedSegments() > kLongTrace) busy.emplace();
   const PatternWidth width(canvas, drawn.lineWidth, lineWidthSpin_->Value());
+  if (session_ != nullptr) session_->BeginPattern(curve.EstimatedSegments());
   int64_t segments = 0;
-  if (observer_ == nullptr) {
+  if (session_ == nullptr && observer_ == nullptr) {
     segments = curve.TraceScreen([&](Pixel a, Pixel b) {
       canvas.MoveTo(a.x, a.y);
       canvas.LineTo(b.x, b.y);
     });
   } else {
-    segments = curve.TraceScreen([&](Pixel a, Pixel b) {
+    segments = TraceInSession(curve, session_.get(), [&](Pixel a, Pixel b) {
       canvas.MoveTo(a.x, a.y);
       canvas.LineTo(b.x, b.y);
-      observer_->ScreenSegment(a, b);
+      if (observer_ != nullptr) observer_->ScreenSegment(a, b);
     });
-    observer_->ScreenTraceDone(segments);
+    if (observer_ != nullptr) observer_->ScreenTraceDone(segments);
   }
   recordPattern(drawn);
 }
@@ -163,11 +199,20 @@ void MainWindow::tracePatternForPrint(const DrawnPattern& drawn, ui::PrinterCanv
   struct Mapped {
     Pixel screen, printer;
   };
+  if (session_ != nullptr) session_->BeginPattern(curve.EstimatedSegments());
+  int64_t untilPoll = kPollSegments;
   const int64_t segments = curve.TraceMapped(
       [&](const CurvePoint& p) {
         return Mapped{curve.ScreenPixel(p), curve.PrinterPixel(p, zoom)};
       },
       [&](const Mapped& from, const Mapped& to) {
+        if (session_ != nullptr) {
+          if (--untilPoll == 0) {
+            untilPoll = kPollSegments;
+            session_->Poll();
+          }
+          session_->BeforeSegment();
+        }
         canvas.MoveTo(from.screen.x, from.screen.y);
         canvas.LineTo(to.screen.x, to.screen.y);
         printer.MoveTo(from.printer.x, from.printer.y);

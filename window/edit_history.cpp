@@ -1,6 +1,7 @@
 // Edit > Undo and Redo: every command that changes the history (Draw, Open,
 // Clear, the Undo button) is run between two snapshots of the window, which
 // Edit > Undo and Redo put back.
+#include "core/command_stopped.h"
 #include "engine/curve.h"
 #include "ui/canvas.h"
 #include "window/main_window.h"
@@ -21,11 +22,39 @@ void MainWindow::runHistoryCommand(const std::function<void()>& command) {
   };
   try {
     command();
+  } catch (const CommandStopped&) {
+    // A stopped Open or Undo ends as if it had never started.
+    restoreState(before);
+    return;
   } catch (...) {
     keep();
     throw;
   }
   keep();
+}
+
+void MainWindow::runTracingCommand(int patterns, const std::function<void()>& command) {
+  if (session_ != nullptr) return command();
+  session_ = std::make_unique<TraceSession>(form_, *pictureArea_, *drawButton_, pendingStop_);
+  session_->ExpectPatterns(patterns);
+  struct EndSession {
+    std::unique_ptr<TraceSession>& session;
+    ~EndSession() { session.reset(); }
+  } end{session_};
+  command();
+}
+
+MainWindow::Checkpoint MainWindow::checkpoint() const {
+  return {form_.SaveState(), design_, steps_, derived_, seriesStartTop_, picture().Snapshot()};
+}
+
+void MainWindow::restore(const Checkpoint& checkpoint) {
+  form_.RestoreState(checkpoint.panel);
+  design_ = checkpoint.design;
+  steps_ = checkpoint.steps;
+  derived_ = checkpoint.derived;
+  seriesStartTop_ = checkpoint.seriesStartTop;
+  Picture().Restore(checkpoint.picture);
 }
 
 commands::WindowState MainWindow::captureState() const {

@@ -73,6 +73,7 @@ void MainWindow::createPanel() {
   button("Clear", {658, 8, 37, 25}, "Clear", kPlain, command(&MainWindow::clearPicture));
   ui::Button& drawButton =
       button("Draw", {702, 8, 37, 25}, "Draw", kBold, command(&MainWindow::draw));
+  drawButton_ = &drawButton;
   undoButton_ =
       &button("undo", {746, 8, 37, 25}, "Undo", kPlain, command(&MainWindow::undoLastPattern));
   button("PenColor", {790, 8, 37, 25}, "Pen", kPlain, on(&MainWindow::choosePenColour));

@@ -10,16 +10,18 @@
 #include "commands/bitmap_export.h"
 #include "commands/command_history.h"
 #include "commands/design_files.h"
-#include "commands/export_command.h"
 #include "commands/drawing_surface.h"
+#include "commands/export_command.h"
 #include "commands/picture_history.h"
 #include "commands/print_command.h"
 #include "engine/design_state.h"
 #include "engine/pattern_history.h"
+#include "ui/canvas.h"
 #include "ui/controls.h"
 #include "ui/form.h"
 #include "ui/prompts.h"
 #include "window/trace_observer.h"
+#include "window/trace_session.h"
 
 // Where File > Open Recent keeps its list between runs.
 class RecentDesignStore {
@@ -63,6 +65,9 @@ class MainWindow : private commands::DrawingSurface {
   const std::vector<std::string>& recentDesigns() const { return recent_; }
   // Opens a design as File > Open does with that file chosen.
   void openDesignFile(const std::string& path);
+  // The next command that traces stops, as if Esc were pressed, once it has
+  // drawn this many segments in all.
+  void stopNextTraceAfter(int64_t segments) { pendingStop_ = segments; }
 
  private:
   friend class WindowProbe;  // tests draw patterns no panel could set
@@ -82,6 +87,20 @@ class MainWindow : private commands::DrawingSurface {
 
   // Edit > Undo and Redo over the history commands.
   void runHistoryCommand(const std::function<void()>& command);
+  // Runs a command that traces, with progress and a way to stop it.
+  void runTracingCommand(int patterns, const std::function<void()>& command);
+  // The state a stopped Draw goes back to: as it stood before the pattern
+  // being traced.
+  struct Checkpoint {
+    ui::FormState panel;
+    engine::DesignState design;
+    engine::RepeatSteps steps;
+    engine::DerivedValues derived;
+    int32_t seriesStartTop;
+    ui::CanvasSnapshot picture;
+  };
+  Checkpoint checkpoint() const;
+  void restore(const Checkpoint& checkpoint);
   commands::WindowState captureState() const;
   void restoreState(const commands::WindowState& state);
   void redrawFromHistory();
@@ -183,6 +202,9 @@ class MainWindow : private commands::DrawingSurface {
   std::string designPath_;
   engine::PatternHistory savedHistory_;
   RecentDesignStore* recentStore_;
+  std::unique_ptr<TraceSession> session_;
+  std::optional<int64_t> pendingStop_;
+  ui::Button* drawButton_ = nullptr;
   std::vector<std::string> recent_;
 
   // Controls the handlers read or change.

@@ -1,0 +1,184 @@
+// Long commands: a stop keeps exactly the completed patterns (Draw) or
+// changes nothing (Open, Undo), no input is queued, and progress shows.
+#include <QApplication>
+#include <QFile>
+#include <QKeyEvent>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QWidget>
+
+#include "engine/curve.h"
+#include "tests/window/window_fixture.h"
+#include "tools/batch_script.h"
+
+using namespace engine;
+
+namespace {
+
+struct Seen {
+  ui::FormState panel;
+  DesignState design;
+  std::vector<DrawnPattern> history;
+  QImage picture;
+  Colour pen;
+  bool operator==(const Seen&) const = default;
+};
+
+class LongCommand : public WindowTest {
+ protected:
+  Seen Now() {
+    std::vector<DrawnPattern> drawn;
+    for (int32_t i = 1; i <= window.history().Count(); ++i) {
+      drawn.push_back(window.history().Drawn(i));
+    }
+    return {window.form().SaveState(), window.design(), drawn, Picture(), window.penColour()};
+  }
+  // Segments of each pattern of the history.
+  std::vector<int64_t> SegmentsOfHistory() {
+    std::vector<int64_t> out;
+    for (int32_t i = 1; i <= window.history().Count(); ++i) {
+      out.push_back(Curve(window.history().Entry(i)).Trace([](auto&&, auto&&) {}));
+    }
+    return out;
+  }
+  void SetUpSeries(int count) {
+    Drag(bar("ScrollBarReps"), count);
+    Spin(spin("topspin"), 40);
+    Spin(spin("SpinGreen"), 20);
+  }
+};
+
+TEST_F(LongCommand, StopComparedWithTheSeriesAskedForTheCompletedCount) {
+  auto run = [](int count, std::optional<int64_t> stopAfter) {
+    ui::ScriptedPrompts prompts;
+    MainWindow w(prompts, [] { return std::make_unique<NullPrinter>(); });
+    ControlsByName c(w);
+    c.bar("ScrollBarReps")->UserDrag(count);
+    for (int i = 0; i < 40; ++i) c.spin("topspin")->UserStep(1);
+    for (int i = 0; i < 20; ++i) c.spin("SpinGreen")->UserStep(1);
+    if (stopAfter) w.stopNextTraceAfter(*stopAfter);
+    c.button("Draw")->UserClick();
+    std::vector<DrawnPattern> drawn;
+    for (int32_t i = 1; i <= w.history().Count(); ++i) drawn.push_back(w.history().Drawn(i));
+    // Everything but the count asked for.
+    ui::FormState panel = w.form().SaveState();
+    const auto& controls = w.form().Controls();
+    for (size_t i = 0; i < controls.size(); ++i) {
+      if (controls[i]->Name() == "ScrollBarReps" || controls[i]->Name() == "reps") {
+        panel.controls[i] = {};
+      }
+    }
+    DesignState design = w.design();
+    design.RepeatCount = 0;
+    return std::tuple{panel, design, drawn, w.picture().Image().copy(), w.penColour()};
+  };
+  const auto full = run(6, std::nullopt);
+  int64_t total = 0;
+  for (const DrawnPattern& p : std::get<2>(full)) {
+    total += Curve(p.record).Trace([](auto&&, auto&&) {});
+  }
+  // Stops part-way through pattern 4 and right at the end of pattern 2.
+  int64_t firstThree = 0, firstTwo = 0;
+  for (int i = 0; i < 3; ++i) {
+    const int64_t n = Curve(std::get<2>(full)[i].record).Trace([](auto&&, auto&&) {});
+    firstThree += n;
+    if (i < 2) firstTwo += n;
+  }
+  EXPECT_EQ(run(6, firstThree + 5), run(3, std::nullopt));
+  EXPECT_EQ(run(6, firstTwo), run(2, std::nullopt));
+  EXPECT_EQ(run(6, total), full);
+  EXPECT_EQ(std::get<2>(run(6, 0)).size(), 0u);
+}
+
+TEST_F(LongCommand, AStoppedReflectedSeriesKeepsTheCompletedPatterns) {
+  SetUpSeries(3);
+  checkBox("cb_reflect")->UserClick();
+  Click(button("Draw"));
+  const std::vector<int64_t> sizes = SegmentsOfHistory();
+  ASSERT_EQ(sizes.size(), 6u);
+  const std::vector<DrawnPattern> all = Now().history;
+  Click(menuItem("Undo1"));
+  // Stop inside the mirror of the second pattern: three are kept.
+  window.stopNextTraceAfter(sizes[0] + sizes[1] + sizes[2] + 1);
+  Click(button("Draw"));
+  const Seen seen = Now();
+  ASSERT_EQ(seen.history.size(), 3u);
+  EXPECT_EQ(seen.history, std::vector<DrawnPattern>(all.begin(), all.begin() + 3));
+  // The panel shows the mirrored pattern's values as they stood before it.
+  EXPECT_EQ(window.design().TopOfDesign, all[2].record.TopOfDesign);
+}
+
+TEST_F(LongCommand, AStoppedOpenOrUndoChangesNothing) {
+  SetUpSeries(4);
+  Click(button("Draw"));
+  QTemporaryDir dir;
+  const std::string path = dir.filePath("d.txt").toStdString();
+  prompts.AnswerSave(path);
+  Click(menuItem("SaveTXT1"));
+  Click(button("Clear"));
+  Drag(bar("ScrollBarFixed"), 150);
+  const Seen before = Now();
+
+  window.stopNextTraceAfter(100);
+  prompts.AnswerOpen(path);
+  Click(menuItem("Open1"));
+  EXPECT_EQ(Now(), before);
+  EXPECT_TRUE(Shown().empty());
+
+  prompts.AnswerOpen(path);
+  Click(menuItem("Open1"));
+  ASSERT_EQ(window.history().Count(), 4);
+  const Seen opened = Now();
+  window.stopNextTraceAfter(10);
+  Click(button("undo"));
+  EXPECT_EQ(Now(), opened);
+  // A stopped command is not one Edit > Undo takes back.
+  Click(menuItem("Undo1"));
+  EXPECT_EQ(Now(), before);
+}
+
+TEST_F(LongCommand, InputDuringALongDrawIsDroppedNotQueued) {
+  // A large pattern: input arrives while it is traced.
+  Drag(bar("ScrollBarMoving"), 1);
+  Drag(bar("ScrollBarFixed"), 360);
+  Click(button("DrawStep10Deg"));
+  QWidget* draw = window.form().Find("Draw")->Widget();
+  QWidget* fixed = window.form().Find("ScrollBarFixed")->Widget();
+  int posted = 0;
+  QTimer::singleShot(0, [&] {
+    ++posted;
+    QKeyEvent right(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier);
+    QApplication::sendEvent(fixed, &right);
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5), draw->mapToGlobal(QPointF(5, 5)),
+                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(draw, &press);
+  });
+  const int32_t fixedBefore = window.design().FixedTeeth;
+  Click(button("Draw"));
+  QApplication::processEvents();
+  EXPECT_EQ(posted, 1);
+  EXPECT_EQ(window.history().Count(), 1);
+  EXPECT_EQ(window.design().FixedTeeth, fixedBefore);
+}
+
+TEST_F(LongCommand, EscStopsAndTheStopButtonShowsMeanwhile) {
+  Drag(bar("ScrollBarMoving"), 1);
+  Drag(bar("ScrollBarFixed"), 360);
+  Click(button("DrawStep1Deg"));
+  Drag(bar("ScrollBarMoving"), 1);
+  std::string caption;
+  QTimer::singleShot(350, [&] {
+    caption = button("Draw")->Caption();
+    QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(window.form().Window(), &esc);
+  });
+  const Seen before = Now();
+  Click(button("Draw"));
+  EXPECT_EQ(caption, "Stop");
+  EXPECT_EQ(button("Draw")->Caption(), "Draw");
+  EXPECT_EQ(window.history().Count(), 0);
+  EXPECT_EQ(Now(), before);
+  EXPECT_TRUE(Shown().empty());
+}
+
+}  // namespace

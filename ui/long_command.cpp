@@ -1,0 +1,81 @@
+#include "ui/long_command.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QWidget>
+
+#include "ui/controls.h"
+#include "ui/form.h"
+
+namespace ui {
+
+namespace {
+constexpr qint64 kFrameMs = 40;
+constexpr qint64 kNoteAfterMs = 300;
+
+bool IsInput(QEvent::Type type) {
+  switch (type) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::Shortcut:
+    case QEvent::ShortcutOverride:
+    case QEvent::Wheel:
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+    case QEvent::ContextMenu:
+    case QEvent::Close:
+      return true;
+    default:
+      return false;
+  }
+}
+}  // namespace
+
+LongCommand::LongCommand(Form&, PaintArea& area, Button& stopButton)
+    : area_(area), stopButton_(stopButton), caption_(stopButton.Caption()) {
+  clock_.start();
+  stopButton_.SetCaption("Stop");
+  if (QCoreApplication::instance() != nullptr)
+    QCoreApplication::instance()->installEventFilter(this);
+}
+
+LongCommand::~LongCommand() {
+  if (QCoreApplication::instance() != nullptr)
+    QCoreApplication::instance()->removeEventFilter(this);
+  stopButton_.SetCaption(caption_);
+  area_.ShowNote("");
+  area_.Repaint();
+}
+
+void LongCommand::Poll(const std::function<std::string()>& note) {
+  const qint64 now = clock_.elapsed();
+  if (now - lastPoll_ < kFrameMs) return;
+  lastPoll_ = now;
+  if (now >= kNoteAfterMs) area_.ShowNote(note());
+  area_.Widget()->repaint();
+  QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+}
+
+// Input reaches nothing while the command runs; only Esc and the stop
+// button are heard, and they ask to stop.
+bool LongCommand::eventFilter(QObject* watched, QEvent* event) {
+  if (!IsInput(event->type())) return false;
+  if (event->type() == QEvent::KeyPress &&
+      static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+    stopAsked_ = true;
+  }
+  if (event->type() == QEvent::MouseButtonRelease && watched == stopButton_.Widget() &&
+      stopButton_.Widget()->rect().contains(
+          static_cast<QMouseEvent*>(event)->position().toPoint())) {
+    stopAsked_ = true;
+  }
+  return true;
+}
+
+}  // namespace ui

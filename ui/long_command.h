@@ -1,0 +1,42 @@
+#pragma once
+#include <QElapsedTimer>
+#include <QObject>
+#include <functional>
+#include <string>
+
+namespace ui {
+
+class Form;
+class PaintArea;
+class Button;
+
+// While a long command runs inside one handler: the drawing area repaints as
+// it grows, a note over it tells the progress, Esc or a click on the stop
+// button asks to stop, and all other input is dropped, never queued for
+// later. The stop button reads "Stop" meanwhile.
+class LongCommand : public QObject {
+ public:
+  LongCommand(Form& form, PaintArea& area, Button& stopButton);
+  ~LongCommand() override;
+  LongCommand(const LongCommand&) = delete;
+  LongCommand& operator=(const LongCommand&) = delete;
+
+  // Cheap; call it often. About 25 times a second it repaints, shows
+  // note() once the command has run a third of a second, and takes input.
+  void Poll(const std::function<std::string()>& note);
+  bool StopAsked() const { return stopAsked_; }
+  void AskStop() { stopAsked_ = true; }
+  double Seconds() const { return static_cast<double>(clock_.elapsed()) / 1000.0; }
+
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  PaintArea& area_;
+  Button& stopButton_;
+  std::string caption_;
+  QElapsedTimer clock_;
+  qint64 lastPoll_ = 0;
+  bool stopAsked_ = false;
+};
+
+}  // namespace ui

@@ -1,0 +1,43 @@
+#pragma once
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "ui/long_command.h"
+
+// One command that traces, as the window sees it: its patterns and segments
+// for the progress note, and the ways it may be stopped: Esc, the Stop
+// button, or a scripted stop after a number of segments. A stop throws
+// CommandStopped from the trace.
+class TraceSession {
+ public:
+  // `pendingStop`, when set, is taken by the first pattern traced: the
+  // command then stops once it has drawn that many segments.
+  TraceSession(ui::Form& form, ui::PaintArea& area, ui::Button& stopButton,
+               std::optional<int64_t>& pendingStop);
+
+  // How many patterns the command will trace, for the progress note.
+  void ExpectPatterns(int count) { count_ = count; }
+  void BeginPattern(long double estimatedSegments);
+  // Before each segment is drawn.
+  void BeforeSegment() {
+    if (stopAfter_ && segments_ >= *stopAfter_) Stop();
+    ++segments_;
+    ++patternSegments_;
+  }
+  // Between blocks of segments: repaints, shows progress, takes Esc.
+  void Poll();
+  int64_t Segments() const { return segments_; }
+  std::string ProgressText() const;
+
+ private:
+  [[noreturn]] void Stop();
+
+  ui::LongCommand command_;
+  std::optional<int64_t>& pendingStop_;
+  std::optional<int64_t> stopAfter_;
+  int64_t segments_ = 0;
+  int64_t patternSegments_ = 0;
+  long double patternEstimate_ = 1;
+  int index_ = 0, count_ = 0;
+};
