@@ -215,10 +215,10 @@ TEST(GearOverlay, OutlinesHaveTheirTeeth) {
 TEST(GearOverlay, TeethMeshWhereTheGearsTouch) {
   // At the contact point a tip of the one gear faces a gap of the other: the
   // outline points nearest to the contact lie on the same side of the pitch
-  // circles (ring gap outward, gear tip outward, internally).
+  // circles (internally, the ring's gap and the gear's tip outwards).
   const GearOverlay g = GearsAt(Design(96, 60, 0, 0, 480));
   // Contact straight above the ring centre.
-  const AreaPoint contact{320.5L, 320.5L - 300};
+  AreaPoint contact{320.5L, 320.5L - 300};
   auto nearest = [&](const std::vector<AreaPoint>& outline) {
     AreaPoint best = outline.front();
     for (const AreaPoint& q : outline)
@@ -227,6 +227,12 @@ TEST(GearOverlay, TeethMeshWhereTheGearsTouch) {
   };
   EXPECT_LT(nearest(g.ring.outline).y, contact.y);
   EXPECT_LT(nearest(g.gear.outline).y, contact.y);
+
+  // Externally the ring's gap and the gear's tip both point inwards.
+  const GearOverlay e = GearsAt(Design(96, 60, 1, 0, 480));
+  contact = {320.5L, 320.5L - 150};
+  EXPECT_GT(nearest(e.ring.outline).y, contact.y);
+  EXPECT_GT(nearest(e.gear.outline).y, contact.y);
 }
 
 TEST(GearOverlay, ManyTeethShowAsCircles) {
