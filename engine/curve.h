@@ -71,9 +71,11 @@ class Curve {
 
   // For drawing the gears where the pen is. PointAtAngle works a point out
   // the plain way, as TraceReference does, so at any θ the loop reaches it is
-  // the point traced there; NextAngle is the loop's θ after theta.
+  // the point traced there; NextAngle is the loop's θ after theta, and the
+  // loop stops after the first θ above EndAngle.
   CurvePoint PointAtAngle(double theta) const;
   double NextAngle(double theta) const;
+  double EndAngle() const { return end_; }
   const PatternRecord& pattern() const { return pattern_; }
   bool External() const { return external_; }
   double SizeFactor() const { return s_; }

@@ -168,6 +168,8 @@ TEST(GearOverlay, PenFollowsTheTrace) {
     curve.Trace([&](const CurvePoint&, const CurvePoint& to) { ends.push_back(to); });
     double theta = 0;
     for (size_t i = 0; i < ends.size(); ++i) {
+      // The loop's own test: only the last θ is past the end.
+      ASSERT_FALSE(theta > curve.EndAngle()) << i;
       theta = curve.NextAngle(theta);
       const CurvePoint at = curve.PointAtAngle(theta);
       ASSERT_EQ(at.column, ends[i].column) << i;
@@ -181,6 +183,7 @@ TEST(GearOverlay, PenFollowsTheTrace) {
                   static_cast<double>(std::fabs(curve.PenRadius() * curve.SizeFactor())), 1e-6)
           << i;
     }
+    EXPECT_GT(theta, curve.EndAngle());
   }
 }
 
