@@ -104,4 +104,13 @@ bool Curve::PixelsFit() const {
   return column * kMaxZoom < kLimit && row * kMaxZoom < kLimit;
 }
 
+CurvePoint Curve::PointAtAngle(double theta) const {
+  const StoredPoint p = external_ ? ReferencePoint<true>(theta) : ReferencePoint<false>(theta);
+  return {p.column, p.row};
+}
+
+double Curve::NextAngle(double theta) const {
+  return Store6AsDouble(static_cast<long double>(theta) + dTheta_);
+}
+
 }  // namespace engine

@@ -69,6 +69,22 @@ class Curve {
 
   const DerivedValues& derived() const { return derived_; }
 
+  // For drawing the gears where the pen is. PointAtAngle works a point out
+  // the plain way, as TraceReference does, so at any θ the loop reaches it is
+  // the point traced there; NextAngle is the loop's θ after theta, and the
+  // loop stops after the first θ above EndAngle.
+  CurvePoint PointAtAngle(double theta) const;
+  double NextAngle(double theta) const;
+  double EndAngle() const { return end_; }
+  const PatternRecord& pattern() const { return pattern_; }
+  bool External() const { return external_; }
+  double SizeFactor() const { return s_; }
+  double SinTop() const { return sinPhi_; }
+  double CosTop() const { return cosPhi_; }
+  double CentreDistance() const { return centreDistance_; }
+  long double PenRadius() const { return penRadius_; }
+  long double RollRatio() const { return ratio_; }
+
  private:
   // A point as stored, in doubles, which load and spill far faster than
   // 80-bit values.

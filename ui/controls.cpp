@@ -130,15 +130,33 @@ class SwatchWidget : public QWidget {
   }
 };
 
+// The canvas's pixels as they are, then the overlay over them in vectors.
+void PaintCanvas(QPainter& painter, const ImageCanvas& canvas, const PaintArea::Overlay& overlay,
+                 QSize size, QRect dirty) {
+  painter.drawImage(dirty, canvas.Image(), dirty);
+  if (!overlay) return;
+  painter.save();
+  painter.setRenderHint(QPainter::Antialiasing, true);
+  const double scale = static_cast<double>(size.width()) / canvas.Width();
+  painter.scale(scale, scale);
+  // Nothing may cross back into Qt: an overlay that fails is left unfinished.
+  try {
+    overlay(painter, scale);
+  } catch (...) {
+  }
+  painter.restore();
+}
+
 class PaintWidget : public QWidget {
  public:
   const ImageCanvas* canvas = nullptr;
+  const PaintArea::Overlay* overlay = nullptr;
 
  protected:
   void paintEvent(QPaintEvent* event) override {
     if (canvas == nullptr) return;
     QPainter painter(this);
-    painter.drawImage(event->rect(), canvas->Image(), event->rect());
+    PaintCanvas(painter, *canvas, *overlay, size(), event->rect());
   }
 };
 
@@ -693,6 +711,7 @@ PaintArea::PaintArea(Form& form, std::string name, Geometry g)
       canvas_(new ImageCanvas(g.width, g.height, kWhite)) {
   auto* widget = static_cast<PaintWidget*>(Widget());
   widget->canvas = canvas_;
+  widget->overlay = &overlay_;
   widget->setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
@@ -722,6 +741,20 @@ void PaintArea::ShowNote(const std::string& text) {
 
 std::string PaintArea::Note() const {
   return note_ != nullptr && !note_->isHidden() ? note_->text().toStdString() : "";
+}
+
+void PaintArea::SetOverlay(Overlay overlay) {
+  overlay_ = std::move(overlay);
+  Repaint();
+}
+
+QImage PaintArea::Grab(double devicePixelRatio) const {
+  const QSize size(Width(), Height());
+  QImage image(size * devicePixelRatio, QImage::Format_RGB32);
+  image.setDevicePixelRatio(devicePixelRatio);
+  QPainter painter(&image);
+  PaintCanvas(painter, *canvas_, overlay_, size, QRect(QPoint(0, 0), size));
+  return image;
 }
 
 // ---------------------------------------------------------------- MenuItem

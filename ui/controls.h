@@ -15,6 +15,8 @@ class QPushButton;
 class QLabel;
 class QAction;
 class QMenu;
+class QPainter;
+class QImage;
 
 namespace ui {
 
@@ -292,9 +294,22 @@ class PaintArea : public Control {
   void ShowNote(const std::string& text);
   std::string Note() const;
 
+  // Painted above the canvas each time the area is shown, never into it,
+  // with antialiasing and scaled so that 1 unit is 1 canvas pixel: on a
+  // high-DPI screen its lines are drawn at the screen's own resolution.
+  // `scale` is screen pixels per unit, for sizes meant on screen.
+  using Overlay = std::function<void(QPainter& painter, double scale)>;
+  // An empty overlay removes it. Repaints.
+  void SetOverlay(Overlay overlay);
+  bool HasOverlay() const { return static_cast<bool>(overlay_); }
+  // What the area shows, canvas and overlay, as the screen would at
+  // `devicePixelRatio` device pixels to a screen pixel.
+  QImage Grab(double devicePixelRatio = 1.0) const;
+
  private:
   ImageCanvas* canvas_;
   QLabel* note_ = nullptr;
+  Overlay overlay_;
 };
 
 // An item of the main menu, or a submenu when it has items of its own.
