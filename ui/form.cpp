@@ -34,7 +34,7 @@ Form::Form(std::string caption, int clientWidth, int clientHeight, Prompts& prom
   client_ = new QWidget;
   window->setCentralWidget(client_);
   FitClient();
-  window->installEventFilter(new CloseGuard(*this));
+  window->installEventFilter(new CloseGuard(*this, window));
 }
 
 bool Form::CloseGuard::eventFilter(QObject*, QEvent* event) {

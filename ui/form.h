@@ -95,7 +95,7 @@ class Form {
   // Asks canClose before the window closes.
   class CloseGuard : public QObject {
    public:
-    explicit CloseGuard(Form& form) : form_(form) {}
+    CloseGuard(Form& form, QObject* parent) : QObject(parent), form_(form) {}
     bool eventFilter(QObject* watched, QEvent* event) override;
 
    private:
