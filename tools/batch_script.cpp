@@ -213,7 +213,8 @@ class BatchRun {
       }
     }
     for (ui::MenuItem* item : window_->form().MenuItems()) {
-      if (item->IsRadio()) out_ << item->Name() << " checked=" << Flag(item->Checked()) << '\n';
+      if (item->IsRadio() || item->IsToggle())
+        out_ << item->Name() << " checked=" << Flag(item->Checked()) << '\n';
     }
     const DesignState& d = window_->design();
     const RepeatSteps& s = window_->steps();

@@ -801,6 +801,14 @@ void MenuItem::Activate() {
   }
 }
 
+void MenuItem::SetCheckable(bool checkable) {
+  action_->setCheckable(checkable);
+}
+
+bool MenuItem::IsToggle() const {
+  return !IsRadio() && action_->isCheckable() && action_->menu() == nullptr;
+}
+
 bool MenuItem::Enabled() const {
   return action_->isEnabled();
 }

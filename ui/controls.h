@@ -323,6 +323,9 @@ class MenuItem {
   void SetChecked(bool checked);
   bool IsRadio() const { return radioGroup_ != 0; }
   QAction* Action() const { return action_; }
+  // A check item that is not one of a radio group.
+  void SetCheckable(bool checkable);
+  bool IsToggle() const;
   // Greyed out when disabled; a click then does nothing.
   bool Enabled() const;
   void SetEnabled(bool enabled);

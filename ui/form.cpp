@@ -195,6 +195,12 @@ void Form::Dispatch(const Handler& handler) {
     } catch (...) {
     }
   }
+  if (afterInput) {
+    try {
+      afterInput();
+    } catch (...) {
+    }
+  }
   for (PaintArea* area : paintAreas_) area->Repaint();
 }
 

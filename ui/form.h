@@ -69,6 +69,8 @@ class Form {
   // Asked, through the dispatcher, before the window closes from Exit or the
   // title bar; false keeps it open. The window closes when it is unset.
   std::function<bool()> canClose;
+  // Runs after every user input has been handled, to follow the panel.
+  std::function<void()> afterInput;
   bool Closed() const { return closed_; }
 
   void Move(int left, int top);

@@ -63,4 +63,12 @@ void PaintGears(QPainter& painter, const engine::GearOverlay& gears, double scal
   painter.restore();
 }
 
+void PaintGhost(QPainter& painter, const QImage& image, double opacity) {
+  if (image.isNull()) return;
+  painter.save();
+  painter.setOpacity(opacity);
+  painter.drawImage(QPointF(0, 0), image);
+  painter.restore();
+}
+
 }  // namespace ui

@@ -2,6 +2,7 @@
 #include "engine/gear_overlay.h"
 
 class QPainter;
+class QImage;
 
 namespace ui {
 
@@ -10,6 +11,9 @@ namespace ui {
 // see-through, the line from the gear's centre to the pen, and a dot of
 // radius 3 screen pixels at the pen.
 void PaintGears(QPainter& painter, const engine::GearOverlay& gears, double scale = 1.0);
+
+// A picture drawn over the area at the given opacity, such as a preview.
+void PaintGhost(QPainter& painter, const QImage& image, double opacity);
 
 // Its colours, 0xAARRGGBB.
 inline constexpr unsigned kRingRgba = 0x6E808080;  // grey, alpha 110

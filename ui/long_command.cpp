@@ -53,6 +53,12 @@ LongCommand::~LongCommand() {
   area_.Repaint();
 }
 
+void LongCommand::Frame(const std::function<std::string()>& note) {
+  constexpr qint64 kAnimationFrameMs = 16;
+  if (clock_.elapsed() - lastPoll_ >= kAnimationFrameMs) lastPoll_ = -kFrameMs;
+  Poll(note);
+}
+
 void LongCommand::Poll(const std::function<std::string()>& note) {
   const qint64 now = clock_.elapsed();
   if (now - lastPoll_ < kFrameMs) return;
@@ -74,6 +80,9 @@ bool LongCommand::eventFilter(QObject* watched, QEvent* event) {
       stopButton_.Widget()->rect().contains(
           static_cast<QMouseEvent*>(event)->position().toPoint())) {
     stopAsked_ = true;
+  }
+  if (event->type() == QEvent::MouseButtonRelease && watched == area_.Widget()) {
+    finishAsked_ = true;
   }
   return true;
 }

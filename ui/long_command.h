@@ -24,7 +24,11 @@ class LongCommand : public QObject {
   // Cheap; call it often. About 25 times a second it repaints, shows
   // note() once the command has run a third of a second, and takes input.
   void Poll(const std::function<std::string()>& note);
+  // Repaints and takes input now, for an animation's next frame.
+  void Frame(const std::function<std::string()>& note);
   bool StopAsked() const { return stopAsked_; }
+  // A click on the drawing area asks to finish at once, without animation.
+  bool FinishAsked() const { return finishAsked_; }
   void AskStop() { stopAsked_ = true; }
   double Seconds() const { return static_cast<double>(clock_.elapsed()) / 1000.0; }
 
@@ -37,6 +41,7 @@ class LongCommand : public QObject {
   QElapsedTimer clock_;
   qint64 lastPoll_ = 0;
   bool stopAsked_ = false;
+  bool finishAsked_ = false;
 };
 
 }  // namespace ui

@@ -8,6 +8,7 @@
 #include "engine/checked.h"
 #include "engine/curve.h"
 #include "engine/gear_math.h"
+#include "engine/gear_overlay.h"
 #include "engine/series.h"
 #include "ui/canvas.h"
 #include "window/box_values.h"
@@ -153,7 +154,27 @@ void MainWindow::tracePattern(const DrawnPattern& drawn) {
   const PatternWidth width(canvas, drawn.lineWidth, lineWidthSpin_->Value());
   if (session_ != nullptr) session_->BeginPattern(curve.EstimatedSegments());
   int64_t segments = 0;
-  if (session_ == nullptr && observer_ == nullptr) {
+  if (session_ != nullptr && animating()) {
+    // The gear rolls under the pen; the picture ends as an instant Draw's.
+    struct StopRolling {
+      MainWindow& window;
+      ~StopRolling() {
+        window.rollingGears_.reset();
+        window.updateOverlay();
+      }
+    } stopRolling{*this};
+    rollingGears_ = GearsAt(curve, 0);
+    updateOverlay();
+    double theta = 0;
+    segments = TraceInSession(curve, session_.get(), [&](Pixel a, Pixel b) {
+      canvas.MoveTo(a.x, a.y);
+      canvas.LineTo(b.x, b.y);
+      if (observer_ != nullptr) observer_->ScreenSegment(a, b);
+      theta = curve.NextAngle(theta);
+      animateSegment(curve, theta, segments);
+    });
+    if (observer_ != nullptr) observer_->ScreenTraceDone(segments);
+  } else if (session_ == nullptr && observer_ == nullptr) {
     segments = curve.TraceScreen([&](Pixel a, Pixel b) {
       canvas.MoveTo(a.x, a.y);
       canvas.LineTo(b.x, b.y);

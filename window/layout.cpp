@@ -375,6 +375,8 @@ void MainWindow::createMenu() {
         zoom, z.name, z.caption, [this, percent] { chooseZoom(percent); }, kRadioGroup);
   }
 
+  createViewMenu();
+
   ui::MenuItem& help = menu("Help1", "Help", "&Help");
   ui::MenuItem& guide = item(help, "QuickGuide1", "Quick Guide", on(&MainWindow::showQuickGuide));
   guide.SetMenuText("&Quick Guide");

@@ -15,10 +15,12 @@
 #include "commands/picture_history.h"
 #include "commands/print_command.h"
 #include "engine/design_state.h"
+#include "engine/gear_overlay.h"
 #include "engine/pattern_history.h"
 #include "ui/canvas.h"
 #include "ui/controls.h"
 #include "ui/form.h"
+#include "ui/latest_job.h"
 #include "ui/prompts.h"
 #include "window/trace_observer.h"
 #include "window/trace_session.h"
@@ -117,6 +119,16 @@ class MainWindow : private commands::DrawingSurface {
   void showQuickGuide();
   void showAbout();
 
+  // View: the gears, a preview of the next Draw, an animated Draw.
+  void createViewMenu();
+  void toggleView(ui::MenuItem* item);
+  void updateOverlay();
+  void paintOverlay(QPainter& painter, double scale);
+  void refreshPreview();
+  bool animating() const;
+  // During an animated Draw: waits until the pen may lay the next segment.
+  void animateSegment(const engine::Curve& curve, double theta, int64_t segment);
+
   // Command row.
   void draw();
   void clearPicture();
@@ -205,6 +217,15 @@ class MainWindow : private commands::DrawingSurface {
   std::unique_ptr<TraceSession> session_;
   std::optional<int64_t> pendingStop_;
   ui::Button* drawButton_ = nullptr;
+
+  ui::MenuItem *showGearsItem_ = nullptr, *previewItem_ = nullptr, *animateItem_ = nullptr;
+  double animationSpeed_ = 1;
+  std::optional<engine::GearOverlay> rollingGears_;
+  ui::LatestJob previewJob_;
+  std::string previewKey_;
+  QImage previewImage_;
+  bool previewCutShort_ = false;
+  bool animateOffscreen_ = false;  // tests watch an animation without a screen
   std::vector<std::string> recent_;
 
   // Controls the handlers read or change.

@@ -28,6 +28,11 @@ void TraceSession::Poll() {
   if (command_.StopAsked()) Stop();
 }
 
+void TraceSession::Frame() {
+  command_.Frame([this] { return ProgressText(); });
+  if (command_.StopAsked()) Stop();
+}
+
 void TraceSession::Stop() {
   throw CommandStopped{};
 }

@@ -28,6 +28,11 @@ class TraceSession {
   // Between blocks of segments: repaints, shows progress, takes Esc.
   void Poll();
   int64_t Segments() const { return segments_; }
+  // For an animated Draw: the next frame now, the time since the command
+  // began, and whether a click on the drawing area asked to finish at once.
+  void Frame();
+  double Seconds() const { return command_.Seconds(); }
+  bool FinishAsked() const { return command_.FinishAsked(); }
   std::string ProgressText() const;
 
  private:

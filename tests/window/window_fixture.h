@@ -57,6 +57,9 @@ class WindowProbe {
     window.tracePattern({pattern, window.lineWidthSpin_->Value()});
   }
   static commands::CommandHistory& Commands(MainWindow& window) { return window.commandHistory_; }
+  static void AnimateOffscreen(MainWindow& window) { window.animateOffscreen_ = true; }
+  static const QImage& Preview(MainWindow& window) { return window.previewImage_; }
+  static bool PreviewRunning(MainWindow& window) { return window.previewJob_.Running(); }
 };
 
 // The main window with scripted dialogs, driven as a user drives it.

@@ -1,0 +1,143 @@
+// View: the gears, the preview and the animated Draw are painted over the
+// drawing, never into it, and change nothing a Draw leaves.
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "engine/series_plan.h"
+#include "tests/window/window_fixture.h"
+#include "tools/batch_script.h"
+
+using namespace engine;
+
+namespace {
+
+class ViewMenu : public WindowTest {
+ protected:
+  // Waits for the preview worked out off the UI thread.
+  void SettlePreview() {
+    QElapsedTimer clock;
+    clock.start();
+    while (WindowProbe::PreviewRunning(window) && clock.elapsed() < 10000) {
+      QApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+    QApplication::processEvents();
+  }
+  QImage Shown() {
+    return window.form().Find("PaintBox1") != nullptr
+               ? static_cast<ui::PaintArea*>(window.form().Find("PaintBox1"))->Grab()
+               : QImage();
+  }
+};
+
+TEST_F(ViewMenu, ItemsAreOffAtStartAndToggle) {
+  for (const char* name : {"ShowGears1", "PreviewPattern1", "AnimateDraw1"}) {
+    EXPECT_FALSE(menuItem(name)->Checked()) << name;
+    Click(menuItem(name));
+    EXPECT_TRUE(menuItem(name)->Checked()) << name;
+  }
+  EXPECT_TRUE(menuItem("SpeedNormal1")->Checked());
+  Click(menuItem("SpeedFastest1"));
+  EXPECT_TRUE(menuItem("SpeedFastest1")->Checked());
+  EXPECT_FALSE(menuItem("SpeedNormal1")->Checked());
+}
+
+TEST_F(ViewMenu, OverlaysNeverReachThePictureTheFilesOrTheHistory) {
+  Click(button("Draw"));
+  const QImage plain = Picture();
+  Click(menuItem("ShowGears1"));
+  Click(menuItem("PreviewPattern1"));
+  SettlePreview();
+  // What the area shows has the gears; the picture does not.
+  EXPECT_NE(Shown(), plain);
+  EXPECT_EQ(Picture(), plain);
+  Click(button("Draw"));
+  const QImage two = Picture();
+
+  QTemporaryDir dir;
+  const std::string bmp = dir.filePath("a.bmp").toStdString();
+  prompts.AnswerSave(bmp);
+  Click(menuItem("SaveBMP1"));
+  QImage saved(QString::fromStdString(bmp));
+  EXPECT_EQ(saved.convertToFormat(QImage::Format_RGB32), two);
+  EXPECT_EQ(window.history().Count(), 2);
+  for (const char* name : {"ShowGears1", "PreviewPattern1"}) Click(menuItem(name));
+  EXPECT_EQ(Shown(), two);
+}
+
+TEST_F(ViewMenu, PreviewEqualsWhatDrawThenDraws) {
+  Drag(bar("ScrollBarReps"), 4);
+  Spin(spin("topspin"), 50);
+  Spin(spin("SpinBlue"), 30);
+  checkBox("cb_reflect")->UserClick();
+  Click(menuItem("PreviewPattern1"));
+  SettlePreview();
+  const SeriesPlan plan =
+      PlanSeries(window.design(), window.steps(), window.penColour(), true, 1, 2'000'000);
+  const QImage preview = WindowProbe::Preview(window);
+  ASSERT_FALSE(preview.isNull());
+  Click(button("Draw"));
+  std::vector<DrawnPattern> drawn;
+  for (int32_t i = 1; i <= window.history().Count(); ++i)
+    drawn.push_back(window.history().Drawn(i));
+  EXPECT_EQ(plan.patterns, drawn);
+  // Its opaque pixels are the drawing's ink.
+  for (int y = 0; y < 640; y += 7) {
+    for (int x = 0; x < 640; x += 7) {
+      const bool ink = qAlpha(preview.pixel(x, y)) != 0;
+      ASSERT_EQ(ink, window.picture().PixelAt(x, y) != kWhite) << x << "," << y;
+    }
+  }
+}
+
+TEST_F(ViewMenu, AFastSeriesOfChangesLeavesNoStalePreview) {
+  Click(menuItem("PreviewPattern1"));
+  for (int i = 0; i < 15; ++i) bar("ScrollBarHole")->UserArrow(+1);
+  Drag(bar("ScrollBarMoving"), 37);
+  SettlePreview();
+  const QImage settled = WindowProbe::Preview(window);
+  Click(button("Draw"));
+  Click(button("Clear"));
+  // The last change's preview is the Draw it showed.
+  EXPECT_FALSE(settled.isNull());
+  ui::ScriptedPrompts p;
+  MainWindow fresh(p, [] { return std::make_unique<NullPrinter>(); });
+  ControlsByName c(fresh);
+  for (int i = 0; i < 15; ++i) c.bar("ScrollBarHole")->UserArrow(+1);
+  c.bar("ScrollBarMoving")->UserDrag(37);
+  c.menuItem("PreviewPattern1")->UserClick();
+  QElapsedTimer clock;
+  clock.start();
+  while (WindowProbe::PreviewRunning(fresh) && clock.elapsed() < 10000) {
+    QApplication::processEvents(QEventLoop::AllEvents, 20);
+  }
+  QApplication::processEvents();
+  EXPECT_EQ(WindowProbe::Preview(fresh), settled);
+}
+
+TEST_F(ViewMenu, AnAnimatedDrawEqualsAnInstantDraw) {
+  auto draw = [](bool animated) {
+    ui::ScriptedPrompts p;
+    MainWindow w(p, [] { return std::make_unique<NullPrinter>(); });
+    ControlsByName c(w);
+    c.bar("ScrollBarReps")->UserDrag(2);
+    for (int i = 0; i < 10; ++i) c.spin("topspin")->UserStep(1);
+    if (animated) {
+      WindowProbe::AnimateOffscreen(w);
+      c.menuItem("AnimateDraw1")->UserClick();
+      c.menuItem("SpeedFastest1")->UserClick();
+    }
+    c.button("Draw")->UserClick();
+    std::vector<DrawnPattern> drawn;
+    for (int32_t i = 1; i <= w.history().Count(); ++i) drawn.push_back(w.history().Drawn(i));
+    return std::tuple{drawn, w.picture().Image().copy(), w.design(), w.penColour()};
+  };
+  QElapsedTimer clock;
+  clock.start();
+  const auto animated = draw(true);
+  EXPECT_GT(clock.elapsed(), 500);  // 16 trips of the gear at 16x
+  EXPECT_EQ(animated, draw(false));
+}
+
+}  // namespace

@@ -1,0 +1,201 @@
+// View: the gears over the drawing, a faint preview of what Draw would draw,
+// and a Draw that shows the gear rolling. None of it is ever part of the
+// picture: it is painted over the drawing area.
+#include <QGuiApplication>
+#include <QPainter>
+#include <cmath>
+#include <sstream>
+#include <thread>
+
+#include "core/drawing_area.h"
+#include "engine/curve.h"
+#include "engine/series_plan.h"
+#include "ui/canvas.h"
+#include "ui/gear_painter.h"
+#include "window/main_window.h"
+
+using namespace engine;
+
+namespace {
+// A series beyond this is previewed only as far as it goes.
+constexpr int64_t kPreviewBudget = 2'000'000;
+constexpr double kPreviewOpacity = 0.45;
+
+struct Speed {
+  const char* name;
+  const char* caption;
+  double factor;
+};
+constexpr Speed kSpeeds[] = {{"SpeedQuarter1", "1/4x", 0.25},
+                             {"SpeedNormal1", "1x", 1},
+                             {"SpeedFast1", "4x", 4},
+                             {"SpeedFastest1", "16x", 16}};
+
+// The preview: the planned patterns on a clear background, each at its own
+// width, drawn exactly as Draw draws them.
+QImage RenderPreview(const SeriesPlan& plan, Colour canvasColour,
+                     const std::atomic<bool>& cancelled) {
+  ui::ImageCanvas canvas(kDrawingAreaSize, kDrawingAreaSize, canvasColour);
+  int64_t untilCheck = 4096;
+  struct Cancelled {};
+  try {
+    for (const DrawnPattern& p : plan.patterns) {
+      canvas.SetPenColour(p.record.Colour);
+      canvas.SetPenWidth(p.lineWidth);
+      Curve(p.record).TraceScreen([&](Pixel a, Pixel b) {
+        if (--untilCheck == 0) {
+          untilCheck = 4096;
+          if (cancelled) throw Cancelled{};
+        }
+        canvas.MoveTo(a.x, a.y);
+        canvas.LineTo(b.x, b.y);
+      });
+    }
+  } catch (const Cancelled&) {
+    return {};
+  } catch (const std::exception&) {
+    // The Draw would stop here too: the preview shows what came before.
+  }
+  QImage image = canvas.Image().convertToFormat(QImage::Format_ARGB32);
+  const QRgb clear = ui::ToQRgb(canvasColour) | 0xFF000000u;
+  for (int y = 0; y < image.height(); ++y) {
+    auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
+    for (int x = 0; x < image.width(); ++x) {
+      if (row[x] == clear) row[x] = 0;
+    }
+  }
+  return image;
+}
+
+bool Offscreen() {
+  return QGuiApplication::platformName() == QStringLiteral("offscreen");
+}
+}  // namespace
+
+void MainWindow::createViewMenu() {
+  ui::Form& f = form_;
+  ui::MenuItem& view = f.AddMenu("View1", "View");
+  view.SetMenuText("&View");
+  auto toggle = [&](const char* name, const char* caption, const char* text,
+                    ui::MenuItem*& member) {
+    member = &f.AddItem(view, name, caption);
+    member->SetMenuText(text);
+    member->SetCheckable(true);
+    ui::MenuItem* item = member;
+    member->onClick = [this, item] { toggleView(item); };
+  };
+  toggle("ShowGears1", "Show Gears", "Show &Gears", showGearsItem_);
+  toggle("PreviewPattern1", "Preview", "&Preview", previewItem_);
+  toggle("AnimateDraw1", "Animate Drawing", "&Animate Drawing", animateItem_);
+  ui::MenuItem& speed = f.AddSubmenu(view, "Speed1", "Speed");
+  speed.SetMenuText("&Speed");
+  constexpr int kRadioGroup = 1;
+  for (const Speed& s : kSpeeds) {
+    ui::MenuItem& item = f.AddItem(speed, s.name, s.caption, kRadioGroup);
+    const double factor = s.factor;
+    ui::MenuItem* raw = &item;
+    item.onClick = [this, raw, factor] {
+      raw->SetChecked(true);
+      animationSpeed_ = factor;
+    };
+  }
+  f.FindMenuItem("SpeedNormal1")->SetChecked(true);
+  form_.afterInput = [this] { refreshPreview(); };
+}
+
+void MainWindow::toggleView(ui::MenuItem* item) {
+  item->SetChecked(!item->Checked());
+  refreshPreview();
+  updateOverlay();
+}
+
+bool MainWindow::animating() const {
+  return animateItem_->Checked() && (animateOffscreen_ || !Offscreen());
+}
+
+void MainWindow::updateOverlay() {
+  const bool shown = showGearsItem_->Checked() || previewItem_->Checked() || rollingGears_;
+  if (!shown) {
+    if (pictureArea_->HasOverlay()) pictureArea_->SetOverlay({});
+    return;
+  }
+  if (!pictureArea_->HasOverlay()) {
+    pictureArea_->SetOverlay(
+        [this](QPainter& painter, double scale) { paintOverlay(painter, scale); });
+  }
+  pictureArea_->Repaint();
+}
+
+void MainWindow::paintOverlay(QPainter& painter, double scale) {
+  if (previewItem_->Checked()) ui::PaintGhost(painter, previewImage_, kPreviewOpacity);
+  if (rollingGears_) {
+    ui::PaintGears(painter, *rollingGears_, scale);
+    return;
+  }
+  if (!showGearsItem_->Checked()) return;
+  // The pattern the next Draw starts with.
+  const PatternRecord next{penColour(),      design_.FixedTeeth,  design_.MovingTeeth,
+                           design_.GearMode, design_.TopOfDesign, design_.PenHole,
+                           design_.StepDeg,  design_.DesignSize,  design_.CentreX,
+                           design_.CentreY};
+  try {
+    ui::PaintGears(painter, GearsAt(next), scale);
+  } catch (const std::exception&) {
+    // A design that cannot be drawn has no gears to show.
+  }
+}
+
+// Restarted off the UI thread whenever what Draw would draw has changed.
+void MainWindow::refreshPreview() {
+  if (!previewItem_->Checked()) {
+    previewJob_.Cancel();
+    previewKey_.clear();
+    previewImage_ = QImage();
+    return;
+  }
+  const bool reflect = reflectCheck_->Checked();
+  const int width = lineWidthSpin_->Value();
+  const Colour pen = penColour(), canvas = canvasColour();
+  std::ostringstream key;
+  const DesignState d = design_;
+  const RepeatSteps s = steps_;
+  key << d.FixedTeeth << ',' << d.MovingTeeth << ',' << d.GearMode << ',' << d.TopOfDesign << ','
+      << d.PenHole << ',' << d.StepDeg << ',' << d.DesignSize << ',' << d.CentreX << ','
+      << d.CentreY << ',' << d.RepeatCount << ',' << s.HoleStep << ',' << s.TopStep << ','
+      << s.SizeStep << ',' << s.CentreXStep << ',' << s.CentreYStep << ',' << s.RedStep << ','
+      << s.GreenStep << ',' << s.BlueStep << ',' << pen << ',' << canvas << ',' << reflect << ','
+      << width;
+  if (key.str() == previewKey_) return;
+  previewKey_ = key.str();
+  previewJob_.Start(
+      [d, s, pen, canvas, reflect, width](const std::atomic<bool>& cancelled) {
+        const SeriesPlan plan = PlanSeries(d, s, pen, reflect, width, kPreviewBudget);
+        QImage image = RenderPreview(plan, canvas, cancelled);
+        image.setText("cutShort", plan.cutShort ? "1" : "0");
+        return image;
+      },
+      [this](const QImage& image) {
+        previewImage_ = image;
+        previewCutShort_ = image.text("cutShort") == "1";
+        pictureArea_->ShowNote(previewCutShort_ && session_ == nullptr
+                                   ? "Preview shows the series as far as 2 million segments"
+                                   : "");
+        updateOverlay();
+      });
+}
+
+// One trip of the gear round the ring a second at 1x: θ advances 360
+// degrees a second. The gear and the ink show as they go; a click on the
+// drawing area finishes the Draw at once.
+void MainWindow::animateSegment(const Curve& curve, double theta, int64_t segment) {
+  (void)segment;
+  if (session_ == nullptr || session_->FinishAsked()) return;
+  const double due = theta / (2 * M_PI) / animationSpeed_;
+  rollingGears_ = GearsAt(curve, theta);
+  session_->Frame();
+  while (session_->Seconds() < due) {
+    session_->Frame();
+    if (session_->FinishAsked()) break;
+    std::this_thread::sleep_for(std::chrono::milliseconds(2));
+  }
+}
