@@ -153,24 +153,18 @@ struct alignas(64) Slot {
 template <class Map, class Value>
 struct BlockContext {
   const Curve* curve;
-  const std::remove_reference_t<Map>* map;
+  const Map* map;
   int64_t blockSegments;
   std::vector<Slot<Value>>* slots;
 
   static bool Compute(void* context, int slot, double theta, const Curve::Stretch& planned) {
     const auto& c = *static_cast<const BlockContext*>(context);
     Slot<Value>& s = (*c.slots)[slot];
-    Value* const out = s.points.data();
-    int64_t n = 0;
+    s.count = 0;
     s.last = false;
     s.error = nullptr;
     try {
-      const Curve::Stretch stretch =
-          c.curve->TraceStretch(*c.map, theta, c.blockSegments, [&](const Value& v) {
-            out[n] = v;
-            ++n;
-          });
-      s.count = stretch.points;
+      const Curve::Stretch stretch = Fill(c, s, theta);
       s.last = stretch.last;
       // Blocks are claimed by the plan; a block that disagreed with it would
       // leave the caller waiting for one that never comes.
@@ -181,72 +175,70 @@ struct BlockContext {
       }
       return true;
     } catch (...) {
-      s.count = n;
       s.error = std::current_exception();
       return false;
     }
   }
+
+  // No exception handler beside the loop (see TraceSerial).
+  [[gnu::noinline]] static Curve::Stretch Fill(const BlockContext& c, Slot<Value>& s,
+                                               double theta) {
+    Value* const out = s.points.data();
+    return c.curve->TraceStretch(*c.map, theta, c.blockSegments,
+                                 [&](const Value& v) { out[s.count++] = v; });
+  }
 };
 
-}  // namespace parallel_detail
+template <class Map>
+using MappedValue = std::remove_cvref_t<std::invoke_result_t<const Map&, const CurvePoint&>>;
+
+// The whole trace on the calling thread, a block at a time. `result` counts
+// every segment as it is delivered, so that it is right when an error ends
+// the trace too. No exception handler here: one beside the loop costs it a
+// spill of θ a point.
+template <class Map, class Sink, class Poll>
+[[gnu::noinline]] void TraceSerial(const Curve& curve, const Map& map, Sink& sink,
+                                   TraceControl& control, Poll& poll, int64_t blockSegments,
+                                   MappedValue<Map> previous, TraceResult& result) {
+  double theta = 0;
+  for (;;) {
+    const Curve::Stretch stretch =
+        curve.TraceStretch(map, theta, blockSegments, [&](const MappedValue<Map>& v) {
+          sink(std::as_const(previous), v);
+          previous = v;
+          ++result.segments;
+        });
+    ControlAccess::SetDone(control, result.segments);
+    if (stretch.last) {
+      result.finished = true;
+      return;
+    }
+    theta = stretch.theta;
+    poll();
+    if (control.StopRequested()) return;
+  }
+}
 
 template <class Map, class Sink, class Poll>
-TraceResult TraceParallel(const Curve& curve, Map&& map, Sink&& sink, TraceControl& control,
-                          Poll&& poll, const TraceOptions& options) {
-  using Value = std::remove_cvref_t<
-      std::invoke_result_t<const std::remove_reference_t<Map>&, const CurvePoint&>>;
-  using parallel_detail::ControlAccess;
-  const auto& constMap = map;
-  const int64_t blockSegments = options.blockSegments > 0 ? options.blockSegments : 1;
-  const int threads = options.threads > 0 ? options.threads : 1;
-
+TraceResult TraceThreaded(const Curve& curve, const Map& map, Sink& sink, TraceControl& control,
+                          Poll& poll, int64_t blockSegments, int threads,
+                          MappedValue<Map> previous) {
+  using Value = MappedValue<Map>;
   TraceResult result;
-  ControlAccess::SetDone(control, 0);
-  Value previous = curve.MapFirstPoint(constMap);
-  if (control.StopRequested()) return result;
-
-  const auto deliver = [&](const Value& v) {
-    sink(std::as_const(previous), v);
-    previous = v;
-  };
-
-  if (threads == 1 || curve.EstimatedSegments() < options.serialBelow) {
-    double theta = 0;
-    for (;;) {
-      int64_t delivered = 0;
-      Curve::Stretch stretch;
-      try {
-        stretch = curve.TraceStretch(constMap, theta, blockSegments, [&](const Value& v) {
-          deliver(v);
-          ++delivered;
-        });
-      } catch (...) {
-        ControlAccess::SetDone(control, result.segments + delivered);
-        throw;
-      }
-      result.segments += stretch.points;
-      ControlAccess::SetDone(control, result.segments);
-      if (stretch.last) {
-        result.finished = true;
-        return result;
-      }
-      theta = stretch.theta;
-      poll();
-      if (control.StopRequested()) return result;
-    }
-  }
-
   const int slotCount = 2 * threads;
-  std::vector<parallel_detail::Slot<Value>> slots(slotCount);
+  std::vector<Slot<Value>> slots(slotCount);
   for (auto& slot : slots) slot.points.resize(blockSegments);
-  parallel_detail::BlockContext<Map, Value> context{&curve, &constMap, blockSegments, &slots};
-  parallel_detail::Scheduler scheduler(curve, control, blockSegments, slotCount,
-                                       &decltype(context)::Compute, &context);
+  BlockContext<Map, Value> context{&curve, &map, blockSegments, &slots};
+  Scheduler scheduler(curve, control, blockSegments, slotCount, &decltype(context)::Compute,
+                      &context);
   scheduler.Start(threads);
   for (int64_t block = 0;; ++block) {
     if (!scheduler.WaitFor(block)) break;
-    parallel_detail::Slot<Value>& slot = slots[block % slotCount];
-    for (int64_t i = 0; i < slot.count; ++i) deliver(slot.points[i]);
+    Slot<Value>& slot = slots[block % slotCount];
+    for (int64_t i = 0; i < slot.count; ++i) {
+      sink(std::as_const(previous), slot.points[i]);
+      previous = slot.points[i];
+    }
     result.segments += slot.count;
     ControlAccess::SetDone(control, result.segments);
     if (slot.error) {
@@ -263,6 +255,34 @@ TraceResult TraceParallel(const Curve& curve, Map&& map, Sink&& sink, TraceContr
   }
   scheduler.Finish();
   return result;
+}
+
+}  // namespace parallel_detail
+
+template <class Map, class Sink, class Poll>
+TraceResult TraceParallel(const Curve& curve, Map&& map, Sink&& sink, TraceControl& control,
+                          Poll&& poll, const TraceOptions& options) {
+  using parallel_detail::ControlAccess;
+  const std::remove_reference_t<Map>& constMap = map;
+  const int64_t blockSegments = options.blockSegments > 0 ? options.blockSegments : 1;
+  const int threads = options.threads > 0 ? options.threads : 1;
+
+  ControlAccess::SetDone(control, 0);
+  auto first = curve.MapFirstPoint(constMap);
+  if (control.StopRequested()) return {};
+  if (threads == 1 || curve.EstimatedSegments() < options.serialBelow) {
+    TraceResult result;
+    try {
+      parallel_detail::TraceSerial(curve, constMap, sink, control, poll, blockSegments, first,
+                                   result);
+    } catch (...) {
+      ControlAccess::SetDone(control, result.segments);
+      throw;
+    }
+    return result;
+  }
+  return parallel_detail::TraceThreaded(curve, constMap, sink, control, poll, blockSegments,
+                                        threads, first);
 }
 
 }  // namespace engine
