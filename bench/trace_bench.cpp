@@ -4,11 +4,18 @@
 // alone, and the bare sines and cosines it cannot do without; and the initial
 // design. Targets: the arithmetic at most 1.5 x its trigonometry, drawing
 // at most 20 % on top of the arithmetic.
+//
+// The largest pattern also through TraceParallel, on one and on two worker
+// threads, with a poll that does nothing and with one that reads an atomic
+// flag as a window would. Targets: two threads at most 0.6 x
+// BM_LargestOnCanvas, one thread no slower than it, polling at most 3 %.
 #include <benchmark/benchmark.h>
 
+#include <atomic>
 #include <cstdint>
 
 #include "engine/curve.h"
+#include "engine/parallel_trace.h"
 #include "engine/x87_trig.h"
 #include "ui/canvas.h"
 
@@ -46,6 +53,39 @@ void DrawOnCanvas(benchmark::State& state, const PatternRecord& pattern) {
     benchmark::DoNotOptimize(canvas.PixelAt(320, 320));
   }
   ReportPerSegment(state, segments);
+}
+
+// Arguments: worker threads; whether poll reads an atomic flag. Timed by the
+// clock, with the CPU time of all threads beside it.
+void BM_LargestParallelOnCanvas(benchmark::State& state) {
+  ui::ImageCanvas canvas(640, 640);
+  canvas.SetPenColour(kBlack);
+  const Curve curve(Largest());
+  TraceOptions options;
+  options.threads = static_cast<int>(state.range(0));
+  const bool polled = state.range(1) != 0;
+  std::atomic<bool> escape{false};
+  int64_t segments = 0;
+  for (auto _ : state) {
+    TraceControl control;
+    const auto draw = [&](Pixel from, Pixel to) {
+      canvas.MoveTo(from.x, from.y);
+      canvas.LineTo(to.x, to.y);
+    };
+    const TraceResult result = polled ? TraceScreenParallel(
+                                            curve, draw, control,
+                                            [&] {
+                                              if (escape.load(std::memory_order_relaxed))
+                                                control.RequestStop();
+                                            },
+                                            options)
+                                      : TraceScreenParallel(
+                                            curve, draw, control, [] {}, options);
+    segments = result.segments;
+    benchmark::DoNotOptimize(canvas.PixelAt(320, 320));
+  }
+  ReportPerSegment(state, segments);
+  if (segments != kLargestSegments) state.SkipWithError("wrong segment count");
 }
 
 void Arithmetic(benchmark::State& state, const PatternRecord& pattern) {
@@ -99,6 +139,14 @@ void BM_InitialArithmetic(benchmark::State& state) {
 BENCHMARK(BM_LargestTrigAlone)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3);
 BENCHMARK(BM_LargestArithmetic)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3);
 BENCHMARK(BM_LargestOnCanvas)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3);
+BENCHMARK(BM_LargestParallelOnCanvas)
+    ->ArgNames({"threads", "polled"})
+    ->ArgsProduct({{1, 2}, {0, 1}})
+    ->MeasureProcessCPUTime()
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1)
+    ->Repetitions(3);
 BENCHMARK(BM_InitialArithmetic)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_InitialOnCanvas)->Unit(benchmark::kMicrosecond);
 

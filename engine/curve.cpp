@@ -89,6 +89,14 @@ long double Curve::EstimatedSegments() const {
   return segments;
 }
 
+Curve::Stretch Curve::SkipStretch(double theta, int64_t count) const {
+  for (int64_t i = 0; i < count; ++i) {
+    theta = NextTheta(theta);
+    if (theta > end_) return {i + 1, theta, true};
+  }
+  return {count > 0 ? count : 0, theta, false};
+}
+
 bool Curve::PixelsFit() const {
   using std::fabs;
   // |a| and |b| are at most the centre distance plus the pen radius; the

@@ -85,6 +85,33 @@ class Curve {
   long double PenRadius() const { return penRadius_; }
   long double RollRatio() const { return ratio_; }
 
+  // ScreenPixel as a map, for the tracers that take one; mapped the way
+  // TraceScreen maps its points.
+  struct ScreenMap {
+    const Curve* curve;
+    Pixel operator()(const CurvePoint& p) const { return curve->ScreenPixel(p); }
+  };
+
+  // The trace a stretch at a time, for tracing on several threads (see
+  // engine/parallel_trace.h). A stretch is the points after the one at angle
+  // `theta` (a stored 6-byte real, held in a double), at most `count` of
+  // them, ending early with the trace's last point. The points and angles are
+  // those of TraceMapped.
+  struct Stretch {
+    int64_t points = 0;
+    double theta = 0;   // the angle of the stretch's last point
+    bool last = false;  // whether that point ends the trace
+  };
+  // map(point) of the trace's first point, at θ = 0.
+  template <class Map>
+  auto MapFirstPoint(Map&& map) const;
+  // Calls out(map(point)) for each point of the stretch in turn. An error
+  // mapping a point leaves the points before it given to out.
+  template <class Map, class Out>
+  Stretch TraceStretch(Map&& map, double theta, int64_t count, Out&& out) const;
+  // The angles of the stretch alone.
+  Stretch SkipStretch(double theta, int64_t count) const;
+
  private:
   // A point as stored, in doubles, which load and spill far faster than
   // 80-bit values.
@@ -97,17 +124,19 @@ class Curve {
   // instruction gives up.
   template <bool kExternal, bool kTrigInRange>
   StoredPoint PointAt(double theta) const;
+  template <bool kExternal, bool kTrigInRange, bool kReference, class Map>
+  auto MapPoint(Map& map, double theta) const;
+  double NextTheta(double theta) const;
   template <bool kExternal, bool kTrigInRange, bool kReference, class Map, class Sink>
   int64_t Run(Map&& map, Sink&& sink) const;
   template <bool kReference, class Map, class Sink>
   int64_t Dispatch(Map&& map, Sink&& sink) const;
+  template <bool kExternal, bool kTrigInRange, class Map, class Out>
+  Stretch RunStretch(Map& map, double theta, int64_t count, Out& out) const;
   static int32_t Truncate(long double v);
   // ScreenPixel of a stored point, in doubles when that is sure to truncate
   // the same way.
   Pixel QuickScreenPixel(const StoredPoint& p) const;
-  struct QuickScreen {
-    const Curve* curve;
-  };
 
   PatternRecord pattern_;
   DerivedValues derived_;
@@ -237,28 +266,44 @@ inline Pixel Curve::PrinterPixel(const CurvePoint& p, int32_t printFactor) const
   return {static_cast<int32_t>(column), static_cast<int32_t>(row)};
 }
 
+template <bool kExternal, bool kTrigInRange, bool kReference, class Map>
+[[gnu::always_inline]] inline auto Curve::MapPoint(Map& map, double theta) const {
+  const StoredPoint p =
+      kReference ? ReferencePoint<kExternal>(theta) : PointAt<kExternal, kTrigInRange>(theta);
+  if constexpr (std::is_same_v<std::remove_cvref_t<Map>, ScreenMap>) {
+    return map.curve->QuickScreenPixel(p);
+  } else {
+    return map(CurvePoint{p.column, p.row});
+  }
+}
+
+[[gnu::always_inline]] inline double Curve::NextTheta(double theta) const {
+  return Store6AsDouble(static_cast<long double>(theta) + dTheta_);
+}
+
 template <bool kExternal, bool kTrigInRange, bool kReference, class Map, class Sink>
 int64_t Curve::Run(Map&& map, Sink&& sink) const {
-  const auto point = [&](double theta) __attribute__((always_inline)) {
-    const StoredPoint p =
-        kReference ? ReferencePoint<kExternal>(theta) : PointAt<kExternal, kTrigInRange>(theta);
-    if constexpr (std::is_same_v<std::decay_t<Map>, QuickScreen>) {
-      return map.curve->QuickScreenPixel(p);
-    } else {
-      return map(CurvePoint{p.column, p.row});
-    }
-  };
   double theta = 0;
-  auto previous = point(theta);
+  auto previous = MapPoint<kExternal, kTrigInRange, kReference>(map, theta);
   int64_t segments = 0;
   do {
-    theta = Store6AsDouble(static_cast<long double>(theta) + dTheta_);
-    const auto current = point(theta);
+    theta = NextTheta(theta);
+    const auto current = MapPoint<kExternal, kTrigInRange, kReference>(map, theta);
     sink(previous, current);
     previous = current;
     ++segments;
   } while (!(theta > end_));
   return segments;
+}
+
+template <bool kExternal, bool kTrigInRange, class Map, class Out>
+Curve::Stretch Curve::RunStretch(Map& map, double theta, int64_t count, Out& out) const {
+  for (int64_t i = 0; i < count; ++i) {
+    theta = NextTheta(theta);
+    out(MapPoint<kExternal, kTrigInRange, false>(map, theta));
+    if (theta > end_) return {i + 1, theta, true};
+  }
+  return {count > 0 ? count : 0, theta, false};
 }
 
 template <bool kReference, class Map, class Sink>
@@ -288,7 +333,25 @@ int64_t Curve::TraceReference(Sink&& sink) const {
 
 template <class Sink>
 int64_t Curve::TraceScreen(Sink&& sink) const {
-  return Dispatch<false>(QuickScreen{this}, sink);
+  return Dispatch<false>(ScreenMap{this}, sink);
+}
+
+template <class Map>
+auto Curve::MapFirstPoint(Map&& map) const {
+  if (trigInRange_) {
+    return external_ ? MapPoint<true, true, false>(map, 0) : MapPoint<false, true, false>(map, 0);
+  }
+  return external_ ? MapPoint<true, false, false>(map, 0) : MapPoint<false, false, false>(map, 0);
+}
+
+template <class Map, class Out>
+Curve::Stretch Curve::TraceStretch(Map&& map, double theta, int64_t count, Out&& out) const {
+  if (trigInRange_) {
+    return external_ ? RunStretch<true, true>(map, theta, count, out)
+                     : RunStretch<false, true>(map, theta, count, out);
+  }
+  return external_ ? RunStretch<true, false>(map, theta, count, out)
+                   : RunStretch<false, false>(map, theta, count, out);
 }
 
 }  // namespace engine

@@ -9,6 +9,7 @@
 #include "engine/curve.h"
 #include "engine/gear_math.h"
 #include "engine/gear_overlay.h"
+#include "engine/parallel_trace.h"
 #include "engine/series.h"
 #include "ui/canvas.h"
 #include "window/box_values.h"
@@ -43,19 +44,30 @@ class PatternWidth {
 // Segments between two looks at the session: about 2 ms of tracing.
 constexpr int64_t kPollSegments = 32768;
 
-// Traces with the session told of every segment and polled between blocks,
-// so that it can repaint, show progress and stop the trace.
+// Traces on every core, with the session told of every segment and polled
+// between blocks, so that it can repaint, show progress and stop the trace.
+// The segments reach the sink in trace order on this thread.
 template <class Sink>
 int64_t TraceInSession(const Curve& curve, TraceSession* session, Sink&& sink) {
-  int64_t untilPoll = kPollSegments;
+  TraceControl control;
+  TraceOptions options;
+  options.blockSegments = kPollSegments;
+  return TraceScreenParallel(
+             curve,
+             [&](Pixel a, Pixel b) {
+               session->BeforeSegment();
+               sink(a, b);
+             },
+             control, [&] { session->Poll(); }, options)
+      .segments;
+}
+
+// The same one core at a time, for an animated Draw, which wants each
+// segment as the gear reaches it.
+template <class Sink>
+int64_t TraceSlowlyInSession(const Curve& curve, TraceSession* session, Sink&& sink) {
   return curve.TraceScreen([&](Pixel a, Pixel b) {
-    if (session != nullptr) {
-      if (--untilPoll == 0) {
-        untilPoll = kPollSegments;
-        session->Poll();
-      }
-      session->BeforeSegment();
-    }
+    session->BeforeSegment();
     sink(a, b);
   });
 }
@@ -166,7 +178,7 @@ void MainWindow::tracePattern(const DrawnPattern& drawn) {
     rollingGears_ = GearsAt(curve, 0);
     updateOverlay();
     double theta = 0;
-    segments = TraceInSession(curve, session_.get(), [&](Pixel a, Pixel b) {
+    segments = TraceSlowlyInSession(curve, session_.get(), [&](Pixel a, Pixel b) {
       canvas.MoveTo(a.x, a.y);
       canvas.LineTo(b.x, b.y);
       if (observer_ != nullptr) observer_->ScreenSegment(a, b);
@@ -179,6 +191,13 @@ void MainWindow::tracePattern(const DrawnPattern& drawn) {
       canvas.MoveTo(a.x, a.y);
       canvas.LineTo(b.x, b.y);
     });
+  } else if (session_ == nullptr) {
+    segments = curve.TraceScreen([&](Pixel a, Pixel b) {
+      canvas.MoveTo(a.x, a.y);
+      canvas.LineTo(b.x, b.y);
+      observer_->ScreenSegment(a, b);
+    });
+    observer_->ScreenTraceDone(segments);
   } else {
     segments = TraceInSession(curve, session_.get(), [&](Pixel a, Pixel b) {
       canvas.MoveTo(a.x, a.y);
@@ -221,24 +240,27 @@ void MainWindow::tracePatternForPrint(const DrawnPattern& drawn, ui::PrinterCanv
     Pixel screen, printer;
   };
   if (session_ != nullptr) session_->BeginPattern(curve.EstimatedSegments());
-  int64_t untilPoll = kPollSegments;
-  const int64_t segments = curve.TraceMapped(
-      [&](const CurvePoint& p) {
-        return Mapped{curve.ScreenPixel(p), curve.PrinterPixel(p, zoom)};
-      },
-      [&](const Mapped& from, const Mapped& to) {
-        if (session_ != nullptr) {
-          if (--untilPoll == 0) {
-            untilPoll = kPollSegments;
-            session_->Poll();
-          }
-          session_->BeforeSegment();
-        }
-        canvas.MoveTo(from.screen.x, from.screen.y);
-        canvas.LineTo(to.screen.x, to.screen.y);
-        printer.MoveTo(from.printer.x, from.printer.y);
-        printer.LineTo(to.printer.x, to.printer.y);
-        if (observer_ != nullptr) observer_->PrintSegment(from.printer, to.printer);
-      });
+  auto map = [&curve, zoom](const CurvePoint& p) {
+    return Mapped{curve.ScreenPixel(p), curve.PrinterPixel(p, zoom)};
+  };
+  auto sink = [&](const Mapped& from, const Mapped& to) {
+    if (session_ != nullptr) session_->BeforeSegment();
+    canvas.MoveTo(from.screen.x, from.screen.y);
+    canvas.LineTo(to.screen.x, to.screen.y);
+    printer.MoveTo(from.printer.x, from.printer.y);
+    printer.LineTo(to.printer.x, to.printer.y);
+    if (observer_ != nullptr) observer_->PrintSegment(from.printer, to.printer);
+  };
+  int64_t segments = 0;
+  if (session_ == nullptr) {
+    segments = curve.TraceMapped(map, sink);
+  } else {
+    TraceControl control;
+    TraceOptions options;
+    options.blockSegments = kPollSegments;
+    segments = TraceParallel(
+                   curve, map, sink, control, [&] { session_->Poll(); }, options)
+                   .segments;
+  }
   if (observer_ != nullptr) observer_->PrintTraceDone(segments, printerPen);
 }

@@ -1,0 +1,120 @@
+#include "engine/parallel_trace.h"
+
+#include <algorithm>
+#include <chrono>
+#include <system_error>
+
+namespace engine {
+
+int DefaultThreads() {
+  const unsigned n = std::thread::hardware_concurrency();
+  return static_cast<int>(std::clamp(n, 1u, 8u));
+}
+
+namespace parallel_detail {
+
+Scheduler::Scheduler(const Curve& curve, const TraceControl& control, int64_t blockSegments,
+                     int slots, ComputeBlock compute, void* context)
+    : curve_(curve),
+      control_(control),
+      blockSegments_(blockSegments),
+      slots_(slots),
+      compute_(compute),
+      context_(context),
+      readyBlock_(slots, -1) {}
+
+Scheduler::~Scheduler() {
+  Finish();
+}
+
+void Scheduler::Start(int threads) {
+  // A new thread starts with this one's floating-point settings (rounding,
+  // x87 precision), so that every point comes out as it would here: the
+  // threads are started afresh for each trace for that reason too.
+  workers_.reserve(threads);
+  for (int i = 0; i < threads; ++i) {
+    try {
+      workers_.emplace_back([this] { Work(); });
+    } catch (const std::system_error&) {
+      // Fewer workers only take longer.
+      if (workers_.empty()) throw;
+      break;
+    }
+  }
+}
+
+bool Scheduler::WaitFor(int64_t block) {
+  const int slot = static_cast<int>(block % slots_);
+  std::unique_lock lock(mutex_);
+  while (readyBlock_[slot] != block) {
+    // A stop may come from any thread without a notification: look now and then.
+    if (control_.StopRequested()) return false;
+    readyChanged_.wait_for(lock, std::chrono::milliseconds(2));
+  }
+  return true;
+}
+
+void Scheduler::Release(int64_t block) {
+  {
+    std::lock_guard lock(mutex_);
+    readyBlock_[block % slots_] = -1;
+    releasedBlocks_ = block + 1;
+  }
+  released_.notify_all();
+}
+
+void Scheduler::Finish() {
+  {
+    std::lock_guard lock(mutex_);
+    quit_.store(true, std::memory_order_relaxed);
+  }
+  released_.notify_all();
+  for (std::thread& worker : workers_) worker.join();
+  workers_.clear();
+}
+
+void Scheduler::Work() {
+  for (;;) {
+    int64_t block;
+    double theta;
+    Curve::Stretch planned{-1, 0, false};
+    {
+      std::lock_guard plan(planMutex_);
+      if (planEnded_ || quit_.load(std::memory_order_relaxed) || control_.StopRequested()) return;
+      block = nextBlock_++;
+      theta = nextTheta_;
+      // Only the angles, run on as the trace runs them: a few ns a point,
+      // against tens for the point itself.
+      try {
+        planned = curve_.SkipStretch(theta, blockSegments_);
+        nextTheta_ = planned.theta;
+        planEnded_ = planned.last;
+      } catch (...) {
+        // The block's own trace meets the same error and reports it.
+        planEnded_ = true;
+      }
+    }
+    const int slot = static_cast<int>(block % slots_);
+    {
+      std::unique_lock lock(mutex_);
+      released_.wait(lock, [&] {
+        return quit_.load(std::memory_order_relaxed) || block < releasedBlocks_ + slots_;
+      });
+      if (quit_.load(std::memory_order_relaxed)) return;
+    }
+    if (!compute_(context_, slot, theta, planned)) {
+      // Nothing after an error is needed.
+      std::lock_guard plan(planMutex_);
+      planEnded_ = true;
+    }
+    {
+      std::lock_guard lock(mutex_);
+      readyBlock_[slot] = block;
+    }
+    readyChanged_.notify_one();
+  }
+}
+
+}  // namespace parallel_detail
+
+}  // namespace engine

@@ -1,0 +1,288 @@
+#pragma once
+#include <atomic>
+#include <bit>
+#include <condition_variable>
+#include <cstdint>
+#include <exception>
+#include <mutex>
+#include <stdexcept>
+#include <thread>
+#include <type_traits>
+#include <utility>
+#include <vector>
+
+#include "engine/curve.h"
+#include "engine/pixel.h"
+
+namespace engine {
+
+namespace parallel_detail {
+struct ControlAccess;
+}
+
+// Cooperative cancellation and progress of one trace, shared between the
+// thread that traces and any other. Thread-safe.
+class TraceControl {
+ public:
+  // The trace ends at the next block boundary. A stop stays requested: use a
+  // fresh control for the next trace.
+  void RequestStop() { stop_.store(true, std::memory_order_release); }
+  bool StopRequested() const { return stop_.load(std::memory_order_acquire); }
+  // Segments handed to the sink so far, updated after each block.
+  int64_t SegmentsDone() const { return done_.load(std::memory_order_relaxed); }
+
+ private:
+  friend struct parallel_detail::ControlAccess;
+  std::atomic<bool> stop_{false};
+  std::atomic<int64_t> done_{0};
+};
+
+struct TraceResult {
+  int64_t segments = 0;   // segments handed to the sink
+  bool finished = false;  // false: stopped by a RequestStop
+};
+
+// hardware_concurrency, clamped to [1, 8].
+int DefaultThreads();
+
+struct TraceOptions {
+  int threads = DefaultThreads();
+  // Segments per block: the granularity of poll, of progress and of a stop.
+  int64_t blockSegments = 32768;
+  // A pattern estimated at fewer segments than this is traced on the calling
+  // thread alone: starting threads would cost more than they save.
+  int64_t serialBelow = 65536;
+};
+
+// Traces `curve` as curve.TraceMapped(map, sink) does: the same segments in
+// the same order, and the same error (RunTimeError and all) from the same
+// point, with every segment before it delivered and none after. The points
+// are worked out in blocks on options.threads worker threads; map is called
+// on those threads concurrently, through a const reference, so it must be
+// safe for that (Curve::ScreenPixel and PrinterPixel are).
+//
+// sink(from, to) and poll() run on the calling thread only. poll is called
+// after each block but the last, once the block's segments are delivered; it
+// may call control.RequestStop(), and so may any other thread. A stop
+// delivers whole blocks only. No worker thread outlives the call, whether it
+// returns or throws.
+template <class Map, class Sink, class Poll>
+TraceResult TraceParallel(const Curve& curve, Map&& map, Sink&& sink, TraceControl& control,
+                          Poll&& poll, const TraceOptions& options);
+
+template <class Map, class Sink, class Poll>
+TraceResult TraceParallel(const Curve& curve, Map&& map, Sink&& sink, TraceControl& control,
+                          Poll&& poll, int threads = DefaultThreads()) {
+  TraceOptions options;
+  options.threads = threads;
+  return TraceParallel(curve, map, sink, control, poll, options);
+}
+
+// As curve.TraceScreen(sink): sink(Pixel from, Pixel to).
+template <class Sink, class Poll>
+TraceResult TraceScreenParallel(const Curve& curve, Sink&& sink, TraceControl& control, Poll&& poll,
+                                const TraceOptions& options = {}) {
+  return TraceParallel(curve, Curve::ScreenMap{&curve}, sink, control, poll, options);
+}
+
+namespace parallel_detail {
+
+struct ControlAccess {
+  static void SetDone(TraceControl& control, int64_t segments) {
+    control.done_.store(segments, std::memory_order_relaxed);
+  }
+};
+
+// Computes one block into ring slot `slot`: the points after the one at
+// `theta`, which `planned` says how many there are (points < 0: unknown).
+// Returns false when it ended in an error. Never throws.
+using ComputeBlock = bool (*)(void* context, int slot, double theta, const Curve::Stretch& planned);
+
+// The side of the parallel trace that does not depend on the map: hands out
+// blocks in order, works out where each starts, and keeps the workers at most
+// a ring's length ahead of the calling thread.
+class Scheduler {
+ public:
+  Scheduler(const Curve& curve, const TraceControl& control, int64_t blockSegments, int slots,
+            ComputeBlock compute, void* context);
+  // Stops and joins the workers.
+  ~Scheduler();
+  Scheduler(const Scheduler&) = delete;
+  Scheduler& operator=(const Scheduler&) = delete;
+
+  void Start(int threads);
+  // Waits until `block` (the next in order) is ready; false when a stop was
+  // requested first.
+  bool WaitFor(int64_t block);
+  // The calling thread is done with `block`; its slot may be reused.
+  void Release(int64_t block);
+  void Finish();
+
+ private:
+  void Work();
+
+  const Curve& curve_;
+  const TraceControl& control_;
+  const int64_t blockSegments_;
+  const int slots_;
+  const ComputeBlock compute_;
+  void* const context_;
+  std::vector<std::thread> workers_;
+
+  // Claiming a block works out where the next one starts: one claim at a time.
+  std::mutex planMutex_;
+  int64_t nextBlock_ = 0;
+  double nextTheta_ = 0;
+  bool planEnded_ = false;
+
+  std::mutex mutex_;
+  std::condition_variable readyChanged_, released_;
+  std::vector<int64_t> readyBlock_;  // per slot: the block it holds, or -1
+  int64_t releasedBlocks_ = 0;
+  std::atomic<bool> quit_{false};
+};
+
+template <class Value>
+struct alignas(64) Slot {
+  std::vector<Value> points;
+  int64_t count = 0;
+  bool last = false;
+  std::exception_ptr error;
+};
+
+template <class Map, class Value>
+struct BlockContext {
+  const Curve* curve;
+  const Map* map;
+  int64_t blockSegments;
+  std::vector<Slot<Value>>* slots;
+
+  static bool Compute(void* context, int slot, double theta, const Curve::Stretch& planned) {
+    const auto& c = *static_cast<const BlockContext*>(context);
+    Slot<Value>& s = (*c.slots)[slot];
+    s.count = 0;
+    s.last = false;
+    s.error = nullptr;
+    try {
+      const Curve::Stretch stretch = Fill(c, s, theta);
+      s.last = stretch.last;
+      // Blocks are claimed by the plan; a block that disagreed with it would
+      // leave the caller waiting for one that never comes.
+      if (planned.points >= 0 &&
+          (stretch.points != planned.points || stretch.last != planned.last ||
+           std::bit_cast<uint64_t>(stretch.theta) != std::bit_cast<uint64_t>(planned.theta))) {
+        throw std::logic_error("parallel trace: a block left its planned angles");
+      }
+      return true;
+    } catch (...) {
+      s.error = std::current_exception();
+      return false;
+    }
+  }
+
+  // No exception handler beside the loop (see TraceSerial).
+  [[gnu::noinline]] static Curve::Stretch Fill(const BlockContext& c, Slot<Value>& s,
+                                               double theta) {
+    Value* const out = s.points.data();
+    return c.curve->TraceStretch(*c.map, theta, c.blockSegments,
+                                 [&](const Value& v) { out[s.count++] = v; });
+  }
+};
+
+template <class Map>
+using MappedValue = std::remove_cvref_t<std::invoke_result_t<const Map&, const CurvePoint&>>;
+
+// The whole trace on the calling thread, a block at a time. `result` counts
+// every segment as it is delivered, so that it is right when an error ends
+// the trace too. No exception handler here: one beside the loop costs it a
+// spill of θ a point.
+template <class Map, class Sink, class Poll>
+[[gnu::noinline]] void TraceSerial(const Curve& curve, const Map& map, Sink& sink,
+                                   TraceControl& control, Poll& poll, int64_t blockSegments,
+                                   MappedValue<Map> previous, TraceResult& result) {
+  double theta = 0;
+  for (;;) {
+    const Curve::Stretch stretch =
+        curve.TraceStretch(map, theta, blockSegments, [&](const MappedValue<Map>& v) {
+          sink(std::as_const(previous), v);
+          previous = v;
+          ++result.segments;
+        });
+    ControlAccess::SetDone(control, result.segments);
+    if (stretch.last) {
+      result.finished = true;
+      return;
+    }
+    theta = stretch.theta;
+    poll();
+    if (control.StopRequested()) return;
+  }
+}
+
+template <class Map, class Sink, class Poll>
+TraceResult TraceThreaded(const Curve& curve, const Map& map, Sink& sink, TraceControl& control,
+                          Poll& poll, int64_t blockSegments, int threads,
+                          MappedValue<Map> previous) {
+  using Value = MappedValue<Map>;
+  TraceResult result;
+  const int slotCount = 2 * threads;
+  std::vector<Slot<Value>> slots(slotCount);
+  for (auto& slot : slots) slot.points.resize(blockSegments);
+  BlockContext<Map, Value> context{&curve, &map, blockSegments, &slots};
+  Scheduler scheduler(curve, control, blockSegments, slotCount, &decltype(context)::Compute,
+                      &context);
+  scheduler.Start(threads);
+  for (int64_t block = 0;; ++block) {
+    if (!scheduler.WaitFor(block)) break;
+    Slot<Value>& slot = slots[block % slotCount];
+    for (int64_t i = 0; i < slot.count; ++i) {
+      sink(std::as_const(previous), slot.points[i]);
+      previous = slot.points[i];
+    }
+    result.segments += slot.count;
+    ControlAccess::SetDone(control, result.segments);
+    if (slot.error) {
+      scheduler.Finish();
+      std::rethrow_exception(slot.error);
+    }
+    if (slot.last) {
+      result.finished = true;
+      break;
+    }
+    scheduler.Release(block);
+    poll();
+    if (control.StopRequested()) break;
+  }
+  scheduler.Finish();
+  return result;
+}
+
+}  // namespace parallel_detail
+
+template <class Map, class Sink, class Poll>
+TraceResult TraceParallel(const Curve& curve, Map&& map, Sink&& sink, TraceControl& control,
+                          Poll&& poll, const TraceOptions& options) {
+  using parallel_detail::ControlAccess;
+  const std::remove_reference_t<Map>& constMap = map;
+  const int64_t blockSegments = options.blockSegments > 0 ? options.blockSegments : 1;
+  const int threads = options.threads > 0 ? options.threads : 1;
+
+  ControlAccess::SetDone(control, 0);
+  auto first = curve.MapFirstPoint(constMap);
+  if (control.StopRequested()) return {};
+  if (threads == 1 || curve.EstimatedSegments() < options.serialBelow) {
+    TraceResult result;
+    try {
+      parallel_detail::TraceSerial(curve, constMap, sink, control, poll, blockSegments, first,
+                                   result);
+    } catch (...) {
+      ControlAccess::SetDone(control, result.segments);
+      throw;
+    }
+    return result;
+  }
+  return parallel_detail::TraceThreaded(curve, constMap, sink, control, poll, blockSegments,
+                                        threads, first);
+}
+
+}  // namespace engine
