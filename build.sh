@@ -62,6 +62,7 @@ case "$verb" in
     configure_and_build build
     run_tests build
     if [ -x scripts/sanitizer_suite.sh ]; then scripts/sanitizer_suite.sh; fi
+    if [ -x scripts/tsan_suite.sh ]; then scripts/tsan_suite.sh; fi
     if [ -x scripts/print_e2e.sh ]; then scripts/print_e2e.sh build; fi
     if [ -x scripts/fuzz.sh ] && [ "${CI:-}" = true ]; then scripts/fuzz.sh 60; fi
     echo "== Summary of the Release suite (CTest)"
