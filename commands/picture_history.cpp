@@ -21,7 +21,7 @@ void PictureHistory::Clear() {
   history_.Clear();
 }
 
-bool PictureHistory::UndoLastPattern() {
+bool PictureHistory::UndoLastPattern(const PatternTracer* retrace) {
   if (history_.Empty()) return false;
   const int32_t last = history_.NextPatternIndex() - 1;
   history_.Entry(last) = engine::PatternRecord{};
@@ -29,7 +29,7 @@ bool PictureHistory::UndoLastPattern() {
   Blank();
   for (int32_t i = 1; i <= last - 1; ++i) {
     // A copy: tracing records the pattern again, over this very entry.
-    trace_(history_.Drawn(i));
+    (retrace != nullptr ? *retrace : trace_)(history_.Drawn(i));
   }
   return true;
 }

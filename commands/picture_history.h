@@ -16,8 +16,9 @@ class PictureHistory {
   void Blank();
   void Clear();
   // Redraws the picture from the history without its last pattern. False,
-  // with nothing changed, when the history is empty.
-  bool UndoLastPattern();
+  // with nothing changed, when the history is empty. `retrace`, when given,
+  // takes the place of the tracer for the patterns kept.
+  bool UndoLastPattern(const PatternTracer* retrace = nullptr);
   // Replaces history and picture with `patterns`, each first handed to
   // `prepare`, then keeps a copy of the result.
   void Replace(const std::vector<engine::DrawnPattern>& patterns,

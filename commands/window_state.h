@@ -37,6 +37,8 @@ struct WindowState {
   std::shared_ptr<const engine::PatternHistory> history;
   ui::FormState panel;
   PictureState picture;
+  // Whether the picture is exactly its history drawn on a blank canvas.
+  bool pictureIsHistory = true;
 
   size_t Bytes() const;
 };

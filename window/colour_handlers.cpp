@@ -29,6 +29,7 @@ void MainWindow::chooseCanvasColour() {
   }
   canvasSwatch_->SetFillColour(*chosen);
   fillPicture(*chosen);
+  forgetPictures();
 }
 
 void MainWindow::fillPicture(Colour colour) {
@@ -39,6 +40,8 @@ void MainWindow::fillPicture(Colour colour) {
 // White (Black Pen) and Black (White Pen) wipe the picture but keep the
 // history.
 void MainWindow::applyColourScheme(Colour canvas, Colour pen) {
+  pictureIsHistory_ = history_.Empty();
+  forgetPictures();
   canvasSwatch_->SetFillColour(canvas);
   fillPicture(canvas);
   Picture().SetPenColour(pen);

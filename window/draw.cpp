@@ -152,6 +152,39 @@ void MainWindow::showModeButtons(int32_t mode) {
 }
 
 void MainWindow::tracePattern(const DrawnPattern& drawn) {
+  if (pictureIsHistory_ && !history_.Full()) keepPictureBefore(history_.Count() + 1);
+  try {
+    traceAndRecord(drawn);
+  } catch (const CommandStopped&) {
+    throw;  // the command puts back the picture before the pattern
+  } catch (...) {
+    // Part of a pattern is on the picture and not in the history.
+    pictureIsHistory_ = false;
+    forgetPictures();
+    throw;
+  }
+}
+
+void MainWindow::replayPattern(const DrawnPattern& drawn) {
+  Picture().SetPenColour(drawn.record.Colour);
+  showPatternOnPanel(drawn.record);
+  showModeButtons(drawn.record.GearMode);
+  const Curve curve(drawn.record);
+  Picture().SetPenWidth(lineWidthSpin_->Value());
+  recordPattern(drawn);
+}
+
+void MainWindow::keepPictureBefore(int32_t patternIndex) {
+  picturesBefore_.erase(picturesBefore_.lower_bound(patternIndex), picturesBefore_.end());
+  picturesBefore_[patternIndex] = picture().Snapshot();
+  while (picturesBefore_.size() > kKeptPictures) picturesBefore_.erase(picturesBefore_.begin());
+}
+
+void MainWindow::forgetPictures() {
+  picturesBefore_.clear();
+}
+
+void MainWindow::traceAndRecord(const DrawnPattern& drawn) {
   const PatternRecord& pattern = drawn.record;
   ui::ImageCanvas& canvas = Picture();
   canvas.SetPenColour(pattern.Colour);
@@ -214,6 +247,9 @@ void MainWindow::recordPattern(const DrawnPattern& pattern) {
     undoButton_->SetEnabled(true);
     return;
   }
+  // Drawn, but beyond what the history keeps.
+  pictureIsHistory_ = false;
+  forgetPictures();
   if (historyFullShown_) return;
   historyFullShown_ = true;
   form_.GetPrompts().Message(ui::MessageKind::Error, kHistoryFull, ui::kOk);

@@ -66,6 +66,7 @@ commands::WindowState MainWindow::captureState() const {
   state.history = std::make_shared<const PatternHistory>(history_);
   state.panel = form_.SaveState();
   state.picture = commands::PictureState::Of(picture());
+  state.pictureIsHistory = pictureIsHistory_;
   return state;
 }
 
@@ -78,6 +79,8 @@ void MainWindow::restoreState(const commands::WindowState& state) {
   form_.RestoreState(state.panel);
   state.picture.RestoreTo(Picture());
   if (state.picture.Dropped()) redrawFromHistory();
+  pictureIsHistory_ = state.pictureIsHistory;
+  forgetPictures();
   afterHistoryChange();
 }
 

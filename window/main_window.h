@@ -2,6 +2,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -177,6 +178,14 @@ class MainWindow : private commands::DrawingSurface {
 
   // Drawing one pattern.
   void tracePattern(const engine::DrawnPattern& pattern);
+  void traceAndRecord(const engine::DrawnPattern& pattern);
+  // The panel's part of tracePattern alone, for an Undo whose picture is
+  // already known.
+  void replayPattern(const engine::DrawnPattern& pattern);
+  // Pictures before recent patterns, for an instant Undo button; kept only
+  // while the picture is its history drawn on a blank canvas.
+  void keepPictureBefore(int32_t patternIndex);
+  void forgetPictures();
   void showPatternOnPanel(const engine::PatternRecord& pattern);
   void showModeButtons(int32_t mode);
   void recordPattern(const engine::DrawnPattern& pattern);
@@ -226,6 +235,10 @@ class MainWindow : private commands::DrawingSurface {
   QImage previewImage_;
   bool previewCutShort_ = false;
   bool animateOffscreen_ = false;  // tests watch an animation without a screen
+  // picturesBefore_[k]: the picture before pattern k was drawn.
+  std::map<int32_t, ui::CanvasSnapshot> picturesBefore_;
+  bool pictureIsHistory_ = true;
+  static constexpr size_t kKeptPictures = 40;  // about 64 MB
   std::vector<std::string> recent_;
 
   // Controls the handlers read or change.

@@ -182,3 +182,51 @@ TEST_F(LongCommand, EscStopsAndTheStopButtonShowsMeanwhile) {
 }
 
 }  // namespace
+
+namespace {
+
+// Sees the segments, which makes the Undo button draw the history again.
+class QuietObserver : public TraceObserver {
+ public:
+  void ScreenSegment(Pixel, Pixel) override {}
+  void ScreenTraceDone(int64_t) override {}
+  void PrintSegment(Pixel, Pixel) override {}
+  void PrintTraceDone(int64_t, Colour) override {}
+};
+
+// The same actions on two windows, one of which always redraws on Undo.
+TEST(InstantUndo, EqualsUndoThatRedrawsTheHistory) {
+  auto run = [](bool redraw) {
+    ui::ScriptedPrompts prompts;
+    MainWindow w(prompts, [] { return std::make_unique<NullPrinter>(); });
+    QuietObserver observer;
+    if (redraw) w.setTraceObserver(&observer);
+    ControlsByName c(w);
+    c.spin("Linesize")->UserStep(1);
+    c.bar("ScrollBarReps")->UserDrag(3);
+    for (int i = 0; i < 25; ++i) c.spin("holespin")->UserStep(-1);
+    c.button("Draw")->UserClick();
+    c.spin("Linesize")->UserStep(1);
+    c.bar("ScrollBarFixed")->UserDrag(150);  // the panel moves on before the Undo
+    c.button("Draw")->UserClick();
+    // The instant way has the picture before the last pattern at hand.
+    EXPECT_EQ(WindowProbe::KeepsPictureBefore(w, 6), !redraw);
+    c.button("undo")->UserClick();
+    c.button("undo")->UserClick();
+    // After a colour scheme the picture is no longer its history.
+    c.menuItem("BlackWhitePen1")->UserClick();
+    c.button("Draw")->UserClick();
+    c.button("undo")->UserClick();
+    std::vector<DrawnPattern> drawn;
+    for (int32_t i = 1; i <= w.history().Count(); ++i) drawn.push_back(w.history().Drawn(i));
+    return std::tuple{w.form().SaveState(),       w.design(),
+                      w.derived().TraceSpanDeg,   drawn,
+                      w.picture().Image().copy(), w.picture().PenColour(),
+                      w.picture().PenWidth()};
+  };
+  const auto instant = run(false);
+  EXPECT_EQ(std::get<3>(instant).size(), 6u);
+  EXPECT_EQ(instant, run(true));
+}
+
+}  // namespace
