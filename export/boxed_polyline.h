@@ -4,7 +4,7 @@
 #include <utility>
 #include <vector>
 
-#include "export/clip.h"
+#include "core/clip_to_box.h"
 
 namespace exporting {
 

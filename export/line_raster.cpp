@@ -4,7 +4,7 @@
 #include <QPainter>
 #include <algorithm>
 
-#include "export/clip.h"
+#include "core/clip_to_box.h"
 
 namespace exporting {
 

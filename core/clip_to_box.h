@@ -1,10 +1,9 @@
 #pragma once
 #include <algorithm>
 
-namespace exporting {
-
 // Liang-Barsky: clips the segment to the box, false when nothing is left.
-// The same arithmetic as the drawing area's, so that cut lines match.
+// The drawing area and the exports cut lines with this one arithmetic, so
+// that a line far outside is cut the same way in both.
 inline bool ClipToBox(double& x0, double& y0, double& x1, double& y1, double left, double top,
                       double right, double bottom) {
   double t0 = 0.0, t1 = 1.0;
@@ -33,4 +32,3 @@ inline bool ClipToBox(double& x0, double& y0, double& x1, double& y1, double lef
   return true;
 }
 
-}  // namespace exporting
