@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QWidget>
+#include <QWindow>
 
 #include "ui/controls.h"
 #include "ui/form.h"
@@ -37,8 +38,8 @@ bool IsInput(QEvent::Type type) {
 }
 }  // namespace
 
-LongCommand::LongCommand(Form&, PaintArea& area, Button& stopButton)
-    : area_(area), stopButton_(stopButton), caption_(stopButton.Caption()) {
+LongCommand::LongCommand(Form& form, PaintArea& area, Button& stopButton)
+    : window_(form.Window()), area_(area), stopButton_(stopButton), caption_(stopButton.Caption()) {
   clock_.start();
   stopButton_.SetCaption("Stop");
   if (QCoreApplication::instance() != nullptr)
@@ -70,8 +71,14 @@ void LongCommand::Poll(const std::function<std::string()>& note) {
 
 // Input reaches nothing while the command runs; only Esc and the stop
 // button are heard, and they ask to stop.
+bool LongCommand::ForMainWindow(QObject* watched) const {
+  if (auto* widget = qobject_cast<QWidget*>(watched)) return widget->window() == window_;
+  if (auto* window = qobject_cast<QWindow*>(watched)) return window == window_->windowHandle();
+  return false;
+}
+
 bool LongCommand::eventFilter(QObject* watched, QEvent* event) {
-  if (!IsInput(event->type())) return false;
+  if (!IsInput(event->type()) || !ForMainWindow(watched)) return false;
   if (event->type() == QEvent::KeyPress &&
       static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
     stopAsked_ = true;

@@ -4,6 +4,8 @@
 #include <functional>
 #include <string>
 
+class QWidget;
+
 namespace ui {
 
 class Form;
@@ -35,6 +37,11 @@ class LongCommand : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // Whether an event is for the main window, rather than for a dialog the
+  // command opens (a message box, a confirmation).
+  bool ForMainWindow(QObject* watched) const;
+
+  QWidget* window_;
   PaintArea& area_;
   Button& stopButton_;
   std::string caption_;

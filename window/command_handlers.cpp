@@ -1,6 +1,10 @@
 // The window's side of the history, file and print commands: what the panel
 // shows around them.
+#include <algorithm>
+#include <string>
+
 #include "engine/gear_math.h"
+#include "ui/long_command.h"
 #include "window/box_values.h"
 #include "window/main_window.h"
 #include "window/print_zoom.h"
@@ -76,6 +80,21 @@ void MainWindow::saveDesign() {
   savedHistory_ = history_;
   rememberRecent(*path);
   updateTitle();
+}
+
+void MainWindow::exportDesign(exporting::ExportFormat format) {
+  // Begun once the dialogs are answered: until then input goes to them.
+  std::unique_ptr<ui::LongCommand> command;
+  exportCommand_.Export(format, [&](int64_t done, int64_t total) {
+    if (command == nullptr) {
+      command = std::make_unique<ui::LongCommand>(form_, *pictureArea_, *drawButton_);
+    }
+    command->Poll([done, total] {
+      const int64_t percent = total > 0 ? std::min<int64_t>(100, done * 100 / total) : 0;
+      return "Exporting - " + std::to_string(percent) + " % - Esc stops";
+    });
+    return !command->StopAsked();
+  });
 }
 
 void MainWindow::printDesign() {

@@ -320,7 +320,7 @@ void MainWindow::createMenu() {
        {std::tuple{"ExportSVG1", "Export SVG...", "Export S&VG...", ExportFormat::Svg},
         std::tuple{"ExportPDF1", "Export PDF...", "Export P&DF...", ExportFormat::Pdf},
         std::tuple{"ExportPNG1", "Export PNG...", "Export P&NG...", ExportFormat::Png}}) {
-    item(file, name, caption, [this, format] { exportCommand_.Export(format); }).SetMenuText(text);
+    item(file, name, caption, [this, format] { exportDesign(format); }).SetMenuText(text);
   }
   recentMenu_ = &f.AddSubmenu(file, "OpenRecent1", "Open Recent");
   recentMenu_->SetMenuText("Open &Recent");

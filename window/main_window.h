@@ -170,6 +170,8 @@ class MainWindow : private commands::DrawingSurface {
   void openDesign();
   void openDesignFrom(const std::optional<commands::OpenedDesign>& design);
   void printDesign();
+  // A long export shows its progress and can be stopped; it then writes nothing.
+  void exportDesign(exporting::ExportFormat format);
   void tracePatternForPrint(const engine::DrawnPattern& pattern, ui::PrinterCanvas& printer,
                             Colour printerPen);
   void chooseZoom(int32_t percent);
