@@ -25,10 +25,11 @@ struct ControlAccess;
 class TraceControl {
  public:
   // The trace ends at the next block boundary. A stop stays requested: use a
-  // fresh control for the next trace.
+  // fresh control for each trace.
   void RequestStop() { stop_.store(true, std::memory_order_release); }
   bool StopRequested() const { return stop_.load(std::memory_order_acquire); }
-  // Segments handed to the sink so far, updated after each block.
+  // Segments handed to the sink so far, updated after each block (and when
+  // an error from the curve ends it).
   int64_t SegmentsDone() const { return done_.load(std::memory_order_relaxed); }
 
  private:
@@ -57,15 +58,18 @@ struct TraceOptions {
 // Traces `curve` as curve.TraceMapped(map, sink) does: the same segments in
 // the same order, and the same error (RunTimeError and all) from the same
 // point, with every segment before it delivered and none after. The points
-// are worked out in blocks on options.threads worker threads; map is called
-// on those threads concurrently, through a const reference, so it must be
-// safe for that (Curve::ScreenPixel and PrinterPixel are).
+// are worked out in blocks on options.threads worker threads (on the calling
+// thread alone for one thread or a small pattern); map is called on those
+// threads concurrently, through a const reference, so it must be safe for
+// that (Curve::ScreenPixel and PrinterPixel are), and its values must be
+// default-constructible and copyable.
 //
 // sink(from, to) and poll() run on the calling thread only. poll is called
 // after each block but the last, once the block's segments are delivered; it
 // may call control.RequestStop(), and so may any other thread. A stop
-// delivers whole blocks only. No worker thread outlives the call, whether it
-// returns or throws.
+// delivers whole blocks only, and wins over an error in a later block. An
+// exception from sink or poll ends the trace and reaches the caller. No
+// worker thread outlives the call, whether it returns or throws.
 template <class Map, class Sink, class Poll>
 TraceResult TraceParallel(const Curve& curve, Map&& map, Sink&& sink, TraceControl& control,
                           Poll&& poll, const TraceOptions& options);

@@ -377,7 +377,7 @@ TEST(ParallelTrace, StopsAnEndlessPattern) {
   }
 }
 
-TEST(ParallelTrace, SinkErrorsReachTheCaller) {
+TEST(ParallelTrace, SinkAndPollErrorsReachTheCaller) {
   const Curve curve(Design(53, 1, 0, 0, 8, 3, 1000, 0, 0));
   const int threadsBefore = ThreadCount();
   for (int threads : {1, 2, 4}) {
@@ -391,6 +391,18 @@ TEST(ParallelTrace, SinkErrorsReachTheCaller) {
                      control, [] {}, Options(threads, 1000)),
                  std::runtime_error);
     EXPECT_EQ(delivered, 12345);
+    EXPECT_EQ(ThreadCount(), threadsBefore);
+
+    delivered = 0;
+    int polls = 0;
+    EXPECT_THROW(TraceScreenParallel(
+                     curve, [&](Pixel, Pixel) { ++delivered; }, control,
+                     [&] {
+                       if (++polls == 5) throw std::runtime_error("closed");
+                     },
+                     Options(threads, 1000)),
+                 std::runtime_error);
+    EXPECT_EQ(delivered, 5000);
     EXPECT_EQ(ThreadCount(), threadsBefore);
   }
 }
