@@ -32,9 +32,10 @@ void Scheduler::Start(int threads) {
   // x87 precision), so that every point comes out as it would here: the
   // threads are started afresh for each trace for that reason too.
   workers_.reserve(threads);
+  angles_.assign(threads, std::vector<double>(blockSegments_));
   for (int i = 0; i < threads; ++i) {
     try {
-      workers_.emplace_back([this] { Work(); });
+      workers_.emplace_back([this, i] { Work(angles_[i]); });
     } catch (const std::system_error&) {
       // Fewer workers only take longer.
       if (workers_.empty()) throw;
@@ -73,24 +74,23 @@ void Scheduler::Finish() {
   workers_.clear();
 }
 
-void Scheduler::Work() {
+void Scheduler::Work(std::vector<double>& angles) {
   for (;;) {
     int64_t block;
-    double theta;
-    Curve::Stretch planned{-1, 0, false};
+    PlannedBlock planned;
     {
       std::lock_guard plan(planMutex_);
       if (planEnded_ || quit_.load(std::memory_order_relaxed) || control_.StopRequested()) return;
       block = nextBlock_++;
-      theta = nextTheta_;
-      // Only the angles, run on as the trace runs them: a few ns a point,
-      // against tens for the point itself.
+      planned.theta = nextTheta_;
+      // The angles alone, one claim at a time: a few ns a point against tens
+      // for the point itself, which then needs no recurrence of its own.
       try {
-        planned = curve_.SkipStretch(theta, blockSegments_);
-        nextTheta_ = planned.theta;
-        planEnded_ = planned.last;
+        planned.stretch = curve_.SkipStretch(planned.theta, blockSegments_, angles.data());
+        planned.angles = angles.data();
+        nextTheta_ = planned.stretch.theta;
+        planEnded_ = planned.stretch.last;
       } catch (...) {
-        // The block's own trace meets the same error and reports it.
         planEnded_ = true;
       }
     }
@@ -102,7 +102,7 @@ void Scheduler::Work() {
       });
       if (quit_.load(std::memory_order_relaxed)) return;
     }
-    if (!compute_(context_, slot, theta, planned)) {
+    if (!compute_(context_, slot, planned)) {
       // Nothing after an error is needed.
       std::lock_guard plan(planMutex_);
       planEnded_ = true;
