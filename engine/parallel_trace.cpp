@@ -1,10 +1,15 @@
 #include "engine/parallel_trace.h"
 
 #include <algorithm>
-#include <chrono>
 #include <system_error>
 
 namespace engine {
+
+void TraceControl::RequestStop() {
+  stop_.store(true, std::memory_order_release);
+  std::lock_guard lock(waiterMutex_);
+  if (waiter_ != nullptr) waiter_->Wake();
+}
 
 int DefaultThreads() {
   const unsigned n = std::thread::hardware_concurrency();
@@ -13,18 +18,23 @@ int DefaultThreads() {
 
 namespace parallel_detail {
 
-Scheduler::Scheduler(const Curve& curve, const TraceControl& control, int64_t blockSegments,
-                     int slots, ComputeBlock compute, void* context)
+Scheduler::Scheduler(const Curve& curve, TraceControl& control, int64_t blockSegments, int slots,
+                     ComputeBlock compute, void* context)
     : curve_(curve),
       control_(control),
       blockSegments_(blockSegments),
       slots_(slots),
       compute_(compute),
       context_(context),
-      readyBlock_(slots, -1) {}
+      readyBlock_(slots, -1) {
+  std::lock_guard lock(control_.waiterMutex_);
+  control_.waiter_ = this;
+}
 
 Scheduler::~Scheduler() {
   Finish();
+  std::lock_guard lock(control_.waiterMutex_);
+  control_.waiter_ = nullptr;
 }
 
 void Scheduler::Start(int threads) {
@@ -47,12 +57,15 @@ void Scheduler::Start(int threads) {
 bool Scheduler::WaitFor(int64_t block) {
   const int slot = static_cast<int>(block % slots_);
   std::unique_lock lock(mutex_);
-  while (readyBlock_[slot] != block) {
-    // A stop may come from any thread without a notification: look now and then.
-    if (control_.StopRequested()) return false;
-    readyChanged_.wait_for(lock, std::chrono::milliseconds(2));
-  }
-  return true;
+  readyChanged_.wait(lock, [&] { return readyBlock_[slot] == block || control_.StopRequested(); });
+  return readyBlock_[slot] == block && !control_.StopRequested();
+}
+
+void Scheduler::Wake() {
+  // Taken once so that a waiter between its look at the stop and its wait
+  // cannot miss the notification.
+  { std::lock_guard lock(mutex_); }
+  readyChanged_.notify_all();
 }
 
 void Scheduler::Release(int64_t block) {

@@ -17,7 +17,8 @@ namespace engine {
 
 namespace parallel_detail {
 struct ControlAccess;
-}
+class Scheduler;
+}  // namespace parallel_detail
 
 // Cooperative cancellation and progress of one trace, shared between the
 // thread that traces and any other. Thread-safe.
@@ -25,7 +26,7 @@ class TraceControl {
  public:
   // The trace ends at the next block boundary. A stop stays requested: use a
   // fresh control for each trace.
-  void RequestStop() { stop_.store(true, std::memory_order_release); }
+  void RequestStop();
   bool StopRequested() const { return stop_.load(std::memory_order_acquire); }
   // Segments handed to the sink so far, updated after each block (and when
   // an error from the curve ends it).
@@ -33,8 +34,12 @@ class TraceControl {
 
  private:
   friend struct parallel_detail::ControlAccess;
+  friend class parallel_detail::Scheduler;
   std::atomic<bool> stop_{false};
   std::atomic<int64_t> done_{0};
+  // The trace waiting on its workers, if any, for a stop to wake.
+  std::mutex waiterMutex_;
+  parallel_detail::Scheduler* waiter_ = nullptr;
 };
 
 struct TraceResult {
@@ -114,7 +119,7 @@ using ComputeBlock = bool (*)(void* context, int slot, const PlannedBlock& block
 // a ring's length ahead of the calling thread.
 class Scheduler {
  public:
-  Scheduler(const Curve& curve, const TraceControl& control, int64_t blockSegments, int slots,
+  Scheduler(const Curve& curve, TraceControl& control, int64_t blockSegments, int slots,
             ComputeBlock compute, void* context);
   // Stops and joins the workers.
   ~Scheduler();
@@ -128,12 +133,14 @@ class Scheduler {
   // The calling thread is done with `block`; its slot may be reused.
   void Release(int64_t block);
   void Finish();
+  // Wakes the calling thread to look at the stop.
+  void Wake();
 
  private:
   void Work(std::vector<double>& angles);
 
   const Curve& curve_;
-  const TraceControl& control_;
+  TraceControl& control_;
   const int64_t blockSegments_;
   const int slots_;
   const ComputeBlock compute_;
