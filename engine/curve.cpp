@@ -89,9 +89,10 @@ long double Curve::EstimatedSegments() const {
   return segments;
 }
 
-Curve::Stretch Curve::SkipStretch(double theta, int64_t count) const {
+Curve::Stretch Curve::SkipStretch(double theta, int64_t count, double* angles) const {
   for (int64_t i = 0; i < count; ++i) {
     theta = NextTheta(theta);
+    if (angles != nullptr) angles[i] = theta;
     if (theta > end_) return {i + 1, theta, true};
   }
   return {count > 0 ? count : 0, theta, false};

@@ -109,8 +109,14 @@ class Curve {
   // mapping a point leaves the points before it given to out.
   template <class Map, class Out>
   Stretch TraceStretch(Map&& map, double theta, int64_t count, Out&& out) const;
-  // The angles of the stretch alone.
-  Stretch SkipStretch(double theta, int64_t count) const;
+  // The angles of the stretch alone, each also written to `angles` when
+  // given (room for `count`).
+  Stretch SkipStretch(double theta, int64_t count, double* angles = nullptr) const;
+  // Calls out(map(point)) for the points at the given angles of the trace,
+  // as SkipStretch wrote them: quicker than TraceStretch, with no
+  // recurrence to run alongside.
+  template <class Map, class Out>
+  void MapPointsAt(Map&& map, const double* angles, int64_t count, Out&& out) const;
 
  private:
   // A point as stored, in doubles, which load and spill far faster than
@@ -133,6 +139,8 @@ class Curve {
   int64_t Dispatch(Map&& map, Sink&& sink) const;
   template <bool kExternal, bool kTrigInRange, class Map, class Out>
   Stretch RunStretch(Map& map, double theta, int64_t count, Out& out) const;
+  template <bool kExternal, bool kTrigInRange, class Map, class Out>
+  void RunPointsAt(Map& map, const double* angles, int64_t count, Out& out) const;
   static int32_t Truncate(long double v);
   // ScreenPixel of a stored point, in doubles when that is sure to truncate
   // the same way.
@@ -304,6 +312,21 @@ Curve::Stretch Curve::RunStretch(Map& map, double theta, int64_t count, Out& out
     if (theta > end_) return {i + 1, theta, true};
   }
   return {count > 0 ? count : 0, theta, false};
+}
+
+template <bool kExternal, bool kTrigInRange, class Map, class Out>
+void Curve::RunPointsAt(Map& map, const double* angles, int64_t count, Out& out) const {
+  for (int64_t i = 0; i < count; ++i) out(MapPoint<kExternal, kTrigInRange, false>(map, angles[i]));
+}
+
+template <class Map, class Out>
+void Curve::MapPointsAt(Map&& map, const double* angles, int64_t count, Out&& out) const {
+  if (trigInRange_) {
+    return external_ ? RunPointsAt<true, true>(map, angles, count, out)
+                     : RunPointsAt<false, true>(map, angles, count, out);
+  }
+  return external_ ? RunPointsAt<true, false>(map, angles, count, out)
+                   : RunPointsAt<false, false>(map, angles, count, out);
 }
 
 template <bool kReference, class Map, class Sink>

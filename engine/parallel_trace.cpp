@@ -1,10 +1,15 @@
 #include "engine/parallel_trace.h"
 
 #include <algorithm>
-#include <chrono>
 #include <system_error>
 
 namespace engine {
+
+void TraceControl::RequestStop() {
+  stop_.store(true, std::memory_order_release);
+  std::lock_guard lock(waiterMutex_);
+  if (waiter_ != nullptr) waiter_->Wake();
+}
 
 int DefaultThreads() {
   const unsigned n = std::thread::hardware_concurrency();
@@ -13,18 +18,23 @@ int DefaultThreads() {
 
 namespace parallel_detail {
 
-Scheduler::Scheduler(const Curve& curve, const TraceControl& control, int64_t blockSegments,
-                     int slots, ComputeBlock compute, void* context)
+Scheduler::Scheduler(const Curve& curve, TraceControl& control, int64_t blockSegments, int slots,
+                     ComputeBlock compute, void* context)
     : curve_(curve),
       control_(control),
       blockSegments_(blockSegments),
       slots_(slots),
       compute_(compute),
       context_(context),
-      readyBlock_(slots, -1) {}
+      readyBlock_(slots, -1) {
+  std::lock_guard lock(control_.waiterMutex_);
+  control_.waiter_ = this;
+}
 
 Scheduler::~Scheduler() {
   Finish();
+  std::lock_guard lock(control_.waiterMutex_);
+  control_.waiter_ = nullptr;
 }
 
 void Scheduler::Start(int threads) {
@@ -32,9 +42,10 @@ void Scheduler::Start(int threads) {
   // x87 precision), so that every point comes out as it would here: the
   // threads are started afresh for each trace for that reason too.
   workers_.reserve(threads);
+  angles_.assign(threads, std::vector<double>(blockSegments_));
   for (int i = 0; i < threads; ++i) {
     try {
-      workers_.emplace_back([this] { Work(); });
+      workers_.emplace_back([this, i] { Work(angles_[i]); });
     } catch (const std::system_error&) {
       // Fewer workers only take longer.
       if (workers_.empty()) throw;
@@ -46,12 +57,15 @@ void Scheduler::Start(int threads) {
 bool Scheduler::WaitFor(int64_t block) {
   const int slot = static_cast<int>(block % slots_);
   std::unique_lock lock(mutex_);
-  while (readyBlock_[slot] != block) {
-    // A stop may come from any thread without a notification: look now and then.
-    if (control_.StopRequested()) return false;
-    readyChanged_.wait_for(lock, std::chrono::milliseconds(2));
-  }
-  return true;
+  readyChanged_.wait(lock, [&] { return readyBlock_[slot] == block || control_.StopRequested(); });
+  return readyBlock_[slot] == block && !control_.StopRequested();
+}
+
+void Scheduler::Wake() {
+  // Taken once so that a waiter between its look at the stop and its wait
+  // cannot miss the notification.
+  { std::lock_guard lock(mutex_); }
+  readyChanged_.notify_all();
 }
 
 void Scheduler::Release(int64_t block) {
@@ -73,24 +87,23 @@ void Scheduler::Finish() {
   workers_.clear();
 }
 
-void Scheduler::Work() {
+void Scheduler::Work(std::vector<double>& angles) {
   for (;;) {
     int64_t block;
-    double theta;
-    Curve::Stretch planned{-1, 0, false};
+    PlannedBlock planned;
     {
       std::lock_guard plan(planMutex_);
       if (planEnded_ || quit_.load(std::memory_order_relaxed) || control_.StopRequested()) return;
       block = nextBlock_++;
-      theta = nextTheta_;
-      // Only the angles, run on as the trace runs them: a few ns a point,
-      // against tens for the point itself.
+      planned.theta = nextTheta_;
+      // The angles alone, one claim at a time: a few ns a point against tens
+      // for the point itself, which then needs no recurrence of its own.
       try {
-        planned = curve_.SkipStretch(theta, blockSegments_);
-        nextTheta_ = planned.theta;
-        planEnded_ = planned.last;
+        planned.stretch = curve_.SkipStretch(planned.theta, blockSegments_, angles.data());
+        planned.angles = angles.data();
+        nextTheta_ = planned.stretch.theta;
+        planEnded_ = planned.stretch.last;
       } catch (...) {
-        // The block's own trace meets the same error and reports it.
         planEnded_ = true;
       }
     }
@@ -102,7 +115,7 @@ void Scheduler::Work() {
       });
       if (quit_.load(std::memory_order_relaxed)) return;
     }
-    if (!compute_(context_, slot, theta, planned)) {
+    if (!compute_(context_, slot, planned)) {
       // Nothing after an error is needed.
       std::lock_guard plan(planMutex_);
       planEnded_ = true;

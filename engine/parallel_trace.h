@@ -1,6 +1,5 @@
 #pragma once
 #include <atomic>
-#include <bit>
 #include <condition_variable>
 #include <cstdint>
 #include <exception>
@@ -18,7 +17,8 @@ namespace engine {
 
 namespace parallel_detail {
 struct ControlAccess;
-}
+class Scheduler;
+}  // namespace parallel_detail
 
 // Cooperative cancellation and progress of one trace, shared between the
 // thread that traces and any other. Thread-safe.
@@ -26,7 +26,7 @@ class TraceControl {
  public:
   // The trace ends at the next block boundary. A stop stays requested: use a
   // fresh control for each trace.
-  void RequestStop() { stop_.store(true, std::memory_order_release); }
+  void RequestStop();
   bool StopRequested() const { return stop_.load(std::memory_order_acquire); }
   // Segments handed to the sink so far, updated after each block (and when
   // an error from the curve ends it).
@@ -34,8 +34,12 @@ class TraceControl {
 
  private:
   friend struct parallel_detail::ControlAccess;
+  friend class parallel_detail::Scheduler;
   std::atomic<bool> stop_{false};
   std::atomic<int64_t> done_{0};
+  // The trace waiting on its workers, if any, for a stop to wake.
+  std::mutex waiterMutex_;
+  parallel_detail::Scheduler* waiter_ = nullptr;
 };
 
 struct TraceResult {
@@ -97,17 +101,25 @@ struct ControlAccess {
   }
 };
 
-// Computes one block into ring slot `slot`: the points after the one at
-// `theta`, which `planned` says how many there are (points < 0: unknown).
-// Returns false when it ended in an error. Never throws.
-using ComputeBlock = bool (*)(void* context, int slot, double theta, const Curve::Stretch& planned);
+// A block as planned: the angle of the point before it, and the block's own
+// angles with `stretch` saying how many and whether the trace ends with them
+// (angles null: working them out failed).
+struct PlannedBlock {
+  double theta = 0;
+  const double* angles = nullptr;
+  Curve::Stretch stretch;
+};
+
+// Computes one block into ring slot `slot`. Returns false when it ended in an
+// error. Never throws.
+using ComputeBlock = bool (*)(void* context, int slot, const PlannedBlock& block);
 
 // The side of the parallel trace that does not depend on the map: hands out
 // blocks in order, works out where each starts, and keeps the workers at most
 // a ring's length ahead of the calling thread.
 class Scheduler {
  public:
-  Scheduler(const Curve& curve, const TraceControl& control, int64_t blockSegments, int slots,
+  Scheduler(const Curve& curve, TraceControl& control, int64_t blockSegments, int slots,
             ComputeBlock compute, void* context);
   // Stops and joins the workers.
   ~Scheduler();
@@ -121,17 +133,20 @@ class Scheduler {
   // The calling thread is done with `block`; its slot may be reused.
   void Release(int64_t block);
   void Finish();
+  // Wakes the calling thread to look at the stop.
+  void Wake();
 
  private:
-  void Work();
+  void Work(std::vector<double>& angles);
 
   const Curve& curve_;
-  const TraceControl& control_;
+  TraceControl& control_;
   const int64_t blockSegments_;
   const int slots_;
   const ComputeBlock compute_;
   void* const context_;
   std::vector<std::thread> workers_;
+  std::vector<std::vector<double>> angles_;  // per worker
 
   // Claiming a block works out where the next one starts: one claim at a time.
   std::mutex planMutex_;
@@ -161,21 +176,22 @@ struct BlockContext {
   int64_t blockSegments;
   std::vector<Slot<Value>>* slots;
 
-  static bool Compute(void* context, int slot, double theta, const Curve::Stretch& planned) {
+  static bool Compute(void* context, int slot, const PlannedBlock& block) {
     const auto& c = *static_cast<const BlockContext*>(context);
     Slot<Value>& s = (*c.slots)[slot];
     s.count = 0;
     s.last = false;
     s.error = nullptr;
     try {
-      const Curve::Stretch stretch = Fill(c, s, theta);
-      s.last = stretch.last;
-      // Blocks are claimed by the plan; a block that disagreed with it would
-      // leave the caller waiting for one that never comes.
-      if (planned.points >= 0 &&
-          (stretch.points != planned.points || stretch.last != planned.last ||
-           std::bit_cast<uint64_t>(stretch.theta) != std::bit_cast<uint64_t>(planned.theta))) {
-        throw std::logic_error("parallel trace: a block left its planned angles");
+      if (block.angles != nullptr) {
+        FillAt(c, s, block.angles, block.stretch.points);
+        s.last = block.stretch.last;
+      } else {
+        // The block's own trace meets the error that stopped the plan. Were
+        // it to end otherwise, the caller would wait for a block never planned.
+        s.last = Fill(c, s, block.theta).last;
+        if (!s.last)
+          throw std::logic_error("parallel trace: the plan failed where the trace did not");
       }
       return true;
     } catch (...) {
@@ -184,7 +200,12 @@ struct BlockContext {
     }
   }
 
-  // No exception handler beside the loop (see TraceSerial).
+  // No exception handler beside the loops (see TraceSerial).
+  [[gnu::noinline]] static void FillAt(const BlockContext& c, Slot<Value>& s, const double* angles,
+                                       int64_t count) {
+    Value* const out = s.points.data();
+    c.curve->MapPointsAt(*c.map, angles, count, [&](const Value& v) { out[s.count++] = v; });
+  }
   [[gnu::noinline]] static Curve::Stretch Fill(const BlockContext& c, Slot<Value>& s,
                                                double theta) {
     Value* const out = s.points.data();

@@ -348,32 +348,37 @@ TEST(ParallelTrace, StopBeforeTheStart) {
   EXPECT_EQ(delivered, 0);
 }
 
-// θ stops moving: the serial loop would never end, and a stop still ends this one.
+// Patterns whose serial loop never ends: θ stops moving, or runs backwards
+// (and so past the range the quick sines assume). A stop still ends them.
 TEST(ParallelTrace, StopsAnEndlessPattern) {
-  const Curve curve(Design(200000, 1, 0, 0, 8, 1, 1000, 0, 0));
-  ASSERT_TRUE(std::isinf(curve.EstimatedSegments()));
-  constexpr int64_t kBlock = 5000;
-  struct Enough {};
-  std::vector<std::pair<Pixel, Pixel>> serial;
-  try {
-    curve.TraceScreen([&](Pixel a, Pixel b) {
-      serial.emplace_back(a, b);
-      if (serial.size() == 3 * kBlock) throw Enough{};
-    });
-  } catch (Enough) {
-  }
-  for (int threads : {1, 3}) {
-    TraceControl control;
-    std::vector<std::pair<Pixel, Pixel>> segments;
-    int polls = 0;
-    const TraceResult result = TraceScreenParallel(
-        curve, [&](Pixel a, Pixel b) { segments.emplace_back(a, b); }, control,
-        [&] {
-          if (++polls == 3) control.RequestStop();
-        },
-        Options(threads, kBlock));
-    EXPECT_FALSE(result.finished);
-    EXPECT_EQ(segments, serial);
+  const Curve stuck(Design(200000, 1, 0, 0, 8, 1, 1000, 0, 0));
+  const Curve backwards(Design(96, 60, 1, 0, 480, -5, 1000, 0, 0), DerivedValues{});
+  for (const Curve* curve : {&stuck, &backwards}) {
+    ASSERT_TRUE(std::isinf(curve->EstimatedSegments()));
+    constexpr int64_t kBlock = 5000;
+    struct Enough {};
+    std::vector<std::pair<Pixel, Pixel>> serial;
+    try {
+      curve->TraceScreen([&](Pixel a, Pixel b) {
+        serial.emplace_back(a, b);
+        if (serial.size() == 3 * kBlock) throw Enough{};
+      });
+    } catch (Enough) {
+    }
+    for (int threads : {1, 3}) {
+      TraceControl control;
+      std::vector<std::pair<Pixel, Pixel>> segments;
+      int polls = 0;
+      const TraceResult result = TraceScreenParallel(
+          *curve, [&](Pixel a, Pixel b) { segments.emplace_back(a, b); }, control,
+          [&] {
+            if (++polls == 3) control.RequestStop();
+          },
+          Options(threads, kBlock));
+      EXPECT_FALSE(result.finished);
+      ASSERT_EQ(segments.size(), serial.size());
+      EXPECT_TRUE(segments == serial);
+    }
   }
 }
 
