@@ -37,6 +37,7 @@ struct DerivedValues {
   int32_t ReducedFixed = 8;
   int32_t ReducedMoving = 5;
   int32_t TraceSpanDeg = 2880;
+  bool operator==(const DerivedValues&) const = default;
 };
 
 inline constexpr int32_t kExternalMode = 1;

@@ -50,4 +50,30 @@ Colour StepColour(Colour colour, const RepeatSteps& steps) {
   return CheckedAdd(CheckedAdd(CheckedMul(blue, 65536), CheckedMul(green, 256)), red);
 }
 
+void DrawSeries(PanelRules& panel, const RepeatSteps& steps, bool reflect, int32_t lineWidth,
+                int32_t& startTop, const std::function<bool(const DrawnPattern&)>& trace) {
+  DesignState& design = panel.Design();
+  startTop = design.TopOfDesign;
+  auto current = [&](int32_t top) {
+    return DrawnPattern{
+        {panel.PenColour(), design.FixedTeeth, design.MovingTeeth, design.GearMode, top,
+         design.PenHole, design.StepDeg, design.DesignSize, design.CentreX, design.CentreY},
+        lineWidth};
+  };
+  const int32_t count = design.RepeatCount;
+  for (int32_t i = 1; i <= count; ++i) {
+    if (!trace(current(design.TopOfDesign))) return;
+    if (reflect) {
+      const int32_t mirrored = CheckedSub(CheckedMul(2, startTop), design.TopOfDesign);
+      if (!trace(current(mirrored))) return;
+      // The panel now shows the mirror's top; the series goes on from the
+      // pattern's own.
+      design.TopOfDesign = CheckedSub(CheckedMul(2, startTop), design.TopOfDesign);
+    }
+    if (SeriesLimitReached(design, steps)) return;
+    ApplySeriesSteps(design, steps);
+    panel.SetPenColour(StepColour(panel.PenColour(), steps));
+  }
+}
+
 }  // namespace engine

@@ -1,7 +1,6 @@
 #include "engine/series_plan.h"
 
 #include "core/run_time_error.h"
-#include "engine/checked.h"
 #include "engine/curve.h"
 #include "engine/series.h"
 
@@ -17,21 +16,20 @@ void CheckScreenRange(const Curve& curve) {
 
 }  // namespace
 
-// The same steps in the same order as MainWindow::draw, so that an error
-// stops the plan where it would stop the Draw.
-SeriesPlan PlanSeries(const DesignState& state, const RepeatSteps& steps, Colour pen, bool reflect,
-                      int lineWidth, int64_t segmentBudget) {
-  SeriesPlan plan;
-  DesignState design = state;
-  Colour colour = pen;
-  const int32_t startTop = design.TopOfDesign;
+DrawInputs InputsShowing(const DesignState& design, const RepeatSteps& steps, Colour pen,
+                         bool reflect, int32_t lineWidth) {
+  return {PanelShowing(design, pen), design, DerivedOrDefault(design), steps, reflect, lineWidth};
+}
 
-  // False when the budget leaves the pattern out.
-  auto add = [&](int32_t top) {
-    const PatternRecord record{
-        colour,         design.FixedTeeth, design.MovingTeeth, design.GearMode, top,
-        design.PenHole, design.StepDeg,    design.DesignSize,  design.CentreX,  design.CentreY};
-    const Curve curve(record);
+SeriesPlan PlanSeries(const DrawInputs& inputs, int64_t segmentBudget) {
+  SeriesPlan plan;
+  PlainPanel panel(inputs.panel, inputs.design, inputs.derived);
+  PanelRules& rules = panel.Rules();
+  // As a Draw traces a pattern: onto the panel, then along the curve.
+  auto trace = [&](const DrawnPattern& drawn) {
+    rules.ShowPattern(drawn.record);
+    rules.ShowMode(drawn.record.GearMode);
+    const Curve curve(drawn.record);
     const long double segments = curve.EstimatedSegments();
     if (!(plan.segments + segments <= static_cast<long double>(segmentBudget))) {
       plan.cutShort = true;
@@ -40,25 +38,12 @@ SeriesPlan PlanSeries(const DesignState& state, const RepeatSteps& steps, Colour
     // Only designs far beyond the bars' ranges need the trace to find out.
     if (!curve.PixelsFit()) CheckScreenRange(curve);
     plan.segments += segments;
-    plan.patterns.push_back({record, lineWidth});
+    plan.patterns.push_back(drawn);
     return true;
   };
-
+  int32_t startTop = 0;
   try {
-    const int32_t count = design.RepeatCount;
-    for (int32_t i = 1; i <= count; ++i) {
-      if (!add(design.TopOfDesign)) return plan;
-      if (reflect) {
-        const int32_t mirrored = CheckedSub(CheckedMul(2, startTop), design.TopOfDesign);
-        if (!add(mirrored)) return plan;
-        // The panel shows the mirror's top; the Draw then turns it back.
-        design.TopOfDesign = mirrored;
-        design.TopOfDesign = CheckedSub(CheckedMul(2, startTop), design.TopOfDesign);
-      }
-      if (SeriesLimitReached(design, steps)) return plan;
-      ApplySeriesSteps(design, steps);
-      colour = StepColour(colour, steps);
-    }
+    DrawSeries(rules, inputs.steps, inputs.reflect, inputs.lineWidth, startTop, trace);
   } catch (const RunTimeError& e) {
     plan.failed = true;
     plan.error = e.what();

@@ -6,6 +6,7 @@
 #include "core/colour.h"
 #include "engine/design_state.h"
 #include "engine/pattern_history.h"
+#include "engine/plain_panel.h"
 
 namespace engine {
 
@@ -24,12 +25,24 @@ struct SeriesPlan {
   std::string error;
 };
 
-// The patterns of a Draw series from `state`: RepeatCount patterns (each
-// followed by its mirror about the starting top when `reflect`), the steps
-// added after each until SeriesLimitReached, the pen colour stepped with
-// them. Assumes the panel takes every value as it is shown; it does not when
-// a value lies outside its bar's range or the pen hole beyond 20 x moving.
-SeriesPlan PlanSeries(const DesignState& state, const RepeatSteps& steps, Colour pen, bool reflect,
-                      int lineWidth, int64_t segmentBudget);
+// Everything a Draw starts from.
+struct DrawInputs {
+  PanelValues panel;
+  DesignState design;
+  DerivedValues derived;
+  RepeatSteps steps;
+  bool reflect = false;
+  int32_t lineWidth = 1;
+  bool operator==(const DrawInputs&) const = default;
+};
+
+// The inputs of a Draw from a panel that shows `design` as it is.
+DrawInputs InputsShowing(const DesignState& design, const RepeatSteps& steps, Colour pen,
+                         bool reflect, int32_t lineWidth);
+
+// The patterns the Draw would trace: the same series run through the same
+// panel rules, on plain controls, without drawing. A pattern that would take
+// the estimated segments past the budget ends the plan.
+SeriesPlan PlanSeries(const DrawInputs& inputs, int64_t segmentBudget);
 
 }  // namespace engine

@@ -30,9 +30,7 @@
 
 namespace ui {
 
-namespace {
-constexpr const char* kScrollBarRange = "Scrollbar property out of range";
-}  // namespace
+namespace {}  // namespace
 
 namespace {
 
@@ -290,13 +288,11 @@ ScrollBar::ScrollBar(Form& form, std::string name, Geometry g, int min, int max,
                      int smallChange, int largeChange)
     : Control(form, std::move(name), new QScrollBar(Qt::Horizontal), g),
       bar_(static_cast<QScrollBar*>(Widget())),
-      min_(min),
-      max_(max),
-      position_(position),
+      range_{min, max, position},
       smallChange_(smallChange),
       largeChange_(largeChange) {
-  if (max_ < min_) throw RunTimeError(kScrollBarRange);
-  position_ = std::clamp(position_, min_, max_);
+  if (max < min) throw RunTimeError(kScrollBarRange);
+  range_.position = std::clamp(position, min, max);
   // Home and End need the keyboard focus.
   bar_->setFocusPolicy(Qt::StrongFocus);
   SyncWidget();
@@ -334,8 +330,9 @@ void ScrollBar::TypeValuesInto(ValueBox& box, std::string prompt) {
 bool ScrollBar::AskAndType() {
   if (!Reachable()) return false;
   std::optional<int> value;
-  form_.Dispatch(
-      [&] { value = form_.GetPrompts().AskInteger(typingPrompt_, min_, max_, position_); });
+  form_.Dispatch([&] {
+    value = form_.GetPrompts().AskInteger(typingPrompt_, range_.min, range_.max, range_.position);
+  });
   if (!value) return false;
   UserType(*value);
   return true;
@@ -343,58 +340,42 @@ bool ScrollBar::AskAndType() {
 
 ControlState ScrollBar::SaveState() const {
   ControlState state = Control::SaveState();
-  state.min = min_;
-  state.max = max_;
-  state.value = position_;
+  state.min = range_.min;
+  state.max = range_.max;
+  state.value = range_.position;
   return state;
 }
 
 void ScrollBar::RestoreState(const ControlState& state) {
   Control::RestoreState(state);
-  min_ = state.min;
-  max_ = state.max;
-  position_ = state.value;
+  range_ = {state.min, state.max, state.value};
   SyncWidget();
 }
 
 void ScrollBar::SyncWidget() {
   QSignalBlocker block(bar_);
-  bar_->setRange(min_, max_);
+  bar_->setRange(range_.min, range_.max);
   bar_->setSingleStep(smallChange_);
   bar_->setPageStep(largeChange_);
-  bar_->setValue(position_);
+  bar_->setValue(range_.position);
 }
 
 void ScrollBar::SetPosition(int position) {
-  position = std::clamp(position, min_, max_);
-  if (position == position_) return;
-  position_ = position;
+  if (!range_.MoveTo(position)) return;
   SyncWidget();
   Run(onChange);
 }
 
 void ScrollBar::SetMin(int min) {
-  if (max_ < min) throw RunTimeError(kScrollBarRange);
-  min_ = min;
-  if (position_ < min_) {
-    position_ = min_;
-    SyncWidget();
-    Run(onChange);
-  } else {
-    SyncWidget();
-  }
+  const bool moved = range_.SetMin(min);
+  SyncWidget();
+  if (moved) Run(onChange);
 }
 
 void ScrollBar::SetMax(int max) {
-  if (max < min_) throw RunTimeError(kScrollBarRange);
-  max_ = max;
-  if (position_ > max_) {
-    position_ = max_;
-    SyncWidget();
-    Run(onChange);
-  } else {
-    SyncWidget();
-  }
+  const bool moved = range_.SetMax(max);
+  SyncWidget();
+  if (moved) Run(onChange);
 }
 
 void ScrollBar::UserMoveTo(int position) {

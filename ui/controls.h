@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "core/colour.h"
+#include "core/value_controls.h"
 
 class QWidget;
 class QLineEdit;
@@ -95,13 +96,14 @@ class Control {
 };
 
 // A disabled edit box that only displays a value.
-class ValueBox : public Control {
+class ValueBox : public Control, public BoxControl {
  public:
   ValueBox(Form& form, std::string name, Geometry g, std::string text, FontWeight weight);
-  const std::string& Text() const { return text_; }
+  const std::string& Text() const override { return text_; }
   // Runs onChange, before returning, if and only if the text differs.
-  void SetText(const std::string& text);
+  void SetText(const std::string& text) override;
   Handler onChange;
+  void SetHandler(ControlHandler handler) override { onChange = std::move(handler); }
   // The box is white; this gives it the system's button-face colour instead.
   void UseButtonFaceBackground();
   ControlState SaveState() const override;
@@ -113,20 +115,22 @@ class ValueBox : public Control {
 };
 
 // A horizontal scroll bar with an integer position in [Min, Max].
-class ScrollBar : public Control {
+class ScrollBar : public Control, public BarControl {
  public:
   ScrollBar(Form& form, std::string name, Geometry g, int min, int max, int position,
             int smallChange = 1, int largeChange = 10);
-  int Min() const { return min_; }
-  int Max() const { return max_; }
-  int Position() const { return position_; }
+  int Min() const { return range_.min; }
+  int Max() const { return range_.max; }
+  int Position() const { return range_.position; }
+  const BarRange& Range() const override { return range_; }
   // The position is limited to [Min, Max]; onChange runs when it moves.
-  void SetPosition(int position);
+  void SetPosition(int position) override;
   // Max below Min fails with "Scrollbar property out of range" and changes
   // nothing; otherwise the position is limited into the new range.
-  void SetMin(int min);
-  void SetMax(int max);
+  void SetMin(int min) override;
+  void SetMax(int max) override;
   Handler onChange;
+  void SetHandler(ControlHandler handler) override { onChange = std::move(handler); }
 
   // User input, through the dispatcher.
   void UserArrow(int direction);  // +1 right arrow, -1 left arrow
@@ -150,7 +154,8 @@ class ScrollBar : public Control {
   void UserMoveTo(int position);
 
   QScrollBar* bar_;
-  int min_, max_, position_, smallChange_, largeChange_;
+  BarRange range_;
+  int smallChange_, largeChange_;
   bool dispatching_ = false;
   std::string typingPrompt_;
   const ValueBox* typingBox_ = nullptr;
@@ -189,13 +194,14 @@ class RadioGroup;
 
 // One of a group of radio buttons: checking the unchecked one from the user or
 // the program unchecks the others and then runs its onClick.
-class RadioButton : public Control {
+class RadioButton : public Control, public ModeControl {
  public:
   RadioButton(Form& form, RadioGroup& group, std::string name, Geometry g, std::string caption,
               bool checked);
-  bool Checked() const { return checked_; }
-  void SetChecked(bool checked);
+  bool Checked() const override { return checked_; }
+  void SetChecked(bool checked) override;
   Handler onClick;
+  void SetHandler(ControlHandler handler) override { onClick = std::move(handler); }
 
   void UserClick();
   ControlState SaveState() const override;
@@ -264,12 +270,12 @@ class Frame : public Control {
 };
 
 // A colour swatch: a filled shape with an outline.
-class Swatch : public Control {
+class Swatch : public Control, public ColourControl {
  public:
   enum class Shape { Rectangle, RoundedRectangle };
   Swatch(Form& form, std::string name, Geometry g, Shape shape, Colour fill, Colour outline);
-  Colour FillColour() const { return fill_; }
-  void SetFillColour(Colour colour);
+  Colour FillColour() const override { return fill_; }
+  void SetFillColour(Colour colour) override;
   Colour OutlineColour() const { return outline_; }
   void SetOutlineColour(Colour colour);
   ControlState SaveState() const override;

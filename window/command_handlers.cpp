@@ -4,8 +4,8 @@
 #include <string>
 
 #include "engine/gear_math.h"
+#include "engine/panel_rules.h"
 #include "ui/long_command.h"
-#include "window/box_values.h"
 #include "window/main_window.h"
 #include "window/print_zoom.h"
 
@@ -120,5 +120,5 @@ void MainWindow::choosePrintColours(ui::MenuItem* item) {
 
 void MainWindow::printFactorBarMoved() {
   design_.PrintFactor = printFactorBar_->Position();
-  showIn(printFactorBox_, printFactorBar_->Position());
+  engine::ShowValue(*printFactorBox_, printFactorBar_->Position());
 }

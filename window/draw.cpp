@@ -5,14 +5,11 @@
 #include <optional>
 
 #include "core/command_stopped.h"
-#include "engine/checked.h"
 #include "engine/curve.h"
-#include "engine/gear_math.h"
 #include "engine/gear_overlay.h"
 #include "engine/parallel_trace.h"
 #include "engine/series.h"
 #include "ui/canvas.h"
-#include "window/box_values.h"
 #include "window/main_window.h"
 
 using namespace engine;
@@ -71,25 +68,12 @@ int64_t TraceSlowlyInSession(const Curve& curve, TraceSession* session, Sink&& s
     sink(a, b);
   });
 }
-
-// Emptied first, so that the box's handler runs even for an unchanged value.
-void ShowAfresh(ui::ValueBox* box, int32_t value) {
-  box->SetText("");
-  showIn(box, value);
-}
 }  // namespace
 
 void MainWindow::draw() {
   historyFullShown_ = false;
   if (!history_.Empty()) setColourSchemesEnabled(false);
   undoButton_->SetEnabled(!history_.Empty());
-  seriesStartTop_ = design_.TopOfDesign;
-  auto current = [this](int32_t top) {
-    return DrawnPattern{
-        {penColour(), design_.FixedTeeth, design_.MovingTeeth, design_.GearMode, top,
-         design_.PenHole, design_.StepDeg, design_.DesignSize, design_.CentreX, design_.CentreY},
-        lineWidthSpin_->Value()};
-  };
   const int32_t count = design_.RepeatCount;
   const bool reflect = reflectCheck_->Checked();
   runTracingCommand(count * (reflect ? 2 : 1), [&] {
@@ -104,51 +88,8 @@ void MainWindow::draw() {
       }
       return true;
     };
-    for (int32_t i = 1; i <= count; ++i) {
-      if (!trace(current(design_.TopOfDesign))) return;
-      if (reflectCheck_->Checked()) {
-        const int32_t mirrored = CheckedSub(CheckedMul(2, seriesStartTop_), design_.TopOfDesign);
-        if (!trace(current(mirrored))) return;
-        design_.TopOfDesign = CheckedSub(CheckedMul(2, seriesStartTop_), design_.TopOfDesign);
-      }
-      if (SeriesLimitReached(design_, steps_)) return;
-      ApplySeriesSteps(design_, steps_);
-      penSwatch_->SetFillColour(StepColour(penColour(), steps_));
-    }
+    DrawSeries(*panel_, steps_, reflect, lineWidthSpin_->Value(), seriesStartTop_, trace);
   });
-}
-
-void MainWindow::showPatternOnPanel(const PatternRecord& p) {
-  ShowAfresh(fixedBox_, p.FixedTeeth);
-  ShowAfresh(movingBox_, p.MovingTeeth);
-  ReduceTeeth(p.MovingTeeth, p.FixedTeeth, derived_);
-  ShowAfresh(pointsBox_, derived_.ReducedFixed);
-  ShowAfresh(holeBox_, p.PenHole);
-  ShowAfresh(topBox_, p.TopOfDesign);
-  ShowAfresh(sizeBox_, p.DesignSize);
-  ShowAfresh(stepBox_, p.StepDeg);
-  ShowAfresh(centreXBox_, p.CentreX);
-  ShowAfresh(centreYBox_, p.CentreY);
-  penSwatch_->SetFillColour(p.Colour);
-  fixedBar_->SetPosition(p.FixedTeeth);
-  movingBar_->SetPosition(p.MovingTeeth);
-  holeBar_->SetPosition(p.PenHole);
-  topBar_->SetPosition(p.TopOfDesign);
-  sizeBar_->SetPosition(p.DesignSize);
-  centreXBar_->SetPosition(p.CentreX);
-  centreYBar_->SetPosition(p.CentreY);
-  stepBar_->SetPosition(p.StepDeg);
-}
-
-// Any mode other than external shows, and draws, as internal.
-void MainWindow::showModeButtons(int32_t mode) {
-  if (mode == kExternalMode) {
-    externalRadio_->SetChecked(true);
-    internalRadio_->SetChecked(false);
-  } else {
-    internalRadio_->SetChecked(true);
-    externalRadio_->SetChecked(false);
-  }
 }
 
 void MainWindow::tracePattern(const DrawnPattern& drawn) {
@@ -167,8 +108,8 @@ void MainWindow::tracePattern(const DrawnPattern& drawn) {
 
 void MainWindow::replayPattern(const DrawnPattern& drawn) {
   Picture().SetPenColour(drawn.record.Colour);
-  showPatternOnPanel(drawn.record);
-  showModeButtons(drawn.record.GearMode);
+  panel_->ShowPattern(drawn.record);
+  panel_->ShowMode(drawn.record.GearMode);
   const Curve curve(drawn.record);
   Picture().SetPenWidth(lineWidthSpin_->Value());
   recordPattern(drawn);
@@ -188,8 +129,8 @@ void MainWindow::traceAndRecord(const DrawnPattern& drawn) {
   const PatternRecord& pattern = drawn.record;
   ui::ImageCanvas& canvas = Picture();
   canvas.SetPenColour(pattern.Colour);
-  showPatternOnPanel(pattern);
-  showModeButtons(pattern.GearMode);
+  panel_->ShowPattern(pattern);
+  panel_->ShowMode(pattern.GearMode);
 
   // The curve uses the pattern's own reduced counts and span, even when a
   // mode button's handler has moved the panel to another gear pair.
@@ -263,9 +204,9 @@ void MainWindow::tracePatternForPrint(const DrawnPattern& drawn, ui::PrinterCanv
   const PatternRecord& pattern = drawn.record;
   ui::ImageCanvas& canvas = Picture();
   canvas.SetPenColour(pattern.Colour);
-  showPatternOnPanel(pattern);
+  panel_->ShowPattern(pattern);
   printer.SetPenColour(printerPen);
-  showModeButtons(pattern.GearMode);
+  panel_->ShowMode(pattern.GearMode);
 
   const Curve curve(pattern);
   std::optional<ui::Form::BusyCursor> busy;

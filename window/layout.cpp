@@ -2,7 +2,7 @@
 // sits, what it shows, the member that keeps it and the handler it runs.
 // Creation order is the panel's tab and listing order.
 #include "core/drawing_area.h"
-#include "window/box_values.h"
+#include "engine/panel_rules.h"
 #include "window/main_window.h"
 #include "window/print_zoom.h"
 
@@ -53,14 +53,9 @@ void MainWindow::createPanel() {
     return f.Add<ui::Label>(name, left, top, caption, weight);
   };
   auto frame = [&f](const char* name, Geometry g) { f.Add<ui::Frame>(name, g); };
-  // A bar that shows its position in its box.
-  auto showsIn = [](ui::ScrollBar*& bar, ui::ValueBox*& box) -> Handler {
-    return [&bar, &box] { showIn(box, bar->Position()); };
-  };
-  // A box whose number is a design value.
-  auto reads = [](ui::ValueBox*& box, int32_t& value) -> Handler {
-    return [&box, &value] { readBox(box, value); };
-  };
+  // The value controls of the step, gears, pen position, size and centre get
+  // their handlers from the panel rules, below.
+  const Handler byRules;
   using Steps = engine::RepeatSteps;
 
   // Drawing area, and the copy behind it, which is never shown.
@@ -96,10 +91,10 @@ void MainWindow::createPanel() {
                                      {"DrawStep5Deg", 824, 5},
                                      {"DrawStep10Deg", 856, 10}}) {
     button(name, {left, 72, 25, 17}, std::to_string(degrees).c_str(), kPlain,
-           [this, degrees] { chooseStep(degrees); });
+           [this, degrees] { panel_->ChooseStep(degrees); });
   }
-  stepBar_ = &bar("ScrollBarStepFine", {664, 96, 217, 16}, 1, 3600, 5, showsIn(stepBar_, stepBox_));
-  stepBox_ = &box("Stepdeg", {888, 96, 49, 21}, "5", kBold, on(&MainWindow::readStepBox));
+  stepBar_ = &bar("ScrollBarStepFine", {664, 96, 217, 16}, 1, 3600, 5, byRules);
+  stepBox_ = &box("Stepdeg", {888, 96, 49, 21}, "5", kBold, byRules);
 
   // Gears.
   frame("Bevel3", {656, 128, 289, 105});
@@ -107,18 +102,14 @@ void MainWindow::createPanel() {
   label("Label10", 704, 132, "Mode", kPlain);
   internalRadio_ = &f.Add<ui::RadioButton>(modeGroup_, "rb_internal", Geometry{740, 132, 57, 17},
                                            "Internal", true);
-  internalRadio_->onClick = on(&MainWindow::chooseInternalMode);
   externalRadio_ = &f.Add<ui::RadioButton>(modeGroup_, "rb_external", Geometry{808, 132, 57, 17},
                                            "External", false);
-  externalRadio_->onClick = on(&MainWindow::chooseExternalMode);
   label("Label1", 664, 154, "Fixed", kPlain);
-  fixedBar_ =
-      &bar("ScrollBarFixed", {704, 152, 177, 16}, 2, 360, 96, on(&MainWindow::fixedBarMoved));
-  fixedBox_ = &box("Fixed", {888, 152, 49, 21}, "96", kBold, on(&MainWindow::readFixedBox));
+  fixedBar_ = &bar("ScrollBarFixed", {704, 152, 177, 16}, 2, 360, 96, byRules);
+  fixedBox_ = &box("Fixed", {888, 152, 49, 21}, "96", kBold, byRules);
   label("Label2", 664, 180, "Moving", kPlain);
-  movingBar_ =
-      &bar("ScrollBarMoving", {704, 180, 177, 16}, 1, 360, 60, on(&MainWindow::movingBarMoved));
-  movingBox_ = &box("Moving", {888, 180, 49, 21}, "60", kBold, on(&MainWindow::readMovingBox));
+  movingBar_ = &bar("ScrollBarMoving", {704, 180, 177, 16}, 1, 360, 60, byRules);
+  movingBox_ = &box("Moving", {888, 180, 49, 21}, "60", kBold, byRules);
   label("Label3", 664, 208, "Number of points in pattern: ", kPlain);
   pointsBox_ = &box("Points", {888, 208, 49, 21}, "8", kBold, {});
   pointsBox_->UseButtonFaceBackground();
@@ -153,49 +144,54 @@ void MainWindow::createPanel() {
   // Pen position and size.
   frame("Bevel7", {656, 376, 289, 161});
   label("Label17", 664, 380, "Pen Position &  Size", kBold);
-  button("default_pos", {784, 380, 49, 17}, "Default", kPlain, on(&MainWindow::resetPosition));
+  button("default_pos", {784, 380, 49, 17}, "Default", kPlain, [this] { panel_->ResetPosition(); });
   penStepLabel_ = &label("repstep", 896, 380, "Step", kPlain);
   zeroPenStepsButton_ = &button("ZeroPosStep", {888, 408, 49, 17}, "Zero All", kPlain, [this] {
     zeroSteps({holeStepSpin_, topStepSpin_, sizeStepSpin_});
   });
   label("t_hole", 664, 408, "Pen position within moving gear:", kPlain);
   label("Label14", 664, 424, "Centre = 0; Outside Edge = 10 x Moving Gear", kPlain);
-  holeBar_ = &bar("ScrollBarHole", {664, 440, 217, 17}, 0, 1200, 480, showsIn(holeBar_, holeBox_));
-  holeBox_ = &box("Hole", {888, 440, 49, 21}, "480", kBold, on(&MainWindow::readHoleBox));
+  holeBar_ = &bar("ScrollBarHole", {664, 440, 217, 17}, 0, 1200, 480, byRules);
+  holeBox_ = &box("Hole", {888, 440, 49, 21}, "480", kBold, byRules);
   holeStepSpin_ = &spin("holespin", {888, 440, 49, 22}, -2000, 2000, kPlain,
                         [this] { setStep(&Steps::HoleStep, holeStepSpin_); });
   label("Label4", 664, 460, "Top of Design - 10ths of gear tooth", kPlain);
-  topBar_ = &bar("ScrollBarTop", {664, 476, 217, 16}, -3600, 3600, 0, showsIn(topBar_, topBox_));
-  topBox_ = &box("Align", {888, 476, 49, 21}, "0", kBold, reads(topBox_, design_.TopOfDesign));
+  topBar_ = &bar("ScrollBarTop", {664, 476, 217, 16}, -3600, 3600, 0, byRules);
+  topBox_ = &box("Align", {888, 476, 49, 21}, "0", kBold, byRules);
   topStepSpin_ = &spin("topspin", {888, 476, 49, 22}, -2000, 2000, kPlain,
                        [this] { setStep(&Steps::TopStep, topStepSpin_); });
   label("Label5", 664, 496, "Size  - 1000ths ", kPlain);
-  sizeBar_ =
-      &bar("ScrollBarMagni", {664, 512, 217, 16}, 1, 2000, 1000, showsIn(sizeBar_, sizeBox_));
-  sizeBox_ = &box("Size", {888, 512, 49, 21}, "1000", kBold, reads(sizeBox_, design_.DesignSize));
+  sizeBar_ = &bar("ScrollBarMagni", {664, 512, 217, 16}, 1, 2000, 1000, byRules);
+  sizeBox_ = &box("Size", {888, 512, 49, 21}, "1000", kBold, byRules);
   sizeStepSpin_ = &spin("sizespin", {888, 512, 49, 22}, -2000, 2000, kPlain,
                         [this] { setStep(&Steps::SizeStep, sizeStepSpin_); });
 
   // Centre.
   frame("Bevel6", {656, 544, 289, 105});
   label("Label7", 664, 552, "Centre Of  Design", kBold);
-  button("default_centre", {776, 552, 49, 17}, "Default", kPlain, on(&MainWindow::resetCentre));
+  button("default_centre", {776, 552, 49, 17}, "Default", kPlain,
+         [this] { panel_->ResetCentre(); });
   centreStepLabel_ = &label("repstep2", 896, 552, "Step", kPlain);
   zeroCentreStepsButton_ = &button("ZeroCentStep", {888, 568, 49, 17}, "Zero All", kPlain, [this] {
     zeroSteps({centreXStepSpin_, centreYStepSpin_});
   });
   label("CentreLabel1", 664, 572, "Horizontal (X) - 10ths of pixels", kPlain);
-  centreXBar_ = &bar("ScrollBarCentreX", {664, 588, 217, 16}, -3200, 3200, 0,
-                     showsIn(centreXBar_, centreXBox_));
-  centreXBox_ = &box("xcent", {888, 588, 49, 21}, "0", kBold, reads(centreXBox_, design_.CentreX));
+  centreXBar_ = &bar("ScrollBarCentreX", {664, 588, 217, 16}, -3200, 3200, 0, byRules);
+  centreXBox_ = &box("xcent", {888, 588, 49, 21}, "0", kBold, byRules);
   centreXStepSpin_ = &spin("xspin", {888, 588, 49, 22}, -1920, 1920, kPlain,
                            [this] { setStep(&Steps::CentreXStep, centreXStepSpin_); });
   label("CentreLabel2", 664, 608, "Vertical (Y)  - 10ths of pixels", kPlain);
-  centreYBar_ = &bar("ScrollBarCentreY", {664, 624, 217, 16}, -3200, 3200, 0,
-                     showsIn(centreYBar_, centreYBox_));
-  centreYBox_ = &box("ycent", {888, 624, 49, 21}, "0", kBold, reads(centreYBox_, design_.CentreY));
+  centreYBar_ = &bar("ScrollBarCentreY", {664, 624, 217, 16}, -3200, 3200, 0, byRules);
+  centreYBox_ = &box("ycent", {888, 624, 49, 21}, "0", kBold, byRules);
   centreYStepSpin_ = &spin("yspin", {888, 624, 49, 22}, -1920, 1920, kPlain,
                            [this] { setStep(&Steps::CentreYStep, centreYStepSpin_); });
+  panel_ = std::make_unique<engine::PanelRules>(
+      engine::PanelControls{stepBar_,    stepBox_,    fixedBar_,      fixedBox_,      movingBar_,
+                            movingBox_,  pointsBox_,  holeBar_,       holeBox_,       topBar_,
+                            topBox_,     sizeBar_,    sizeBox_,       centreXBar_,    centreXBox_,
+                            centreYBar_, centreYBox_, internalRadio_, externalRadio_, penSwatch_},
+      design_, derived_);
+  panel_->Connect();
 
   // Never shown: their commands are reached through the menu.
   const Geometry hidden{0, 0, 49, 17};
@@ -215,7 +211,7 @@ void MainWindow::createPanel() {
       button("Button1", hidden, "Dump", kPlain, [this] { pictureHistory_.KeepCopy(); });
   auto& openAndPrint = button("LoadPrint", hidden, "Open & Print", kPlain, {});
   printFactorBox_ = &box("Pfac", {0, 0, 49, 21}, "480", kPlain,
-                         [this] { showIn(printFactorBox_, design_.PrintFactor); });
+                         [this] { engine::ShowValue(*printFactorBox_, design_.PrintFactor); });
   printFactorBar_ =
       &f.Add<ui::ScrollBar>("ScrollBarPrintFac", Geometry{0, 0, 100, 16}, 50, 960, 480, 10, 10);
   printFactorBar_->onChange = on(&MainWindow::printFactorBarMoved);

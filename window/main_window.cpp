@@ -3,10 +3,8 @@
 #include <string>
 
 #include "core/drawing_area.h"
-#include "engine/int_text.h"
 #include "generated/version.h"
 #include "ui/canvas.h"
-#include "window/box_values.h"
 
 namespace {
 constexpr int kClientWidth = 952;
@@ -17,14 +15,6 @@ constexpr ui::CustomColours kPresetCustomColours = {
     0x20FFE0, 0x20E0FF, 0xC040FF, 0xFF40C0, 0xC0FF40, 0xFFC040, 0x0060E0, 0x6000E0,
     0xE00060, 0x00E040, 0x00A0FF, 0x2080E0, 0x20C0E0, 0x00A0C0, 0x0020A0, 0x80A0FF};
 }  // namespace
-
-void showIn(ui::ValueBox* box, int32_t value) {
-  box->SetText(std::to_string(value));
-}
-
-void readBox(const ui::ValueBox* box, int32_t& value) {
-  if (!box->Text().empty()) value = engine::StrToInt(box->Text());
-}
 
 MainWindow::MainWindow(ui::Prompts& prompts, commands::PrinterFactory makePrinter,
                        RecentDesignStore* recentStore)

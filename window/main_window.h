@@ -17,7 +17,9 @@
 #include "commands/print_command.h"
 #include "engine/design_state.h"
 #include "engine/gear_overlay.h"
+#include "engine/panel_rules.h"
 #include "engine/pattern_history.h"
+#include "engine/series_plan.h"
 #include "ui/canvas.h"
 #include "ui/controls.h"
 #include "ui/form.h"
@@ -126,6 +128,8 @@ class MainWindow : private commands::DrawingSurface {
   void updateOverlay();
   void paintOverlay(QPainter& painter, double scale);
   void refreshPreview();
+  // What a Draw now would start from.
+  engine::DrawInputs drawInputs() const;
   bool animating() const;
   // During an animated Draw: waits until the pen may lay the next segment.
   void animateSegment(const engine::Curve& curve, double theta, int64_t segment);
@@ -136,23 +140,6 @@ class MainWindow : private commands::DrawingSurface {
   void undoLastPattern();
   void choosePenColour();
   void applyLineWidth();
-
-  // Step.
-  void chooseStep(int32_t degrees);
-  void readStepBox();
-
-  // Gears.
-  void chooseInternalMode();
-  void chooseExternalMode();
-  void fixedBarMoved();
-  void readFixedBox();
-  void movingBarMoved();
-  void readMovingBox();
-
-  // Pen position, size and centre.
-  void readHoleBox();
-  void resetPosition();
-  void resetCentre();
 
   // Series.
   void repeatBarMoved();
@@ -188,17 +175,7 @@ class MainWindow : private commands::DrawingSurface {
   // while the picture is its history drawn on a blank canvas.
   void keepPictureBefore(int32_t patternIndex);
   void forgetPictures();
-  void showPatternOnPanel(const engine::PatternRecord& pattern);
-  void showModeButtons(int32_t mode);
   void recordPattern(const engine::DrawnPattern& pattern);
-
-  // Gear rules shared by the handlers.
-  void placeInternally();
-  void placeExternally();
-  void applyHoleRange();
-  void showPenHole();
-  void keepMovingGearInsideRing();
-  void refreshGearCounts();
 
   ui::Form form_;
   ui::RadioGroup modeGroup_;
@@ -207,6 +184,8 @@ class MainWindow : private commands::DrawingSurface {
   engine::DesignState design_;
   engine::RepeatSteps steps_;
   engine::DerivedValues derived_;
+  // The step, gear, pen position, size and centre controls' handlers.
+  std::unique_ptr<engine::PanelRules> panel_;
   int32_t seriesStartTop_ = 0;
   engine::PatternHistory history_;
   ui::CustomColours customColours_;
@@ -233,7 +212,9 @@ class MainWindow : private commands::DrawingSurface {
   double animationSpeed_ = 1;
   std::optional<engine::GearOverlay> rollingGears_;
   ui::LatestJob previewJob_;
-  std::string previewKey_;
+  // What the preview shows, or is being worked out for: a Draw's inputs and
+  // the canvas colour.
+  std::optional<std::pair<engine::DrawInputs, Colour>> previewShows_;
   QImage previewImage_;
   bool previewCutShort_ = false;
   bool animateOffscreen_ = false;  // tests watch an animation without a screen

@@ -1,8 +1,8 @@
 // The repeat count, the per-repeat steps and the line width. A count of 1
 // shows the single-pattern layout with every step zero; a larger count shows
 // the step boxes beside the values they step.
+#include "engine/panel_rules.h"
 #include "ui/canvas.h"
-#include "window/box_values.h"
 #include "window/main_window.h"
 
 namespace {
@@ -14,7 +14,7 @@ constexpr int kBoxLeftSeries = 844;
 
 void MainWindow::repeatBarMoved() {
   design_.RepeatCount = repeatBar_->Position();
-  showIn(repeatBox_, design_.RepeatCount);
+  engine::ShowValue(*repeatBox_, design_.RepeatCount);
   ui::ScrollBar* steppedBars[] = {holeBar_, topBar_, sizeBar_, centreXBar_, centreYBar_};
   ui::ValueBox* steppedBoxes[] = {holeBox_, topBox_, sizeBox_, centreXBox_, centreYBox_};
   if (repeatBar_->Position() == 1) {
@@ -50,7 +50,7 @@ void MainWindow::repeatBarMoved() {
 void MainWindow::resetRepeatCount() {
   repeatBar_->SetPosition(1);
   design_.RepeatCount = repeatBar_->Position();
-  showIn(repeatBox_, design_.RepeatCount);
+  engine::ShowValue(*repeatBox_, design_.RepeatCount);
 }
 
 void MainWindow::setStep(int32_t engine::RepeatSteps::*step, const ui::SpinBox* spin) {

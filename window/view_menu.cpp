@@ -4,7 +4,6 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <cmath>
-#include <sstream>
 #include <thread>
 
 #include "core/drawing_area.h"
@@ -145,31 +144,26 @@ void MainWindow::paintOverlay(QPainter& painter, double scale) {
   }
 }
 
+DrawInputs MainWindow::drawInputs() const {
+  return {ReadPanel(panel_->Controls()), design_, derived_, steps_, reflectCheck_->Checked(),
+          lineWidthSpin_->Value()};
+}
+
 // Restarted off the UI thread whenever what Draw would draw has changed.
 void MainWindow::refreshPreview() {
   if (!previewItem_->Checked()) {
     previewJob_.Cancel();
-    previewKey_.clear();
+    previewShows_.reset();
     previewImage_ = QImage();
     return;
   }
-  const bool reflect = reflectCheck_->Checked();
-  const int width = lineWidthSpin_->Value();
-  const Colour pen = penColour(), canvas = canvasColour();
-  std::ostringstream key;
-  const DesignState d = design_;
-  const RepeatSteps s = steps_;
-  key << d.FixedTeeth << ',' << d.MovingTeeth << ',' << d.GearMode << ',' << d.TopOfDesign << ','
-      << d.PenHole << ',' << d.StepDeg << ',' << d.DesignSize << ',' << d.CentreX << ','
-      << d.CentreY << ',' << d.RepeatCount << ',' << s.HoleStep << ',' << s.TopStep << ','
-      << s.SizeStep << ',' << s.CentreXStep << ',' << s.CentreYStep << ',' << s.RedStep << ','
-      << s.GreenStep << ',' << s.BlueStep << ',' << pen << ',' << canvas << ',' << reflect << ','
-      << width;
-  if (key.str() == previewKey_) return;
-  previewKey_ = key.str();
+  const DrawInputs inputs = drawInputs();
+  const Colour canvas = canvasColour();
+  if (previewShows_ && previewShows_->first == inputs && previewShows_->second == canvas) return;
+  previewShows_ = {inputs, canvas};
   previewJob_.Start(
-      [d, s, pen, canvas, reflect, width](const std::atomic<bool>& cancelled) {
-        const SeriesPlan plan = PlanSeries(d, s, pen, reflect, width, kPreviewBudget);
+      [inputs, canvas](const std::atomic<bool>& cancelled) {
+        const SeriesPlan plan = PlanSeries(inputs, kPreviewBudget);
         QImage image = RenderPreview(plan, canvas, cancelled);
         image.setText("cutShort", plan.cutShort ? "1" : "0");
         return image;

@@ -22,6 +22,12 @@ std::vector<PatternRecord> Records(const SeriesPlan& plan) {
   return out;
 }
 
+// A Draw from a panel that shows `d`.
+SeriesPlan Plan(const DesignState& d, const RepeatSteps& steps, Colour pen, bool reflect,
+                int32_t lineWidth, int64_t budget) {
+  return PlanSeries(InputsShowing(d, steps, pen, reflect, lineWidth), budget);
+}
+
 PatternRecord Record(const DesignState& d, Colour colour, int32_t top) {
   return {colour,    d.FixedTeeth, d.MovingTeeth, d.GearMode, top,
           d.PenHole, d.StepDeg,    d.DesignSize,  d.CentreX,  d.CentreY};
@@ -29,7 +35,7 @@ PatternRecord Record(const DesignState& d, Colour colour, int32_t top) {
 
 TEST(SeriesPlan, OnePatternAsThePanelShowsIt) {
   DesignState d;
-  const SeriesPlan plan = PlanSeries(d, {}, 0x123456, false, 3, kNoLimit);
+  const SeriesPlan plan = Plan(d, {}, 0x123456, false, 3, kNoLimit);
   ASSERT_EQ(plan.patterns.size(), 1u);
   EXPECT_EQ(plan.patterns[0], (DrawnPattern{Record(d, 0x123456, 0), 3}));
   EXPECT_EQ(plan.segments, Curve(Record(d, 0, 0)).EstimatedSegments());
@@ -51,7 +57,7 @@ TEST(SeriesPlan, StepsAndColoursAfterEachPattern) {
   steps.BlueStep = 128;
   // Red 128 + 100 = 228, then 328 - 256 = 72; green 0 - 1 + 256 = 255, then
   // 254; blue 200 + 128 - 256 = 72, then 200.
-  const SeriesPlan plan = PlanSeries(d, steps, 0xC80080, false, 1, kNoLimit);
+  const SeriesPlan plan = Plan(d, steps, 0xC80080, false, 1, kNoLimit);
   const std::vector<PatternRecord> expected = {
       {0xC80080, 96, 60, 0, 0, 480, 5, 1000, 0, 0},
       {0x48FFE4, 96, 60, 0, 20, 490, 5, 900, 7, -3},
@@ -69,7 +75,7 @@ TEST(SeriesPlan, ReflectionMirrorsAboutTheStartingTop) {
   RepeatSteps steps;
   steps.TopStep = 50;
   steps.BlueStep = 1;
-  const SeriesPlan plan = PlanSeries(d, steps, 0, true, 2, kNoLimit);
+  const SeriesPlan plan = Plan(d, steps, 0, true, 2, kNoLimit);
   std::vector<int32_t> tops;
   std::vector<Colour> colours;
   for (const DrawnPattern& p : plan.patterns) {
@@ -89,7 +95,7 @@ TEST(SeriesPlan, EndsAtTheSeriesLimit) {
   RepeatSteps steps;
   steps.SizeStep = 60;
   // 1960 + 60 passes 2000: no third pattern.
-  const SeriesPlan plan = PlanSeries(d, steps, 0, false, 1, kNoLimit);
+  const SeriesPlan plan = Plan(d, steps, 0, false, 1, kNoLimit);
   ASSERT_EQ(plan.patterns.size(), 2u);
   EXPECT_EQ(plan.patterns[1].record.DesignSize, 1960);
   EXPECT_FALSE(plan.cutShort);
@@ -104,7 +110,7 @@ TEST(SeriesPlan, EndsAtTheSeriesLimit) {
   RepeatSteps holeSteps;
   holeSteps.HoleStep = 5;
   std::vector<int32_t> holes;
-  for (const DrawnPattern& p : PlanSeries(h, holeSteps, 0, true, 1, kNoLimit).patterns)
+  for (const DrawnPattern& p : Plan(h, holeSteps, 0, true, 1, kNoLimit).patterns)
     holes.push_back(p.record.PenHole);
   EXPECT_EQ(holes, (std::vector<int32_t>{1990, 1990, 1995, 1995, 2000, 2000}));
 }
@@ -112,7 +118,7 @@ TEST(SeriesPlan, EndsAtTheSeriesLimit) {
 TEST(SeriesPlan, ZeroStepsRepeatTheSamePattern) {
   DesignState d;
   d.RepeatCount = 4;
-  const SeriesPlan plan = PlanSeries(d, {}, 0xFF, false, 1, kNoLimit);
+  const SeriesPlan plan = Plan(d, {}, 0xFF, false, 1, kNoLimit);
   ASSERT_EQ(plan.patterns.size(), 4u);
   for (const DrawnPattern& p : plan.patterns) EXPECT_EQ(p.record, Record(d, 0xFF, 0));
 }
@@ -120,7 +126,7 @@ TEST(SeriesPlan, ZeroStepsRepeatTheSamePattern) {
 TEST(SeriesPlan, NoPatternsForACountBelowOne) {
   DesignState d;
   d.RepeatCount = 0;
-  EXPECT_TRUE(PlanSeries(d, {}, 0, true, 1, kNoLimit).patterns.empty());
+  EXPECT_TRUE(Plan(d, {}, 0, true, 1, kNoLimit).patterns.empty());
 }
 
 TEST(SeriesPlan, BudgetCutsTheSeriesShort) {
@@ -128,18 +134,18 @@ TEST(SeriesPlan, BudgetCutsTheSeriesShort) {
   d.RepeatCount = 5;
   const int64_t one = static_cast<int64_t>(Curve(Record(d, 0, 0)).EstimatedSegments());
   ASSERT_EQ(Curve(Record(d, 0, 0)).EstimatedSegments(), static_cast<long double>(one));
-  SeriesPlan plan = PlanSeries(d, {}, 0, false, 1, 3 * one - 1);
+  SeriesPlan plan = Plan(d, {}, 0, false, 1, 3 * one - 1);
   EXPECT_EQ(plan.patterns.size(), 2u);
   EXPECT_EQ(plan.segments, 2.0L * one);
   EXPECT_TRUE(plan.cutShort);
   EXPECT_FALSE(plan.failed);
 
   d.RepeatCount = 2;
-  plan = PlanSeries(d, {}, 0, false, 1, 2 * one);
+  plan = Plan(d, {}, 0, false, 1, 2 * one);
   EXPECT_EQ(plan.patterns.size(), 2u);
   EXPECT_FALSE(plan.cutShort);
 
-  plan = PlanSeries(d, {}, 0, false, 1, 0);
+  plan = Plan(d, {}, 0, false, 1, 0);
   EXPECT_TRUE(plan.patterns.empty());
   EXPECT_TRUE(plan.cutShort);
 }
@@ -151,7 +157,7 @@ TEST(SeriesPlan, AnEndlessTraceIsCutShort) {
   d.MovingTeeth = 1;
   d.PenHole = 8;
   d.StepDeg = 1;
-  const SeriesPlan plan = PlanSeries(d, {}, 0, false, 1, kNoLimit);
+  const SeriesPlan plan = Plan(d, {}, 0, false, 1, kNoLimit);
   EXPECT_TRUE(plan.patterns.empty());
   EXPECT_TRUE(plan.cutShort);
   EXPECT_FALSE(plan.failed);
@@ -159,28 +165,38 @@ TEST(SeriesPlan, AnEndlessTraceIsCutShort) {
 
 TEST(SeriesPlan, RunTimeErrorsEndThePlanWhereTheDrawStops) {
   DesignState d;
-  d.FixedTeeth = 0;
-  SeriesPlan plan = PlanSeries(d, {}, 0, false, 1, kNoLimit);
+  d.StepDeg = 0;
+  SeriesPlan plan = Plan(d, {}, 0, false, 1, kNoLimit);
   EXPECT_TRUE(plan.failed);
   EXPECT_EQ(plan.error, errors::kDivisionByZero);
+  EXPECT_TRUE(plan.patterns.empty());
+
+  // A ring without teeth leaves the moving gear none either, and the pen
+  // hole no range.
+  d = DesignState{};
+  d.FixedTeeth = 0;
+  plan = Plan(d, {}, 0, false, 1, kNoLimit);
+  EXPECT_TRUE(plan.failed);
+  EXPECT_EQ(plan.error, kScrollBarRange);
   EXPECT_TRUE(plan.patterns.empty());
 
   // Twice the starting top overflows once the first pattern is drawn.
   DesignState top;
   top.TopOfDesign = 2'000'000'000;
   top.RepeatCount = 3;
-  plan = PlanSeries(top, {}, 0, true, 1, kNoLimit);
+  plan = Plan(top, {}, 0, true, 1, kNoLimit);
   EXPECT_TRUE(plan.failed);
   EXPECT_EQ(plan.error, errors::kIntegerOverflow);
   EXPECT_EQ(plan.patterns.size(), 1u);
 
-  // The series limit's own sums are checked.
-  DesignState hole;
-  hole.RepeatCount = 3;
-  hole.PenHole = 2'147'483'000;
+  // The series limit's own sums are checked. (The top box takes any value;
+  // the top bar only limits what it shows.)
+  DesignState far;
+  far.RepeatCount = 3;
+  far.TopOfDesign = 2'147'483'000;
   RepeatSteps big;
-  big.HoleStep = 1000;
-  plan = PlanSeries(hole, big, 0, false, 1, kNoLimit);
+  big.TopStep = 1000;
+  plan = Plan(far, big, 0, false, 1, kNoLimit);
   EXPECT_TRUE(plan.failed);
   EXPECT_EQ(plan.error, errors::kIntegerOverflow);
   EXPECT_EQ(plan.patterns.size(), 1u);
@@ -195,10 +211,55 @@ TEST(SeriesPlan, RangeCheckInTheTraceEndsThePlan) {
   d.DesignSize = 2'000'000'000;
   d.PenHole = 1000;
   d.RepeatCount = 2;
-  const SeriesPlan plan = PlanSeries(d, {}, 0, false, 1, kNoLimit);
+  const SeriesPlan plan = Plan(d, {}, 0, false, 1, kNoLimit);
   EXPECT_TRUE(plan.failed);
   EXPECT_EQ(plan.error, errors::kRangeCheck);
   EXPECT_TRUE(plan.patterns.empty());
+}
+
+// What the panel does to a value as it shows a pattern is what the next
+// pattern starts from.
+TEST(SeriesPlan, ThePanelCorrectsValuesBetweenPatterns) {
+  // The hole box limits the pen hole to 20 x 60 = 1200; the step then adds
+  // to 1200.
+  DesignState d;
+  d.RepeatCount = 6;
+  RepeatSteps holeSteps;
+  holeSteps.HoleStep = 400;
+  std::vector<int32_t> holes;
+  for (const PatternRecord& r : Records(Plan(d, holeSteps, 0, false, 1, kNoLimit)))
+    holes.push_back(r.PenHole);
+  EXPECT_EQ(holes, (std::vector<int32_t>{480, 880, 1280, 1600, 1600, 1600}));
+
+  // The top bar stops at 3600. Moving there from 3560 stores 3600; already
+  // there, it leaves the box's 3660 in the design.
+  d = DesignState{};
+  d.TopOfDesign = 3500;
+  d.RepeatCount = 5;
+  RepeatSteps topSteps;
+  topSteps.TopStep = 60;
+  std::vector<int32_t> tops;
+  for (const PatternRecord& r : Records(Plan(d, topSteps, 0, false, 1, kNoLimit)))
+    tops.push_back(r.TopOfDesign);
+  EXPECT_EQ(tops, (std::vector<int32_t>{3500, 3560, 3620, 3660, 3720}));
+}
+
+TEST(SeriesPlan, AModeButtonThatChangesPlacesThePenAndSize) {
+  // A design in mode 2 (from a file) with the panel on External: showing
+  // the pattern checks Internal, whose handler puts the pen at 8 x 60 and the
+  // size at 1000 for the patterns after it.
+  DesignState d;
+  d.GearMode = 2;
+  d.PenHole = 300;
+  d.DesignSize = 700;
+  d.RepeatCount = 2;
+  DrawInputs inputs = InputsShowing(d, {}, 0, false, 1);
+  inputs.panel.internal = false;
+  inputs.panel.external = true;
+  const std::vector<PatternRecord> records = Records(PlanSeries(inputs, kNoLimit));
+  ASSERT_EQ(records.size(), 2u);
+  EXPECT_EQ(records[0], (PatternRecord{0, 96, 60, 2, 0, 300, 5, 700, 0, 0}));
+  EXPECT_EQ(records[1], (PatternRecord{0, 96, 60, 0, 0, 480, 5, 1000, 0, 0}));
 }
 
 }  // namespace

@@ -73,8 +73,7 @@ TEST_F(ViewMenu, PreviewEqualsWhatDrawThenDraws) {
   checkBox("cb_reflect")->UserClick();
   Click(menuItem("PreviewPattern1"));
   SettlePreview();
-  const SeriesPlan plan =
-      PlanSeries(window.design(), window.steps(), window.penColour(), true, 1, 2'000'000);
+  const SeriesPlan plan = PlanSeries(WindowProbe::DrawInputs(window), 2'000'000);
   const QImage preview = WindowProbe::Preview(window);
   ASSERT_FALSE(preview.isNull());
   Click(button("Draw"));

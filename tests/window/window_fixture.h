@@ -64,6 +64,8 @@ class WindowProbe {
   }
   static const QImage& Preview(MainWindow& window) { return window.previewImage_; }
   static bool PreviewRunning(MainWindow& window) { return window.previewJob_.Running(); }
+  // What the preview plans from: the panel, design and steps as they stand.
+  static engine::DrawInputs DrawInputs(const MainWindow& window) { return window.drawInputs(); }
 };
 
 // The main window with scripted dialogs, driven as a user drives it.
