@@ -72,6 +72,7 @@ case "$verb" in
     base_packages
     configure_and_build build
     ./build/bench/korva_bench --benchmark_min_time=1
+    ./build/bench/korva_view_bench
     ;;
   fuzz)
     base_packages
