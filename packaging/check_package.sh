@@ -27,7 +27,7 @@ for f in usr/bin/korva usr/bin/korva-batch \
          usr/share/metainfo/korva.metainfo.xml \
          usr/share/mime/packages/korva.xml \
          usr/share/man/man1/korva.1.gz usr/share/man/man1/korva-batch.1.gz \
-         usr/share/doc/korva/copyright; do
+         usr/share/doc/korva/copyright usr/share/doc/korva/changelog.gz; do
   if grep -qx "\./$f" <<< "$contents"; then echo "ok   $f"; else echo "FAIL missing $f"; failed=1; fi
 done
 
@@ -39,6 +39,8 @@ check() {  # what, command...
 check "Package: $(field Package)" test "$(field Package)" = korva
 check "Version: $(field Version)" test "$(field Version)" = "$version"
 check "Section: $(field Section)" test "$(field Section)" = graphics
+changelog=$(dpkg-deb --fsys-tarfile "$deb" | tar -xOf - ./usr/share/doc/korva/changelog.gz | gzip -dc | sed -n 1p)
+check "changelog starts at $version" grep -q "^korva ($version)" <<< "$changelog"
 depends=$(field Depends)
 echo "     Depends: $depends"
 check "Depends names libqt6" grep -q 'libqt6widgets6' <<< "$depends"
