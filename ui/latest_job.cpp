@@ -7,19 +7,31 @@ namespace ui {
 
 LatestJob::~LatestJob() {
   Cancel();
+  for (Job& job : cancelled_) job.thread.join();
 }
 
 void LatestJob::Cancel() {
-  if (running_ != nullptr) running_->cancelled = true;
-  if (thread_.joinable()) thread_.join();
-  running_.reset();
+  if (current_.run != nullptr) {
+    current_.run->cancelled = true;
+    cancelled_.push_back(std::move(current_));
+    current_ = {};
+  }
+  JoinFinished();
+}
+
+void LatestJob::JoinFinished() {
+  std::erase_if(cancelled_, [](Job& job) {
+    if (!job.run->finished) return false;
+    job.thread.join();
+    return true;
+  });
 }
 
 void LatestJob::Start(Work work, Done done) {
   Cancel();
   auto run = std::make_shared<Run>();
-  running_ = run;
-  thread_ = std::thread([run, work = std::move(work), done = std::move(done)] {
+  current_.run = run;
+  current_.thread = std::thread([run, work = std::move(work), done = std::move(done)] {
     QImage result = work(run->cancelled);
     // Finished only once the result is on its way, so that whoever waits
     // for it finds it in the event queue.
