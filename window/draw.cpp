@@ -21,19 +21,22 @@ constexpr const char* kHistoryFull =
 // Traces longer than this show a busy cursor.
 constexpr long double kLongTrace = 1'000'000.0L;
 
-// Draws at a pattern's own width, then gives the pen back the width the
-// panel sets, however the trace ends.
-class PatternWidth {
+// While one pattern is traced onto the picture: a busy cursor for a long
+// trace, and the pattern's own width, the pen going back to the width the
+// panel sets however the trace ends.
+class PatternScope {
  public:
-  PatternWidth(ui::ImageCanvas& canvas, int patternWidth, int panelWidth)
+  PatternScope(const Curve& curve, ui::ImageCanvas& canvas, int patternWidth, int panelWidth)
       : canvas_(canvas), panelWidth_(panelWidth) {
+    if (curve.EstimatedSegments() > kLongTrace) busy_.emplace();
     canvas_.SetPenWidth(patternWidth);
   }
-  ~PatternWidth() { canvas_.SetPenWidth(panelWidth_); }
-  PatternWidth(const PatternWidth&) = delete;
-  PatternWidth& operator=(const PatternWidth&) = delete;
+  ~PatternScope() { canvas_.SetPenWidth(panelWidth_); }
+  PatternScope(const PatternScope&) = delete;
+  PatternScope& operator=(const PatternScope&) = delete;
 
  private:
+  std::optional<ui::Form::BusyCursor> busy_;
   ui::ImageCanvas& canvas_;
   int panelWidth_;
 };
@@ -41,32 +44,25 @@ class PatternWidth {
 // Segments between two looks at the session: about 2 ms of tracing.
 constexpr int64_t kPollSegments = 32768;
 
-// Traces on every core, with the session told of every segment and polled
-// between blocks, so that it can repaint, show progress and stop the trace.
-// The segments reach the sink in trace order on this thread.
-template <class Sink>
-int64_t TraceInSession(const Curve& curve, TraceSession* session, Sink&& sink) {
+// Without a session, traces on this thread. With one, traces on every core,
+// the session told of every segment and polled between blocks, so that it
+// can repaint, show progress and stop the trace. Either way the segments
+// reach the sink in trace order on this thread.
+template <class Map, class Sink>
+int64_t TraceInSession(const Curve& curve, TraceSession* session, Map&& map, Sink&& sink) {
+  if (session == nullptr) return curve.TraceMapped(map, sink);
+  session->BeginPattern(curve.EstimatedSegments());
   TraceControl control;
   TraceOptions options;
   options.blockSegments = kPollSegments;
-  return TraceScreenParallel(
-             curve,
-             [&](Pixel a, Pixel b) {
+  return TraceParallel(
+             curve, map,
+             [&](const auto& from, const auto& to) {
                session->BeforeSegment();
-               sink(a, b);
+               sink(from, to);
              },
              control, [&] { session->Poll(); }, options)
       .segments;
-}
-
-// The same one core at a time, for an animated Draw, which wants each
-// segment as the gear reaches it.
-template <class Sink>
-int64_t TraceSlowlyInSession(const Curve& curve, TraceSession* session, Sink&& sink) {
-  return curve.TraceScreen([&](Pixel a, Pixel b) {
-    session->BeforeSegment();
-    sink(a, b);
-  });
 }
 }  // namespace
 
@@ -125,62 +121,53 @@ void MainWindow::forgetPictures() {
   picturesBefore_.clear();
 }
 
-void MainWindow::traceAndRecord(const DrawnPattern& drawn) {
-  const PatternRecord& pattern = drawn.record;
-  ui::ImageCanvas& canvas = Picture();
-  canvas.SetPenColour(pattern.Colour);
+Curve MainWindow::showPatternForTrace(const PatternRecord& pattern) {
+  Picture().SetPenColour(pattern.Colour);
   panel_->ShowPattern(pattern);
   panel_->ShowMode(pattern.GearMode);
-
   // The curve uses the pattern's own reduced counts and span, even when a
   // mode button's handler has moved the panel to another gear pair.
-  const Curve curve(pattern);
-  std::optional<ui::Form::BusyCursor> busy;
-  if (curve.EstimatedSegments() > kLongTrace) busy.emplace();
-  const PatternWidth width(canvas, drawn.lineWidth, lineWidthSpin_->Value());
-  if (session_ != nullptr) session_->BeginPattern(curve.EstimatedSegments());
-  int64_t segments = 0;
-  if (session_ != nullptr && animating()) {
-    // The gear rolls under the pen; the picture ends as an instant Draw's.
-    struct StopRolling {
-      MainWindow& window;
-      ~StopRolling() {
-        window.rollingGears_.reset();
-        window.updateOverlay();
-      }
-    } stopRolling{*this};
-    rollingGears_ = GearsAt(curve, 0);
-    updateOverlay();
-    double theta = 0;
-    segments = TraceSlowlyInSession(curve, session_.get(), [&](Pixel a, Pixel b) {
-      canvas.MoveTo(a.x, a.y);
-      canvas.LineTo(b.x, b.y);
-      if (observer_ != nullptr) observer_->ScreenSegment(a, b);
-      theta = curve.NextAngle(theta);
-      animateSegment(curve, theta, segments);
-    });
-    if (observer_ != nullptr) observer_->ScreenTraceDone(segments);
-  } else if (session_ == nullptr && observer_ == nullptr) {
-    segments = curve.TraceScreen([&](Pixel a, Pixel b) {
-      canvas.MoveTo(a.x, a.y);
-      canvas.LineTo(b.x, b.y);
-    });
-  } else if (session_ == nullptr) {
-    segments = curve.TraceScreen([&](Pixel a, Pixel b) {
-      canvas.MoveTo(a.x, a.y);
-      canvas.LineTo(b.x, b.y);
-      observer_->ScreenSegment(a, b);
-    });
-    observer_->ScreenTraceDone(segments);
-  } else {
-    segments = TraceInSession(curve, session_.get(), [&](Pixel a, Pixel b) {
-      canvas.MoveTo(a.x, a.y);
-      canvas.LineTo(b.x, b.y);
-      if (observer_ != nullptr) observer_->ScreenSegment(a, b);
-    });
-    if (observer_ != nullptr) observer_->ScreenTraceDone(segments);
-  }
+  return Curve(pattern);
+}
+
+void MainWindow::traceAndRecord(const DrawnPattern& drawn) {
+  const Curve curve = showPatternForTrace(drawn.record);
+  ui::ImageCanvas& canvas = Picture();
+  const PatternScope scope(curve, canvas, drawn.lineWidth, lineWidthSpin_->Value());
+  auto draw = [&](Pixel a, Pixel b) {
+    canvas.MoveTo(a.x, a.y);
+    canvas.LineTo(b.x, b.y);
+    if (observer_ != nullptr) observer_->ScreenSegment(a, b);
+  };
+  const int64_t segments =
+      session_ != nullptr && animating()
+          ? traceAnimated(curve, draw)
+          : TraceInSession(curve, session_.get(), Curve::ScreenMap{&curve}, draw);
+  if (observer_ != nullptr) observer_->ScreenTraceDone(segments);
   recordPattern(drawn);
+}
+
+// One core at a time, each segment laid as the rolling gear reaches it; the
+// picture ends as an instant Draw's.
+int64_t MainWindow::traceAnimated(const Curve& curve,
+                                  const std::function<void(Pixel, Pixel)>& draw) {
+  session_->BeginPattern(curve.EstimatedSegments());
+  struct StopRolling {
+    MainWindow& window;
+    ~StopRolling() {
+      window.rollingGears_.reset();
+      window.updateOverlay();
+    }
+  } stopRolling{*this};
+  rollingGears_ = GearsAt(curve, 0);
+  updateOverlay();
+  double theta = 0;
+  return curve.TraceScreen([&](Pixel a, Pixel b) {
+    session_->BeforeSegment();
+    draw(a, b);
+    theta = curve.NextAngle(theta);
+    animateSegment(curve, theta);
+  });
 }
 
 void MainWindow::recordPattern(const DrawnPattern& pattern) {
@@ -201,43 +188,24 @@ void MainWindow::recordPattern(const DrawnPattern& pattern) {
 // page (one device pixel wide). Nothing is recorded.
 void MainWindow::tracePatternForPrint(const DrawnPattern& drawn, ui::PrinterCanvas& printer,
                                       Colour printerPen) {
-  const PatternRecord& pattern = drawn.record;
-  ui::ImageCanvas& canvas = Picture();
-  canvas.SetPenColour(pattern.Colour);
-  panel_->ShowPattern(pattern);
+  const Curve curve = showPatternForTrace(drawn.record);
   printer.SetPenColour(printerPen);
-  panel_->ShowMode(pattern.GearMode);
-
-  const Curve curve(pattern);
-  std::optional<ui::Form::BusyCursor> busy;
-  if (curve.EstimatedSegments() > kLongTrace) busy.emplace();
-  const PatternWidth width(canvas, drawn.lineWidth, lineWidthSpin_->Value());
+  ui::ImageCanvas& canvas = Picture();
+  const PatternScope scope(curve, canvas, drawn.lineWidth, lineWidthSpin_->Value());
   const int32_t zoom = design_.PrintFactor;
   struct Mapped {
     Pixel screen, printer;
   };
-  if (session_ != nullptr) session_->BeginPattern(curve.EstimatedSegments());
   auto map = [&curve, zoom](const CurvePoint& p) {
     return Mapped{curve.ScreenPixel(p), curve.PrinterPixel(p, zoom)};
   };
-  auto sink = [&](const Mapped& from, const Mapped& to) {
-    if (session_ != nullptr) session_->BeforeSegment();
+  auto draw = [&](const Mapped& from, const Mapped& to) {
     canvas.MoveTo(from.screen.x, from.screen.y);
     canvas.LineTo(to.screen.x, to.screen.y);
     printer.MoveTo(from.printer.x, from.printer.y);
     printer.LineTo(to.printer.x, to.printer.y);
     if (observer_ != nullptr) observer_->PrintSegment(from.printer, to.printer);
   };
-  int64_t segments = 0;
-  if (session_ == nullptr) {
-    segments = curve.TraceMapped(map, sink);
-  } else {
-    TraceControl control;
-    TraceOptions options;
-    options.blockSegments = kPollSegments;
-    segments = TraceParallel(
-                   curve, map, sink, control, [&] { session_->Poll(); }, options)
-                   .segments;
-  }
+  const int64_t segments = TraceInSession(curve, session_.get(), map, draw);
   if (observer_ != nullptr) observer_->PrintTraceDone(segments, printerPen);
 }

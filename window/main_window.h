@@ -132,7 +132,7 @@ class MainWindow : private commands::DrawingSurface {
   engine::DrawInputs drawInputs() const;
   bool animating() const;
   // During an animated Draw: waits until the pen may lay the next segment.
-  void animateSegment(const engine::Curve& curve, double theta, int64_t segment);
+  void animateSegment(const engine::Curve& curve, double theta);
 
   // Command row.
   void draw();
@@ -168,6 +168,10 @@ class MainWindow : private commands::DrawingSurface {
   // Drawing one pattern.
   void tracePattern(const engine::DrawnPattern& pattern);
   void traceAndRecord(const engine::DrawnPattern& pattern);
+  // Shows a pattern on the panel and gives the picture its pen colour.
+  engine::Curve showPatternForTrace(const engine::PatternRecord& pattern);
+  int64_t traceAnimated(const engine::Curve& curve,
+                        const std::function<void(engine::Pixel, engine::Pixel)>& draw);
   // The panel's part of tracePattern alone, for an Undo whose picture is
   // already known.
   void replayPattern(const engine::DrawnPattern& pattern);

@@ -181,8 +181,7 @@ void MainWindow::refreshPreview() {
 // One trip of the gear round the ring a second at 1x: θ advances 360
 // degrees a second. The gear and the ink show as they go; a click on the
 // drawing area finishes the Draw at once.
-void MainWindow::animateSegment(const Curve& curve, double theta, int64_t segment) {
-  (void)segment;
+void MainWindow::animateSegment(const Curve& curve, double theta) {
   if (session_ == nullptr || session_->FinishAsked()) return;
   const double due = theta / (2 * M_PI) / animationSpeed_;
   rollingGears_ = GearsAt(curve, theta);
