@@ -1,16 +1,17 @@
 # Fails when a source file includes a header from a layer above its own, or
 # when the engine or core includes Qt. Layers, lowest first:
-#   core <- engine <- ui, export <- commands <- window <- tools, app
+#   core <- engine <- raster <- ui, export <- commands <- window <- tools, app
 # Run as: cmake -DROOT=<source dir> -DSTAMP=<file> -P check_layers.cmake
-set(layers core engine ui export commands window tools app)
+set(layers core engine raster ui export commands window tools app)
 set(rank_core 0)
 set(rank_engine 1)
-set(rank_ui 2)
-set(rank_export 2)
-set(rank_commands 3)
-set(rank_window 4)
-set(rank_tools 5)
-set(rank_app 5)
+set(rank_raster 2)
+set(rank_ui 3)
+set(rank_export 3)
+set(rank_commands 4)
+set(rank_window 5)
+set(rank_tools 6)
+set(rank_app 6)
 
 set(failures "")
 foreach(folder IN LISTS layers)

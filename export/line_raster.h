@@ -38,16 +38,6 @@ class LineRaster {
   void Finish();
 
  private:
-  // The pixels of a 1-pixel line that fall in a box: `count` of them from
-  // (x, y), in steps of the major axis with `r` counting towards the next
-  // minor step.
-  struct Run {
-    bool xMajor = true;
-    int sx = 1, sy = 1;
-    int64_t x = 0, y = 0, count = 0, r = 0, twoA = 0, twoN = 0;
-  };
-  static bool VisibleRun(int64_t x0, int64_t y0, int64_t x1, int64_t y1, int64_t left, int64_t top,
-                         int64_t width, int64_t height, Run& run);
   void ThinLine(int64_t x0, int64_t y0, int64_t x1, int64_t y1);
   void WideLine(int64_t x0, int64_t y0, int64_t x1, int64_t y1);
   void DiscLine(int64_t x0, int64_t y0, int64_t x1, int64_t y1);
