@@ -18,15 +18,15 @@ int DefaultThreads() {
 
 namespace parallel_detail {
 
-Scheduler::Scheduler(const Curve& curve, TraceControl& control, int64_t blockSegments, int slots,
+Scheduler::Scheduler(const Curve& curve, TraceControl& control, int64_t blockSegments, int ring,
                      ComputeBlock compute, void* context)
     : curve_(curve),
       control_(control),
       blockSegments_(blockSegments),
-      slots_(slots),
+      slots_(ring),
       compute_(compute),
       context_(context),
-      readyBlock_(slots, -1) {
+      readyBlock_(ring, -1) {
   std::lock_guard lock(control_.waiterMutex_);
   control_.waiter_ = this;
 }

@@ -119,7 +119,7 @@ using ComputeBlock = bool (*)(void* context, int slot, const PlannedBlock& block
 // a ring's length ahead of the calling thread.
 class Scheduler {
  public:
-  Scheduler(const Curve& curve, TraceControl& control, int64_t blockSegments, int slots,
+  Scheduler(const Curve& curve, TraceControl& control, int64_t blockSegments, int ring,
             ComputeBlock compute, void* context);
   // Stops and joins the workers.
   ~Scheduler();
@@ -174,11 +174,11 @@ struct BlockContext {
   const Curve* curve;
   const Map* map;
   int64_t blockSegments;
-  std::vector<Slot<Value>>* slots;
+  std::vector<Slot<Value>>* ring;
 
   static bool Compute(void* context, int slot, const PlannedBlock& block) {
     const auto& c = *static_cast<const BlockContext*>(context);
-    Slot<Value>& s = (*c.slots)[slot];
+    Slot<Value>& s = (*c.ring)[slot];
     s.count = 0;
     s.last = false;
     s.error = nullptr;
@@ -251,15 +251,15 @@ TraceResult TraceThreaded(const Curve& curve, const Map& map, Sink& sink, TraceC
   using Value = MappedValue<Map>;
   TraceResult result;
   const int slotCount = 2 * threads;
-  std::vector<Slot<Value>> slots(slotCount);
-  for (auto& slot : slots) slot.points.resize(blockSegments);
-  BlockContext<Map, Value> context{&curve, &map, blockSegments, &slots};
+  std::vector<Slot<Value>> ring(slotCount);
+  for (auto& slot : ring) slot.points.resize(blockSegments);
+  BlockContext<Map, Value> context{&curve, &map, blockSegments, &ring};
   Scheduler scheduler(curve, control, blockSegments, slotCount, &decltype(context)::Compute,
                       &context);
   scheduler.Start(threads);
   for (int64_t block = 0;; ++block) {
     if (!scheduler.WaitFor(block)) break;
-    Slot<Value>& slot = slots[block % slotCount];
+    Slot<Value>& slot = ring[block % slotCount];
     for (int64_t i = 0; i < slot.count; ++i) {
       sink(std::as_const(previous), slot.points[i]);
       previous = slot.points[i];

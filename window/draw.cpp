@@ -41,29 +41,6 @@ class PatternScope {
   int panelWidth_;
 };
 
-// Segments between two looks at the session: about 2 ms of tracing.
-constexpr int64_t kPollSegments = 32768;
-
-// Without a session, traces on this thread. With one, traces on every core,
-// the session told of every segment and polled between blocks, so that it
-// can repaint, show progress and stop the trace. Either way the segments
-// reach the sink in trace order on this thread.
-template <class Map, class Sink>
-int64_t TraceInSession(const Curve& curve, TraceSession* session, Map&& map, Sink&& sink) {
-  if (session == nullptr) return curve.TraceMapped(map, sink);
-  session->BeginPattern(curve.EstimatedSegments());
-  TraceControl control;
-  TraceOptions options;
-  options.blockSegments = kPollSegments;
-  return TraceParallel(
-             curve, map,
-             [&](const auto& from, const auto& to) {
-               session->BeforeSegment();
-               sink(from, to);
-             },
-             control, [&] { session->Poll(); }, options)
-      .segments;
-}
 }  // namespace
 
 void MainWindow::draw() {

@@ -5,6 +5,7 @@
 #include "engine/curve.h"
 #include "ui/canvas.h"
 #include "window/main_window.h"
+#include "window/trace_session.h"
 
 using namespace engine;
 
@@ -89,30 +90,54 @@ void MainWindow::restoreState(const commands::WindowState& state) {
 // touched.
 void MainWindow::redrawFromHistory() {
   ui::ImageCanvas& canvas = Picture();
-  const Colour pen = canvas.PenColour();
-  const int width = canvas.PenWidth();
+  struct KeepPen {
+    ui::ImageCanvas& canvas;
+    Colour colour = canvas.PenColour();
+    int width = canvas.PenWidth();
+    ~KeepPen() {
+      canvas.SetPenColour(colour);
+      canvas.SetPenWidth(width);
+    }
+  } keepPen{canvas};
   fillPicture(canvasColour());
   for (int32_t i = 1; i <= history_.Count(); ++i) {
     const DrawnPattern drawn = history_.Drawn(i);
     canvas.SetPenColour(drawn.record.Colour);
     canvas.SetPenWidth(drawn.lineWidth);
-    Curve(drawn.record).TraceScreen([&](Pixel a, Pixel b) {
+    const Curve curve(drawn.record);
+    TraceInSession(curve, session_.get(), Curve::ScreenMap{&curve}, [&](Pixel a, Pixel b) {
       canvas.MoveTo(a.x, a.y);
       canvas.LineTo(b.x, b.y);
     });
   }
-  canvas.SetPenColour(pen);
-  canvas.SetPenWidth(width);
+}
+
+// A state whose picture has to be redrawn can take a while: the redraw shows
+// progress and may be stopped, which leaves the window, and Edit > Undo and
+// Redo, as they were; `back` moves the command history back.
+void MainWindow::restoreCommandState(const commands::WindowState& state,
+                                     const std::function<void()>& back) {
+  if (!state.picture.Dropped()) {
+    restoreState(state);
+    return;
+  }
+  const commands::WindowState current = captureState();
+  try {
+    runTracingCommand(state.history->Count(), [&] { restoreState(state); });
+  } catch (const CommandStopped&) {
+    back();
+    restoreState(current);
+  }
 }
 
 void MainWindow::undoCommand() {
   if (!commandHistory_.CanUndo()) return;
-  restoreState(commandHistory_.Undo());
+  restoreCommandState(commandHistory_.Undo(), [this] { commandHistory_.Redo(); });
 }
 
 void MainWindow::redoCommand() {
   if (!commandHistory_.CanRedo()) return;
-  restoreState(commandHistory_.Redo());
+  restoreCommandState(commandHistory_.Redo(), [this] { commandHistory_.Undo(); });
 }
 
 void MainWindow::afterHistoryChange() {

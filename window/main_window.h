@@ -109,6 +109,7 @@ class MainWindow : private commands::DrawingSurface {
   commands::WindowState captureState() const;
   void restoreState(const commands::WindowState& state);
   void redrawFromHistory();
+  void restoreCommandState(const commands::WindowState& state, const std::function<void()>& back);
   void undoCommand();
   void redoCommand();
   void afterHistoryChange();

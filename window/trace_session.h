@@ -3,6 +3,8 @@
 #include <optional>
 #include <string>
 
+#include "engine/curve.h"
+#include "engine/parallel_trace.h"
 #include "ui/long_command.h"
 
 // One command that traces, as the window sees it: its patterns and segments
@@ -46,3 +48,27 @@ class TraceSession {
   long double patternEstimate_ = 1;
   int index_ = 0, count_ = 0;
 };
+
+// Segments between two looks at the session: about 2 ms of tracing.
+inline constexpr int64_t kPollSegments = 32768;
+
+// Without a session, traces on this thread. With one, traces on every core,
+// the session told of every segment and polled between blocks, so that it
+// can repaint, show progress and stop the trace. Either way the segments
+// reach the sink in trace order on this thread.
+template <class Map, class Sink>
+int64_t TraceInSession(const engine::Curve& curve, TraceSession* session, Map&& map, Sink&& sink) {
+  if (session == nullptr) return curve.TraceMapped(map, sink);
+  session->BeginPattern(curve.EstimatedSegments());
+  engine::TraceControl control;
+  engine::TraceOptions options;
+  options.blockSegments = kPollSegments;
+  return engine::TraceParallel(
+             curve, map,
+             [&](const auto& from, const auto& to) {
+               session->BeforeSegment();
+               sink(from, to);
+             },
+             control, [&] { session->Poll(); }, options)
+      .segments;
+}

@@ -185,6 +185,31 @@ TEST_F(EditHistory, RedrawsAPictureWhoseSnapshotWasDroppedFromTheHistory) {
   EXPECT_EQ(Picture(), two);
 }
 
+TEST_F(EditHistory, AStoppedRedrawLeavesEverythingAsItWas) {
+  Click(button("Draw"));
+  Drag(bar("ScrollBarTop"), 300);
+  Click(button("Draw"));
+  const QImage two = Picture();
+  WindowProbe::Commands(window).SetBudget(0);
+  Click(button("Clear"));
+  const QImage cleared = Picture();
+
+  // Stopped half-way through the first pattern's redraw.
+  window.stopNextTraceAfter(400);
+  EditUndo();
+  EXPECT_EQ(Picture(), cleared);
+  EXPECT_EQ(window.history().Count(), 0);
+  EXPECT_TRUE(CanUndo());
+  EXPECT_FALSE(CanRedo());
+  EXPECT_TRUE(Shown().empty());
+
+  // Asked again, it is undone.
+  EditUndo();
+  EXPECT_EQ(Picture(), two);
+  EXPECT_EQ(window.history().Count(), 2);
+  EXPECT_TRUE(CanRedo());
+}
+
 TEST_F(EditHistory, ExitAsksOnlyWithUnsavedChanges) {
   Click(button("BitBtn1"));
   EXPECT_TRUE(window.form().Closed());
