@@ -242,6 +242,28 @@ else
 fi
 [ $status = 0 ] || fail "the page does not show the design where the device mapping puts it: $pdf"
 
+# The same print stopped part-way through its second pattern: no job at all.
+stopped=$work/stopped.korva
+{
+  grep -v -e '^answer yes$' -e '^click PrintDesign1$' "$design"
+  echo "stop-after 1000"
+  echo "answer yes"
+  echo "click PrintDesign1"
+} > "$stopped"
+"$batch" "$stopped" > "$work/stopped.txt" 2> "$work/stopped.err" ||
+  fail "korva-batch failed on the stopped print: $(cat "$work/stopped.txt" "$work/stopped.err")"
+if grep -q '^error: ' "$work/stopped.txt"; then
+  fail "the stopped print: $(grep '^error: ' "$work/stopped.txt")"
+fi
+sleep 3
+pdfs=("$out"/*.pdf)
+if [ ${#pdfs[@]} = 1 ] && [ -z "$(lpstat -o "$queue" 2>/dev/null)" ]; then
+  echo "  ok   a stopped print sends nothing to the printer"
+else
+  echo "  FAIL a stopped print reached the printer: ${pdfs[*]} $(lpstat -o "$queue" 2>/dev/null)"
+  status=1
+fi
+
 if [ -n "$cupsd_pid" ]; then
   cleanup
   # With the service stopped there is no default printer: the print command must say so.
