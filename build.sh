@@ -28,7 +28,7 @@ need_packages() {
 }
 
 base_packages() {
-  need_packages build-essential cmake qt6-base-dev libgl-dev libcups2-dev libgtest-dev libgmock-dev libbenchmark-dev \
+  need_packages build-essential cmake qt6-base-dev libgl-dev libcups2-dev zlib1g-dev libgtest-dev libgmock-dev libbenchmark-dev \
     fonts-crosextra-carlito
 }
 

@@ -49,6 +49,12 @@ void BM_ExportSvgLargest(benchmark::State& state) {
   if (state.counters["points"] != kLargestPoints) state.SkipWithError("wrong point count");
 }
 
+void BM_ExportPdfLargest(benchmark::State& state) {
+  ExportOptions options;
+  options.format = ExportFormat::Pdf;
+  Export(state, LargestPattern(), options);
+}
+
 void BM_ExportPng8192Largest(benchmark::State& state) {
   ExportOptions options;
   options.format = ExportFormat::Png;
@@ -64,6 +70,7 @@ void BM_ExportPng8192Initial(benchmark::State& state) {
 }
 
 BENCHMARK(BM_ExportSvgLargest)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BM_ExportPdfLargest)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(BM_ExportPng8192Largest)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(BM_ExportPng8192Initial)->Unit(benchmark::kMillisecond)->Iterations(1);
 

@@ -111,7 +111,8 @@ bool ExportDesign(const std::vector<ExportPattern>& patterns, const ExportOption
   detail::ProgressMeter meter(progress, total);
   try {
     meter.Report();
-    detail::OutputFile out(path, options.format == ExportFormat::Svg);
+    // SVG and PDF are written through our own buffer; PNG through QImage.
+    detail::OutputFile out(path, options.format != ExportFormat::Png);
     switch (options.format) {
       case ExportFormat::Svg:
         detail::WriteSvg(patterns, options, out, meter);
