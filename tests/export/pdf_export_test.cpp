@@ -2,6 +2,7 @@
 #include <QtEndian>
 #include <cmath>
 #include <regex>
+#include <sstream>
 
 #include "export_support.h"
 
@@ -82,6 +83,42 @@ TEST(PdfExport, OnePageTheSizeAsked) {
     EXPECT_NEAR(box[3], size / 25.4 * 72, 0.5) << size;
     EXPECT_NE(pdf.find("/Count 1"), std::string::npos);
   }
+}
+
+// Readers find the objects through the cross-reference table: each entry
+// points at its object, and startxref at the table.
+TEST(PdfExport, TheCrossReferenceTablePointsAtEveryObject) {
+  const std::string pdf = Export({{Initial(), 2}, {Initial(0x00FF00), 1}}, Pdf(120));
+  const size_t startxref = pdf.rfind("startxref\n");
+  ASSERT_NE(startxref, std::string::npos);
+  const size_t table = std::stoul(pdf.substr(startxref + 10));
+  ASSERT_EQ(pdf.compare(table, 5, "xref\n"), 0);
+  std::istringstream in(pdf.substr(table + 5));
+  int first = 0, count = 0;
+  in >> first >> count;
+  ASSERT_EQ(first, 0);
+  ASSERT_GE(count, 2);
+  in.ignore(2, '\n');
+  for (int object = 0; object < count; ++object) {
+    std::string entry(20, '\0');
+    in.read(entry.data(), 20);
+    ASSERT_EQ(entry[17], object == 0 ? 'f' : 'n') << entry;
+    if (object == 0) continue;
+    const size_t offset = std::stoul(entry.substr(0, 10));
+    EXPECT_EQ(
+        pdf.compare(offset, std::to_string(object).size() + 6, std::to_string(object) + " 0 obj"),
+        0)
+        << "object " << object << " at " << offset;
+  }
+  // The stream's length object holds its true length.
+  const size_t stream = pdf.find("stream\n") + 7;
+  const size_t end = pdf.find("\nendstream", stream);
+  std::smatch length;
+  ASSERT_TRUE(std::regex_search(pdf, length, std::regex(R"(/Length (\d+) 0 R)")));
+  const std::string lengthObject = length[1].str() + " 0 obj\n";
+  const size_t at = pdf.find(lengthObject);
+  ASSERT_NE(at, std::string::npos);
+  EXPECT_EQ(std::stoul(pdf.substr(at + lengthObject.size())), end - stream);
 }
 
 TEST(PdfExport, PathsFollowTheExactPoints) {
