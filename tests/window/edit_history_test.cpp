@@ -45,6 +45,18 @@ class EditHistory : public WindowTest {
   void EditRedo() { Click(menuItem("Redo1")); }
   bool CanUndo() { return menuItem("Undo1")->Enabled(); }
   bool CanRedo() { return menuItem("Redo1")->Enabled(); }
+  // Two patterns, then a Clear kept with no memory to spare, so that every
+  // picture Edit > Undo may go back to is dropped. Returns the two patterns'
+  // picture.
+  QImage DrawTwoAndClearWithoutPictures() {
+    Click(button("Draw"));
+    Drag(bar("ScrollBarTop"), 300);
+    Click(button("Draw"));
+    const QImage two = Picture();
+    WindowProbe::Commands(window).SetBudget(0);
+    Click(button("Clear"));
+    return two;
+  }
 
   std::string Path(const std::string& name) {
     return dir.filePath(QString::fromStdString(name)).toStdString();
@@ -174,24 +186,13 @@ TEST_F(EditHistory, EveryPatternKeepsItsWidthThroughUndoRedoAndFiles) {
 TEST_F(EditHistory, RedrawsAPictureWhoseSnapshotWasDroppedFromTheHistory) {
   // A dropped picture is drawn again from its history at the patterns' widths.
   Spin(spin("Linesize"), 1);
-  Click(button("Draw"));
-  Drag(bar("ScrollBarTop"), 300);
-  Click(button("Draw"));
-  const QImage two = Picture();
-  // No memory to spare: every picture kept so far is dropped.
-  WindowProbe::Commands(window).SetBudget(0);
-  Click(button("Clear"));
+  const QImage two = DrawTwoAndClearWithoutPictures();
   EditUndo();
   EXPECT_EQ(Picture(), two);
 }
 
 TEST_F(EditHistory, AStoppedRedrawLeavesEverythingAsItWas) {
-  Click(button("Draw"));
-  Drag(bar("ScrollBarTop"), 300);
-  Click(button("Draw"));
-  const QImage two = Picture();
-  WindowProbe::Commands(window).SetBudget(0);
-  Click(button("Clear"));
+  const QImage two = DrawTwoAndClearWithoutPictures();
   const QImage cleared = Picture();
 
   // Stopped half-way through the first pattern's redraw.
