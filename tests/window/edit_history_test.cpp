@@ -30,9 +30,7 @@ struct Seen {
 class EditHistory : public WindowTest {
  protected:
   Seen Now() {
-    std::vector<DrawnPattern> drawn;
-    for (int32_t i = 1; i <= window.history().Count(); ++i)
-      drawn.push_back(window.history().Drawn(i));
+    const std::vector<DrawnPattern> drawn = HistoryPatterns(window);
     return {window.form().SaveState(),
             window.design(),
             window.steps(),

@@ -27,11 +27,8 @@ struct Seen {
 class LongCommand : public WindowTest {
  protected:
   Seen Now() {
-    std::vector<DrawnPattern> drawn;
-    for (int32_t i = 1; i <= window.history().Count(); ++i) {
-      drawn.push_back(window.history().Drawn(i));
-    }
-    return {window.form().SaveState(), window.design(), drawn, Picture(), window.penColour()};
+    return {window.form().SaveState(), window.design(), HistoryPatterns(window), Picture(),
+            window.penColour()};
   }
   // Segments of each pattern of the history.
   std::vector<int64_t> SegmentsOfHistory() {
@@ -58,8 +55,7 @@ TEST_F(LongCommand, StopComparedWithTheSeriesAskedForTheCompletedCount) {
     for (int i = 0; i < 20; ++i) c.spin("SpinGreen")->UserStep(1);
     if (stopAfter) w.stopNextTraceAfter(*stopAfter);
     c.button("Draw")->UserClick();
-    std::vector<DrawnPattern> drawn;
-    for (int32_t i = 1; i <= w.history().Count(); ++i) drawn.push_back(w.history().Drawn(i));
+    const std::vector<DrawnPattern> drawn = HistoryPatterns(w);
     // Everything but the count asked for.
     ui::FormState panel = w.form().SaveState();
     const auto& controls = w.form().Controls();
@@ -217,10 +213,8 @@ TEST(InstantUndo, EqualsUndoThatRedrawsTheHistory) {
     c.menuItem("BlackWhitePen1")->UserClick();
     c.button("Draw")->UserClick();
     c.button("undo")->UserClick();
-    std::vector<DrawnPattern> drawn;
-    for (int32_t i = 1; i <= w.history().Count(); ++i) drawn.push_back(w.history().Drawn(i));
     return std::tuple{w.form().SaveState(),       w.design(),
-                      w.derived().TraceSpanDeg,   drawn,
+                      w.derived().TraceSpanDeg,   HistoryPatterns(w),
                       w.picture().Image().copy(), w.picture().PenColour(),
                       w.picture().PenWidth()};
   };

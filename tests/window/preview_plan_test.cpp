@@ -24,10 +24,7 @@ class PreviewPlan : public WindowTest {
     const int32_t before = window.history().Count();
     const size_t messages = Shown().size();
     Click(button("Draw"));
-    std::vector<DrawnPattern> drawn;
-    for (int32_t i = before + 1; i <= window.history().Count(); ++i)
-      drawn.push_back(window.history().Drawn(i));
-    ASSERT_EQ(drawn, plan.patterns) << context;
+    ASSERT_EQ(HistoryPatterns(window, before + 1), plan.patterns) << context;
     if (plan.failed) {
       ASSERT_GT(Shown().size(), messages) << context;
       EXPECT_NE(Shown().back().find(plan.error), std::string::npos) << context;

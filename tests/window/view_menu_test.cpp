@@ -15,15 +15,7 @@ namespace {
 
 class ViewMenu : public WindowTest {
  protected:
-  // Waits for the preview worked out off the UI thread.
-  void SettlePreview() {
-    QElapsedTimer clock;
-    clock.start();
-    while (WindowProbe::PreviewRunning(window) && clock.elapsed() < 10000) {
-      QApplication::processEvents(QEventLoop::AllEvents, 20);
-    }
-    QApplication::processEvents();
-  }
+  void SettlePreview() { WindowProbe::SettlePreview(window); }
   QImage Shown() {
     return window.form().Find("PaintBox1") != nullptr
                ? static_cast<ui::PaintArea*>(window.form().Find("PaintBox1"))->Grab()
@@ -77,10 +69,7 @@ TEST_F(ViewMenu, PreviewEqualsWhatDrawThenDraws) {
   const QImage preview = WindowProbe::Preview(window);
   ASSERT_FALSE(preview.isNull());
   Click(button("Draw"));
-  std::vector<DrawnPattern> drawn;
-  for (int32_t i = 1; i <= window.history().Count(); ++i)
-    drawn.push_back(window.history().Drawn(i));
-  EXPECT_EQ(plan.patterns, drawn);
+  EXPECT_EQ(plan.patterns, HistoryPatterns(window));
   // Its opaque pixels are the drawing's ink.
   for (int y = 0; y < 640; y += 7) {
     for (int x = 0; x < 640; x += 7) {
@@ -106,12 +95,7 @@ TEST_F(ViewMenu, AFastSeriesOfChangesLeavesNoStalePreview) {
   for (int i = 0; i < 15; ++i) c.bar("ScrollBarHole")->UserArrow(+1);
   c.bar("ScrollBarMoving")->UserDrag(37);
   c.menuItem("PreviewPattern1")->UserClick();
-  QElapsedTimer clock;
-  clock.start();
-  while (WindowProbe::PreviewRunning(fresh) && clock.elapsed() < 10000) {
-    QApplication::processEvents(QEventLoop::AllEvents, 20);
-  }
-  QApplication::processEvents();
+  WindowProbe::SettlePreview(fresh);
   EXPECT_EQ(WindowProbe::Preview(fresh), settled);
 }
 
@@ -128,9 +112,7 @@ TEST_F(ViewMenu, AnAnimatedDrawEqualsAnInstantDraw) {
       c.menuItem("SpeedFastest1")->UserClick();
     }
     c.button("Draw")->UserClick();
-    std::vector<DrawnPattern> drawn;
-    for (int32_t i = 1; i <= w.history().Count(); ++i) drawn.push_back(w.history().Drawn(i));
-    return std::tuple{drawn, w.picture().Image().copy(), w.design(), w.penColour()};
+    return std::tuple{HistoryPatterns(w), w.picture().Image().copy(), w.design(), w.penColour()};
   };
   QElapsedTimer clock;
   clock.start();

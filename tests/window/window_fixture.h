@@ -1,6 +1,8 @@
 #pragma once
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QElapsedTimer>
 #include <memory>
 #include <string>
 #include <vector>
@@ -10,6 +12,15 @@
 #include "ui/printer.h"
 #include "ui/scripted_prompts.h"
 #include "window/main_window.h"
+
+// The history's patterns from `first` on, oldest first.
+inline std::vector<engine::DrawnPattern> HistoryPatterns(const MainWindow& window,
+                                                         int32_t first = 1) {
+  std::vector<engine::DrawnPattern> drawn;
+  for (int32_t i = first; i <= window.history().Count(); ++i)
+    drawn.push_back(window.history().Drawn(i));
+  return drawn;
+}
 
 // Records what reaches the printer.
 class RecordingPrinter : public ui::Printer, public ui::PrinterCanvas {
@@ -64,6 +75,15 @@ class WindowProbe {
   }
   static const QImage& Preview(MainWindow& window) { return window.previewImage_; }
   static bool PreviewRunning(MainWindow& window) { return window.previewJob_.Running(); }
+  // Waits for the preview worked out off the UI thread, and for it to be shown.
+  static void SettlePreview(MainWindow& window) {
+    QElapsedTimer clock;
+    clock.start();
+    while (PreviewRunning(window) && clock.elapsed() < 10000) {
+      QApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+    QApplication::processEvents();
+  }
   // What the preview plans from: the panel, design and steps as they stand.
   static engine::DrawInputs DrawInputs(const MainWindow& window) { return window.drawInputs(); }
 };
