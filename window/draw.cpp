@@ -80,10 +80,8 @@ void MainWindow::tracePattern(const DrawnPattern& drawn) {
 }
 
 void MainWindow::replayPattern(const DrawnPattern& drawn) {
-  Picture().SetPenColour(drawn.record.Colour);
-  panel_->ShowPattern(drawn.record);
-  panel_->ShowMode(drawn.record.GearMode);
-  const Curve curve(drawn.record);
+  // Set up as for a trace, failing where a trace would, but not traced.
+  (void)showPatternForTrace(drawn.record);
   Picture().SetPenWidth(lineWidthSpin_->Value());
   recordPattern(drawn);
 }
