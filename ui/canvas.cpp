@@ -32,6 +32,7 @@ ImageCanvas::~ImageCanvas() {
 }
 
 uint32_t* ImageCanvas::Bits() {
+  ++edits_;
   if (!image_.isDetached()) bits_ = reinterpret_cast<uint32_t*>(image_.bits());
   return bits_;
 }
@@ -54,6 +55,7 @@ void ImageCanvas::Restore(const CanvasSnapshot& snapshot) {
 
 void ImageCanvas::RestoreImage(const QImage& image) {
   EndPainting();
+  ++edits_;
   image_ = image.convertToFormat(QImage::Format_RGB32);
   bits_ = reinterpret_cast<uint32_t*>(image_.bits());
 }
@@ -75,6 +77,7 @@ void ImageCanvas::ThinLine(int x0, int y0, int x1, int y1) {
 
 void ImageCanvas::WideLine(int x0, int y0, int x1, int y1) {
   if (image_.isNull()) return;
+  ++edits_;
   if (painter_ == nullptr) {
     painter_ = std::make_unique<QPainter>(&image_);
     // Beginning to paint detaches a shared image.

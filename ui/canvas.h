@@ -58,6 +58,9 @@ class ImageCanvas {
   void RestoreImage(const QImage& image);
   CanvasSnapshot Snapshot() const { return {Image(), penColour_, brushColour_, penWidth_}; }
   void Restore(const CanvasSnapshot& snapshot);
+  // Grows with every change of the pixels (a line, a fill, a copy, a
+  // restore), so a reader can tell whether the picture is still the one it saw.
+  uint64_t Edits() const { return edits_; }
 
  private:
   void ThinLine(int x0, int y0, int x1, int y1);
@@ -80,6 +83,7 @@ class ImageCanvas {
   int penWidth_ = 1;
   int penX_ = 0;
   int penY_ = 0;
+  uint64_t edits_ = 0;
 };
 
 QRgb ToQRgb(Colour colour);

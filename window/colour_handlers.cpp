@@ -28,8 +28,7 @@ void MainWindow::chooseCanvasColour() {
     form_.GetPrompts().Message(ui::MessageKind::Warning, kIdenticalColours, ui::kOk);
   }
   canvasSwatch_->SetFillColour(*chosen);
-  fillPicture(*chosen);
-  forgetPictures();
+  pictureHistory_.Blank();
 }
 
 void MainWindow::fillPicture(Colour colour) {
@@ -40,12 +39,9 @@ void MainWindow::fillPicture(Colour colour) {
 // White (Black Pen) and Black (White Pen) wipe the picture but keep the
 // history.
 void MainWindow::applyColourScheme(Colour canvas, Colour pen) {
-  pictureIsHistory_ = history_.Empty();
-  forgetPictures();
   canvasSwatch_->SetFillColour(canvas);
-  fillPicture(canvas);
-  Picture().SetPenColour(pen);
   penSwatch_->SetFillColour(pen);
+  pictureHistory_.Blank();
 }
 
 void MainWindow::setColourSchemesEnabled(bool enabled) {

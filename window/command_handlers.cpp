@@ -14,8 +14,6 @@ using namespace engine;
 void MainWindow::clearPicture() {
   setColourSchemesEnabled(true);
   pictureHistory_.Clear();
-  pictureIsHistory_ = true;
-  forgetPictures();
 }
 
 // Instant when the picture before the last pattern is kept: the panel goes
@@ -24,17 +22,12 @@ void MainWindow::clearPicture() {
 // it is when a script has asked the next trace to stop part-way.
 void MainWindow::undoLastPattern() {
   historyFullShown_ = false;
-  const int32_t last = history_.Count();
-  const auto kept = picturesBefore_.find(last);
-  if (pictureIsHistory_ && observer_ == nullptr && !pendingStop_ && kept != picturesBefore_.end()) {
-    const ui::CanvasSnapshot before = kept->second;
-    const commands::PatternTracer replay = [this](const DrawnPattern& p) { replayPattern(p); };
-    if (!pictureHistory_.UndoLastPattern(&replay)) undoButton_->SetEnabled(false);
-    Picture().RestoreImage(before.image);
-    picturesBefore_.erase(picturesBefore_.lower_bound(last), picturesBefore_.end());
+  const commands::PatternTracer replay = [this](const DrawnPattern& p) { replayPattern(p); };
+  // A segment listing or a scripted stop needs the patterns traced.
+  if (observer_ == nullptr && !pendingStop_ && pictureHistory_.UndoLastPatternInstantly(replay)) {
     return;
   }
-  runTracingCommand(last - 1, [this] {
+  runTracingCommand(history_.Count() - 1, [this] {
     if (!pictureHistory_.UndoLastPattern()) undoButton_->SetEnabled(false);
   });
 }
@@ -60,8 +53,6 @@ void MainWindow::openDesignFrom(const std::optional<commands::OpenedDesign>& des
   }
   // Each pattern's counts, with the panel's step, are in place before its
   // values reach the panel.
-  pictureIsHistory_ = true;
-  forgetPictures();
   runTracingCommand(static_cast<int>(patterns.size()), [&] {
     pictureHistory_.Replace(patterns, [this](const PatternRecord& pattern) {
       ReduceTeeth(pattern.MovingTeeth, pattern.FixedTeeth, derived_);
@@ -101,9 +92,6 @@ void MainWindow::printDesign() {
   commands::PrintSettings settings{design_.PrintFactor, commands::PrintColours::Full};
   if (monoItem_->Checked()) settings.colours = commands::PrintColours::Mono;
   if (sevenColoursItem_->Checked()) settings.colours = commands::PrintColours::SevenColours;
-  // Printing draws the patterns again over the picture.
-  pictureIsHistory_ = false;
-  forgetPictures();
   runTracingCommand(history_.Count(), [&] { printCommand_.Print(settings); });
 }
 

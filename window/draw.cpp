@@ -65,18 +65,12 @@ void MainWindow::draw() {
   });
 }
 
+// A pattern that fails part-way is on the picture and not in the history;
+// the picture cache sees that by itself.
 void MainWindow::tracePattern(const DrawnPattern& drawn) {
-  if (pictureIsHistory_ && !history_.Full()) keepPictureBefore(history_.Count() + 1);
-  try {
-    traceAndRecord(drawn);
-  } catch (const CommandStopped&) {
-    throw;  // the command puts back the picture before the pattern
-  } catch (...) {
-    // Part of a pattern is on the picture and not in the history.
-    pictureIsHistory_ = false;
-    forgetPictures();
-    throw;
-  }
+  pictureHistory_.Cache().BeforePattern();
+  traceAndRecord(drawn);
+  pictureHistory_.Cache().AfterPattern();
 }
 
 void MainWindow::replayPattern(const DrawnPattern& drawn) {
@@ -84,16 +78,6 @@ void MainWindow::replayPattern(const DrawnPattern& drawn) {
   (void)showPatternForTrace(drawn.record);
   Picture().SetPenWidth(lineWidthSpin_->Value());
   recordPattern(drawn);
-}
-
-void MainWindow::keepPictureBefore(int32_t patternIndex) {
-  picturesBefore_.erase(picturesBefore_.lower_bound(patternIndex), picturesBefore_.end());
-  picturesBefore_[patternIndex] = picture().Snapshot();
-  while (picturesBefore_.size() > kKeptPictures) picturesBefore_.erase(picturesBefore_.begin());
-}
-
-void MainWindow::forgetPictures() {
-  picturesBefore_.clear();
 }
 
 Curve MainWindow::showPatternForTrace(const PatternRecord& pattern) {
@@ -151,8 +135,6 @@ void MainWindow::recordPattern(const DrawnPattern& pattern) {
     return;
   }
   // Drawn, but beyond what the history keeps.
-  pictureIsHistory_ = false;
-  forgetPictures();
   if (historyFullShown_) return;
   historyFullShown_ = true;
   form_.GetPrompts().Message(ui::MessageKind::Error, kHistoryFull, ui::kOk);

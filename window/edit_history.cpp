@@ -46,7 +46,13 @@ void MainWindow::runTracingCommand(int patterns, const std::function<void()>& co
 }
 
 MainWindow::Checkpoint MainWindow::checkpoint() const {
-  return {form_.SaveState(), design_, steps_, derived_, seriesStartTop_, picture().Snapshot()};
+  return {form_.SaveState(),
+          design_,
+          steps_,
+          derived_,
+          seriesStartTop_,
+          picture().Snapshot(),
+          pictureHistory_.Cache().MarkNow()};
 }
 
 void MainWindow::restore(const Checkpoint& checkpoint) {
@@ -56,6 +62,7 @@ void MainWindow::restore(const Checkpoint& checkpoint) {
   derived_ = checkpoint.derived;
   seriesStartTop_ = checkpoint.seriesStartTop;
   Picture().Restore(checkpoint.picture);
+  pictureHistory_.Cache().RestoredTo(checkpoint.pictureCache);
 }
 
 commands::WindowState MainWindow::captureState() const {
@@ -67,7 +74,7 @@ commands::WindowState MainWindow::captureState() const {
   state.history = std::make_shared<const PatternHistory>(history_);
   state.panel = form_.SaveState();
   state.picture = commands::PictureState::Of(picture());
-  state.pictureIsHistory = pictureIsHistory_;
+  state.pictureIsHistory = pictureHistory_.Cache().Holds();
   return state;
 }
 
@@ -80,8 +87,7 @@ void MainWindow::restoreState(const commands::WindowState& state) {
   form_.RestoreState(state.panel);
   state.picture.RestoreTo(Picture());
   if (state.picture.Dropped()) redrawFromHistory();
-  pictureIsHistory_ = state.pictureIsHistory;
-  forgetPictures();
+  pictureHistory_.Cache().Restored(state.pictureIsHistory);
   afterHistoryChange();
 }
 

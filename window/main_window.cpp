@@ -46,9 +46,8 @@ void MainWindow::startUp() {
   undoButton_->SetEnabled(false);
   canvasSwatch_->SetFillColour(kWhite);
   canvasSwatch_->SetOutlineColour(kBlack);
-  fillPicture(kWhite);
-  Picture().SetPenColour(kBlack);
   penSwatch_->SetFillColour(kBlack);
+  pictureHistory_.Blank();
   fullColourItem_->SetChecked(true);
   form_.FindMenuItem("N6001")->SetChecked(true);
 }

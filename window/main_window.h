@@ -103,6 +103,7 @@ class MainWindow : private commands::DrawingSurface {
     engine::DerivedValues derived;
     int32_t seriesStartTop;
     ui::CanvasSnapshot picture;
+    commands::PictureCache::Mark pictureCache;
   };
   Checkpoint checkpoint() const;
   void restore(const Checkpoint& checkpoint);
@@ -176,10 +177,6 @@ class MainWindow : private commands::DrawingSurface {
   // The panel's part of tracePattern alone, for an Undo whose picture is
   // already known.
   void replayPattern(const engine::DrawnPattern& pattern);
-  // Pictures before recent patterns, for an instant Undo button; kept only
-  // while the picture is its history drawn on a blank canvas.
-  void keepPictureBefore(int32_t patternIndex);
-  void forgetPictures();
   void recordPattern(const engine::DrawnPattern& pattern);
 
   ui::Form form_;
@@ -223,10 +220,6 @@ class MainWindow : private commands::DrawingSurface {
   QImage previewImage_;
   bool previewCutShort_ = false;
   bool animateOffscreen_ = false;  // tests watch an animation without a screen
-  // picturesBefore_[k]: the picture before pattern k was drawn.
-  std::map<int32_t, ui::CanvasSnapshot> picturesBefore_;
-  bool pictureIsHistory_ = true;
-  static constexpr size_t kKeptPictures = 40;  // about 64 MB
   std::vector<std::string> recent_;
 
   // Controls the handlers read or change.

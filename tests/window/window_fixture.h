@@ -70,8 +70,8 @@ class WindowProbe {
   static commands::CommandHistory& Commands(MainWindow& window) { return window.commandHistory_; }
   static void AnimateOffscreen(MainWindow& window) { window.animateOffscreen_ = true; }
   static bool KeepsPictureBefore(const MainWindow& window, int32_t pattern) {
-    return window.pictureIsHistory_ && window.observer_ == nullptr &&
-           window.picturesBefore_.count(pattern) == 1;
+    return window.observer_ == nullptr &&
+           window.pictureHistory_.Cache().PictureBefore(pattern).has_value();
   }
   static const QImage& Preview(MainWindow& window) { return window.previewImage_; }
   static bool PreviewRunning(MainWindow& window) { return window.previewJob_.Running(); }
