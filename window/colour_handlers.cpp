@@ -19,16 +19,20 @@ void MainWindow::choosePenColour() {
   penSwatch_->SetFillColour(Picture().PenColour());
 }
 
+// A new canvas colour, and the two colour schemes, are Edit > Undo steps
+// when they change the picture.
 void MainWindow::chooseCanvasColour() {
-  const auto chosen = form_.GetPrompts().PickColour(lastPickedColour_, customColours_);
-  if (!chosen) return;
-  lastPickedColour_ = *chosen;
-  if (!history_.Empty()) return;
-  if (*chosen == Picture().PenColour()) {
-    form_.GetPrompts().Message(ui::MessageKind::Warning, kIdenticalColours, ui::kOk);
-  }
-  canvasSwatch_->SetFillColour(*chosen);
-  pictureHistory_.Blank();
+  runHistoryCommand([this] {
+    const auto chosen = form_.GetPrompts().PickColour(lastPickedColour_, customColours_);
+    if (!chosen) return;
+    lastPickedColour_ = *chosen;
+    if (!history_.Empty()) return;
+    if (*chosen == Picture().PenColour()) {
+      form_.GetPrompts().Message(ui::MessageKind::Warning, kIdenticalColours, ui::kOk);
+    }
+    canvasSwatch_->SetFillColour(*chosen);
+    pictureHistory_.Blank();
+  });
 }
 
 void MainWindow::fillPicture(Colour colour) {
@@ -39,9 +43,11 @@ void MainWindow::fillPicture(Colour colour) {
 // White (Black Pen) and Black (White Pen) wipe the picture but keep the
 // history.
 void MainWindow::applyColourScheme(Colour canvas, Colour pen) {
-  canvasSwatch_->SetFillColour(canvas);
-  penSwatch_->SetFillColour(pen);
-  pictureHistory_.Blank();
+  runHistoryCommand([&] {
+    canvasSwatch_->SetFillColour(canvas);
+    penSwatch_->SetFillColour(pen);
+    pictureHistory_.Blank();
+  });
 }
 
 void MainWindow::setColourSchemesEnabled(bool enabled) {

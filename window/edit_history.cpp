@@ -1,6 +1,7 @@
 // Edit > Undo and Redo: every command that changes the history (Draw, Open,
-// Clear, the Undo button) is run between two snapshots of the window, which
-// Edit > Undo and Redo put back.
+// Clear, the Undo button) or wipes the picture (the Background colours) is
+// run between two snapshots of the window, which Edit > Undo and Redo put
+// back.
 #include "core/command_stopped.h"
 #include "engine/curve.h"
 #include "ui/canvas.h"
