@@ -18,9 +18,13 @@ std::optional<std::string> DesignFiles::Save() {
   const auto name = prompts_.SaveFile(options);
   if (!name || name->empty()) return std::nullopt;
   lastSaveName_ = *name;
-  ui::WriteFileAtomically(
-      *name, engine::FormatDesignFile(history_, *name, ui::ShortDateNow(), ui::LongTimeNow()));
+  SaveTo(*name);
   return *name;
+}
+
+void DesignFiles::SaveTo(const std::string& path) {
+  ui::WriteFileAtomically(
+      path, engine::FormatDesignFile(history_, path, ui::ShortDateNow(), ui::LongTimeNow()));
 }
 
 std::optional<OpenedDesign> DesignFiles::ChooseAndRead(const engine::DesignState& current) {

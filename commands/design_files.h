@@ -18,14 +18,16 @@ struct OpenedDesign {
   std::vector<engine::DesignLine> lines;
 };
 
-// Save TXT and the reading half of Open: the file pickers, the design file
-// and its checks.
+// Save, Save TXT and the reading half of Open: the file pickers, the design
+// file and its checks.
 class DesignFiles {
  public:
   DesignFiles(ui::Prompts& prompts, const engine::PatternHistory& history);
 
   // The path written, or nothing when the user cancels. Failures throw.
   std::optional<std::string> Save();
+  // Writes the history to `path` without asking. Failures throw.
+  void SaveTo(const std::string& path);
   // The patterns of the chosen file once every one is known to be drawable
   // from `current`; nothing when the user cancels or the file is no design
   // (the user has been told). Other refusals throw.

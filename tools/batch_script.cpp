@@ -185,6 +185,8 @@ class BatchRun {
     throw ScriptError("unknown action '" + verb + "'");
   }
 
+  bool Closed() const { return window_->form().Closed(); }
+
   bool SaveScreenshot(const std::string& path) {
     ui::Form& form = window_->form();
     form.Show();
@@ -305,7 +307,8 @@ int RunBatchScript(const std::string& script, const BatchOptions& options, std::
   BatchRun run(options, out);
   std::istringstream lines(script);
   int number = 0;
-  for (std::string line; std::getline(lines, line);) {
+  // Once the window has closed (Quit1, or the Exit button) the script ends.
+  for (std::string line; !run.Closed() && std::getline(lines, line);) {
     ++number;
     try {
       run.Perform(StripComment(line));

@@ -64,12 +64,22 @@ void MainWindow::openDesignFrom(const std::optional<commands::OpenedDesign>& des
   rememberRecent(design->path);
 }
 
+void MainWindow::save() {
+  if (designPath_.empty()) return saveDesign();
+  const std::string path = designPath_;
+  designFiles_.SaveTo(path);
+  rememberSaved(path);
+}
+
 void MainWindow::saveDesign() {
   const std::optional<std::string> path = designFiles_.Save();
-  if (!path) return;
-  designPath_ = *path;
+  if (path) rememberSaved(*path);
+}
+
+void MainWindow::rememberSaved(const std::string& path) {
+  designPath_ = path;
   savedHistory_ = history_;
-  rememberRecent(*path);
+  rememberRecent(path);
   updateTitle();
 }
 

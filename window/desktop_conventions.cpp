@@ -36,7 +36,7 @@ bool MainWindow::confirmClose() {
   switch (form_.GetPrompts().Message(ui::MessageKind::Confirm, kSaveBeforeClosing,
                                      ui::kYes | ui::kNo | ui::kCancel)) {
     case ui::kYes: {
-      saveDesign();
+      save();
       return !hasUnsavedChanges();
     }
     case ui::kNo:

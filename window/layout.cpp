@@ -307,9 +307,12 @@ void MainWindow::createMenu() {
   ui::MenuItem& open = item(file, "Open1", "Open", command(&MainWindow::openDesign));
   open.SetMenuText("&Open...");
   open.SetShortcuts({"Ctrl+O"});
+  ui::MenuItem& save = item(file, "Save1", "Save", on(&MainWindow::save));
+  save.SetMenuText("&Save");
+  save.SetShortcuts({"Ctrl+S"});
   ui::MenuItem& saveText = item(file, "SaveTXT1", "Save TXT", on(&MainWindow::saveDesign));
-  saveText.SetMenuText("&Save TXT...");
-  saveText.SetShortcuts({"Ctrl+S"});
+  saveText.SetMenuText("Save &TXT...");
+  saveText.SetShortcuts({"Ctrl+Shift+S"});
   item(file, "SaveBMP1", "Save BMP", [this] { bitmapExport_.Save(); }).SetMenuText("Save &BMP...");
   using exporting::ExportFormat;
   for (auto [name, caption, text, format] :
@@ -328,6 +331,10 @@ void MainWindow::createMenu() {
       runHistoryCommand([this, &path] { openDesignFrom(designFiles_.Read(path, design_)); });
     }));
   }
+  // As the Exit button: asks first when there are unsaved changes.
+  ui::MenuItem& quit = item(file, "Quit1", "Quit", [this] { form_.Close(); });
+  quit.SetMenuText("&Quit");
+  quit.SetShortcuts({"Ctrl+Q"});
 
   ui::MenuItem& edit = menu("Edit1", "Edit", "&Edit");
   undoItem_ = &item(edit, "Undo1", "Undo", on(&MainWindow::undoCommand));

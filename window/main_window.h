@@ -116,7 +116,10 @@ class MainWindow : private commands::DrawingSurface {
   void afterHistoryChange();
 
   // Files, title and closing.
+  // File > Save: the design's own file when it has one, else as Save TXT.
+  void save();
   void saveDesign();
+  void rememberSaved(const std::string& path);
   void updateTitle();
   bool confirmClose();
   void rememberRecent(const std::string& path);

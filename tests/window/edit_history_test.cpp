@@ -312,7 +312,7 @@ TEST_F(EditHistory, MenusShowShortcutsAndTheHelpMenuOpens) {
   EXPECT_EQ(menuItem("Undo1")->Action()->shortcut().toString(), "Ctrl+Z");
   EXPECT_EQ(menuItem("Redo1")->Action()->shortcuts().size(), 2);
   EXPECT_EQ(menuItem("Open1")->Action()->shortcut().toString(), "Ctrl+O");
-  EXPECT_EQ(menuItem("SaveTXT1")->Action()->shortcut().toString(), "Ctrl+S");
+  EXPECT_EQ(menuItem("SaveTXT1")->Action()->shortcut().toString(), "Ctrl+Shift+S");
   EXPECT_EQ(menuItem("PrintDesign1")->Action()->shortcut().toString(), "Ctrl+P");
   EXPECT_EQ(menuItem("QuickGuide1")->Action()->shortcut().toString(), "F1");
   EXPECT_EQ(menuItem("File1")->Action()->text(), "&File");
