@@ -2,8 +2,6 @@
 
 #include <cmath>
 
-#include "ui/prompts.h"
-
 namespace commands {
 
 namespace {
@@ -40,21 +38,37 @@ std::vector<exporting::ExportPattern> ExportPatternsOf(const engine::PatternHist
 }
 
 ExportCommand::ExportCommand(ui::Prompts& prompts, const engine::PatternHistory& history,
-                             std::function<Colour()> canvasColour)
-    : prompts_(prompts), history_(history), canvasColour_(std::move(canvasColour)) {}
+                             std::function<Colour()> canvasColour,
+                             std::function<std::string()> designPath)
+    : prompts_(prompts),
+      history_(history),
+      canvasColour_(std::move(canvasColour)),
+      designPath_(std::move(designPath)) {}
+
+// "spiral.txt" becomes "spiral.svg" beside it; without a design file, the
+// name last chosen for the format.
+std::string ExportCommand::SuggestedName(exporting::ExportFormat format) const {
+  const std::string design = designPath_ ? designPath_() : std::string();
+  if (design.empty()) return lastNames_[static_cast<size_t>(format)];
+  const size_t slash = design.find_last_of('/');
+  const size_t dot = design.find_last_of('.');
+  const bool hasExtension = dot != std::string::npos && (slash == std::string::npos || dot > slash);
+  return design.substr(0, hasExtension ? dot : design.size()) + "." +
+         exporting::FileExtension(format);
+}
 
 void ExportCommand::Export(exporting::ExportFormat format, const exporting::Progress& progress) {
   const FormatText text = TextOf(format);
-  std::string& lastName = lastNames_[static_cast<size_t>(format)];
+  const size_t slot = static_cast<size_t>(format);
   const ui::FileDialogOptions picker{text.filter,
                                      exporting::FileExtension(format),
                                      /*overwritePrompt=*/true,
                                      /*fileMustExist=*/false,
-                                     lastName,
+                                     SuggestedName(format),
                                      /*folderMustExist=*/true};
   const auto path = prompts_.SaveFile(picker);
   if (!path || path->empty()) return;
-  lastName = *path;
+  lastNames_[slot] = *path;
 
   const bool png = format == exporting::ExportFormat::Png;
   ui::ExportChoices offered;
@@ -62,8 +76,9 @@ void ExportCommand::Export(exporting::ExportFormat format, const exporting::Prog
   offered.offersLayers = format == exporting::ExportFormat::Svg;
   offered.size = png ? 2560 : 200;
   offered.maxSize = png ? exporting::kMaxSizePx : exporting::kMaxSizeMm;
-  const auto chosen = prompts_.AskExportOptions(text.title, offered);
+  const auto chosen = prompts_.AskExportOptions(text.title, lastChoices_[slot].value_or(offered));
   if (!chosen) return;
+  lastChoices_[slot] = *chosen;
 
   exporting::ExportOptions options;
   options.format = format;

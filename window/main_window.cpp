@@ -26,7 +26,8 @@ MainWindow::MainWindow(ui::Prompts& prompts, commands::PrinterFactory makePrinte
       printCommand_(prompts, history_, std::move(makePrinter),
                     [this](const engine::DrawnPattern& p, ui::PrinterCanvas& printer,
                            Colour printerPen) { tracePatternForPrint(p, printer, printerPen); }),
-      exportCommand_(prompts, history_, [this] { return canvasColour(); }),
+      exportCommand_(
+          prompts, history_, [this] { return canvasColour(); }, [this] { return designPath_; }),
       recentStore_(recentStore) {
   createPanel();
   createMenu();
