@@ -3,6 +3,9 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QMouseEvent>
+#include <QWidget>
+#include <QWindow>
 #include <QTemporaryDir>
 
 #include "engine/series_plan.h"
@@ -119,6 +122,64 @@ TEST_F(ViewMenu, AnAnimatedDrawEqualsAnInstantDraw) {
   const auto animated = draw(true);
   EXPECT_GT(clock.elapsed(), 500);  // 16 trips of the gear at 16x
   EXPECT_EQ(animated, draw(false));
+}
+
+// Counts the frames of the drawing area and, at the third, clicks on it the
+// way the screen does: through the window, which hands it to the widget.
+class ClickAtThirdFrame : public QObject {
+ public:
+  explicit ClickAtThirdFrame(QWidget* area) : area_(area) { area->installEventFilter(this); }
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() != QEvent::Paint) return false;
+    if (clicked) ++framesAfterClick;
+    if (++frames == 3) Click();
+    return false;
+  }
+  int frames = 0, framesAfterClick = 0;
+  bool clicked = false;
+
+ private:
+  void Click() {
+    clicked = true;
+    QWidget* top = area_->window();
+    const QPointF at = area_->mapTo(top, QPointF(320, 320));
+    const QPointF global = area_->mapToGlobal(QPointF(320, 320));
+    for (auto [type, buttons] : {std::pair{QEvent::MouseButtonPress, Qt::LeftButton},
+                                 std::pair{QEvent::MouseButtonRelease, Qt::NoButton}}) {
+      QCoreApplication::postEvent(
+          top->windowHandle(),
+          new QMouseEvent(type, at, global, Qt::LeftButton, buttons, Qt::NoModifier));
+    }
+  }
+  QWidget* area_;
+};
+
+TEST_F(ViewMenu, AClickOnTheDrawingFinishesAnAnimatedDrawAtOnce) {
+  auto setUp = [](MainWindow& w) {
+    ControlsByName c(w);
+    c.bar("ScrollBarReps")->UserDrag(2);
+    for (int i = 0; i < 10; ++i) c.spin("topspin")->UserStep(1);
+  };
+  setUp(window);
+  WindowProbe::AnimateOffscreen(window);
+  Click(menuItem("AnimateDraw1"));
+  Click(menuItem("SpeedFastest1"));
+  window.form().Show();
+  QApplication::processEvents();
+  ClickAtThirdFrame clicker(window.form().Find("PaintBox1")->Widget());
+  Click(button("Draw"));
+  ASSERT_TRUE(clicker.clicked);
+  // The rest of the series is drawn without frames: at most the one each
+  // pattern begins with.
+  EXPECT_LE(clicker.framesAfterClick, 2);
+
+  ui::ScriptedPrompts p;
+  MainWindow instant(p, [] { return std::make_unique<NullPrinter>(); });
+  setUp(instant);
+  ControlsByName(instant).button("Draw")->UserClick();
+  EXPECT_EQ(HistoryPatterns(window), HistoryPatterns(instant));
+  EXPECT_EQ(Picture(), instant.picture().Image());
+  EXPECT_EQ(window.design(), instant.design());
 }
 
 }  // namespace
