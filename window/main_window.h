@@ -143,6 +143,9 @@ class MainWindow : private commands::DrawingSurface {
   void applyLineWidth();
 
   // Series.
+  // The status bar says so while the next Draw would continue a series from
+  // values the panel does not show.
+  void showSeriesContinuation();
   void repeatBarMoved();
   void resetRepeatCount();
   void setStep(int32_t engine::RepeatSteps::*step, const ui::SpinBox* spin);
