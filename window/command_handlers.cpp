@@ -34,7 +34,7 @@ void MainWindow::undoLastPattern() {
     picturesBefore_.erase(picturesBefore_.lower_bound(last), picturesBefore_.end());
     return;
   }
-  runTracingCommand(last - 1, [this] {
+  runTracingCommand(segmentsOf(history_, last - 1), 1, [this] {
     if (!pictureHistory_.UndoLastPattern()) undoButton_->SetEnabled(false);
   });
 }
@@ -62,7 +62,9 @@ void MainWindow::openDesignFrom(const std::optional<commands::OpenedDesign>& des
   // values reach the panel.
   pictureIsHistory_ = true;
   forgetPictures();
-  runTracingCommand(static_cast<int>(patterns.size()), [&] {
+  std::vector<long double> segments;
+  for (const DrawnPattern& p : patterns) segments.push_back(EstimatedSegments(p.record));
+  runTracingCommand(std::move(segments), 1, [&] {
     pictureHistory_.Replace(patterns, [this](const PatternRecord& pattern) {
       ReduceTeeth(pattern.MovingTeeth, pattern.FixedTeeth, derived_);
       RefreshTraceSpan(design_.StepDeg, derived_);
@@ -104,7 +106,8 @@ void MainWindow::printDesign() {
   // Printing draws the patterns again over the picture.
   pictureIsHistory_ = false;
   forgetPictures();
-  runTracingCommand(history_.Count(), [&] { printCommand_.Print(settings); });
+  runTracingCommand(segmentsOf(history_, history_.Count()), 1,
+                    [&] { printCommand_.Print(settings); });
 }
 
 void MainWindow::chooseZoom(int32_t percent) {

@@ -84,6 +84,10 @@ class WindowProbe {
     }
     QApplication::processEvents();
   }
+  // The progress of the command under way, if any.
+  static const TraceProgress* Progress(const MainWindow& window) {
+    return window.session_ != nullptr ? &window.session_->Progress() : nullptr;
+  }
   // What the preview plans from: the panel, design and steps as they stand.
   static engine::DrawInputs DrawInputs(const MainWindow& window) { return window.drawInputs(); }
 };
