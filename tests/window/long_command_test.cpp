@@ -157,6 +157,22 @@ TEST_F(LongCommand, InputDuringALongDrawIsDroppedNotQueued) {
   EXPECT_EQ(window.design().FixedTeeth, fixedBefore);
 }
 
+TEST_F(LongCommand, AClickOnStopThroughTheWindowStops) {
+  Drag(bar("ScrollBarMoving"), 1);
+  Drag(bar("ScrollBarFixed"), 360);
+  Click(button("DrawStep1Deg"));
+  Drag(bar("ScrollBarMoving"), 1);
+  window.form().Show();
+  QApplication::processEvents();
+  ClickAtFrame clicker(window.form().Find("PaintBox1")->Widget(), 2,
+                       window.form().Find("Draw")->Widget());
+  const Seen before = Now();
+  Click(button("Draw"));
+  ASSERT_TRUE(clicker.clicked);
+  EXPECT_EQ(window.history().Count(), 0);
+  EXPECT_EQ(Now(), before);
+}
+
 TEST_F(LongCommand, EscStopsAndTheStopButtonShowsMeanwhile) {
   Drag(bar("ScrollBarMoving"), 1);
   Drag(bar("ScrollBarFixed"), 360);

@@ -3,9 +3,6 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QMouseEvent>
-#include <QWidget>
-#include <QWindow>
 #include <QTemporaryDir>
 
 #include "engine/series_plan.h"
@@ -124,36 +121,6 @@ TEST_F(ViewMenu, AnAnimatedDrawEqualsAnInstantDraw) {
   EXPECT_EQ(animated, draw(false));
 }
 
-// Counts the frames of the drawing area and, at the third, clicks on it the
-// way the screen does: through the window, which hands it to the widget.
-class ClickAtThirdFrame : public QObject {
- public:
-  explicit ClickAtThirdFrame(QWidget* area) : area_(area) { area->installEventFilter(this); }
-  bool eventFilter(QObject*, QEvent* event) override {
-    if (event->type() != QEvent::Paint) return false;
-    if (clicked) ++framesAfterClick;
-    if (++frames == 3) Click();
-    return false;
-  }
-  int frames = 0, framesAfterClick = 0;
-  bool clicked = false;
-
- private:
-  void Click() {
-    clicked = true;
-    QWidget* top = area_->window();
-    const QPointF at = area_->mapTo(top, QPointF(320, 320));
-    const QPointF global = area_->mapToGlobal(QPointF(320, 320));
-    for (auto [type, buttons] : {std::pair{QEvent::MouseButtonPress, Qt::LeftButton},
-                                 std::pair{QEvent::MouseButtonRelease, Qt::NoButton}}) {
-      QCoreApplication::postEvent(
-          top->windowHandle(),
-          new QMouseEvent(type, at, global, Qt::LeftButton, buttons, Qt::NoModifier));
-    }
-  }
-  QWidget* area_;
-};
-
 TEST_F(ViewMenu, AClickOnTheDrawingFinishesAnAnimatedDrawAtOnce) {
   auto setUp = [](MainWindow& w) {
     ControlsByName c(w);
@@ -166,7 +133,8 @@ TEST_F(ViewMenu, AClickOnTheDrawingFinishesAnAnimatedDrawAtOnce) {
   Click(menuItem("SpeedFastest1"));
   window.form().Show();
   QApplication::processEvents();
-  ClickAtThirdFrame clicker(window.form().Find("PaintBox1")->Widget());
+  QWidget* area = window.form().Find("PaintBox1")->Widget();
+  ClickAtFrame clicker(area, 3, area);
   Click(button("Draw"));
   ASSERT_TRUE(clicker.clicked);
   // The rest of the series is drawn without frames: at most the one each
