@@ -216,6 +216,7 @@ void Form::AddStatusBar() {
   // A widget of the bar, not its message, which a menu's status tips clear.
   statusText_ = new QLabel;
   statusText_->setTextFormat(Qt::PlainText);
+  statusText_->setContentsMargins(6, 0, 6, 0);
   statusBar_->addWidget(statusText_, 1);
   static_cast<QMainWindow*>(window_)->setStatusBar(statusBar_);
   FitClient();
