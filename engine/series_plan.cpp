@@ -51,4 +51,31 @@ SeriesPlan PlanSeries(const DrawInputs& inputs, int64_t segmentBudget) {
   return plan;
 }
 
+long double EstimatedSegments(const PatternRecord& pattern) {
+  try {
+    return Curve(pattern).EstimatedSegments();
+  } catch (const RunTimeError&) {
+    return 1;
+  }
+}
+
+std::vector<long double> SeriesSegments(const DrawInputs& inputs) {
+  std::vector<long double> segments;
+  PlainPanel panel(inputs.panel, inputs.design, inputs.derived);
+  PanelRules& rules = panel.Rules();
+  auto trace = [&](const DrawnPattern& drawn) {
+    rules.ShowPattern(drawn.record);
+    rules.ShowMode(drawn.record.GearMode);
+    segments.push_back(EstimatedSegments(drawn.record));
+    return true;
+  };
+  int32_t startTop = 0;
+  try {
+    DrawSeries(rules, inputs.steps, inputs.reflect, inputs.lineWidth, startTop, trace);
+  } catch (const RunTimeError&) {
+    // The Draw would stop here too.
+  }
+  return segments;
+}
+
 }  // namespace engine

@@ -45,4 +45,12 @@ DrawInputs InputsShowing(const DesignState& design, const RepeatSteps& steps, Co
 // the estimated segments past the budget ends the plan.
 SeriesPlan PlanSeries(const DrawInputs& inputs, int64_t segmentBudget);
 
+// The estimated segments of each trace the Draw would make, in order: the
+// same series, without the budget and without tracing a design to see
+// whether it fits the screen, so cheap enough to work out for every Draw.
+std::vector<long double> SeriesSegments(const DrawInputs& inputs);
+
+// The estimated segments of one pattern; 1 for one that cannot be traced.
+long double EstimatedSegments(const PatternRecord& pattern);
+
 }  // namespace engine

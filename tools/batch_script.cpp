@@ -221,6 +221,8 @@ class BatchRun {
     const DesignState& d = window_->design();
     const RepeatSteps& s = window_->steps();
     const DerivedValues& v = window_->derived();
+    const std::string status = window_->form().Status();
+    out_ << "status" << (status.empty() ? "" : " " + status) << '\n';
     out_ << "state FixedTeeth=" << d.FixedTeeth << " MovingTeeth=" << d.MovingTeeth
          << " GearMode=" << d.GearMode << " TopOfDesign=" << d.TopOfDesign
          << " PenHole=" << d.PenHole << " StepDeg=" << d.StepDeg << " DesignSize=" << d.DesignSize

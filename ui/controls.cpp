@@ -19,6 +19,7 @@
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QStyle>
+#include <QStyleOptionFocusRect>
 #include <algorithm>
 #include <functional>
 #include <optional>
@@ -90,6 +91,26 @@ class NoTypingSpinBox : public QSpinBox {
       return;
     }
     QSpinBox::keyPressEvent(event);
+  }
+};
+
+// A bar that shows it has the keyboard focus, which styles leave to the
+// widget: Tab reaches ten bars, and F2 types into the one focused.
+class FocusFrameScrollBar : public QScrollBar {
+ public:
+  FocusFrameScrollBar() : QScrollBar(Qt::Horizontal) {}
+
+ protected:
+  void paintEvent(QPaintEvent* event) override {
+    QScrollBar::paintEvent(event);
+    if (!hasFocus()) return;
+    QPainter painter(this);
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    // Shown however the focus came, as a click also gives the bar its keys.
+    option.state |= QStyle::State_KeyboardFocusChange | QStyle::State_HasFocus;
+    option.backgroundColor = palette().color(QPalette::Window);
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
   }
 };
 
@@ -286,7 +307,7 @@ void ValueBox::SetText(const std::string& text) {
 
 ScrollBar::ScrollBar(Form& form, std::string name, Geometry g, int min, int max, int position,
                      int smallChange, int largeChange)
-    : Control(form, std::move(name), new QScrollBar(Qt::Horizontal), g),
+    : Control(form, std::move(name), new FocusFrameScrollBar, g),
       bar_(static_cast<QScrollBar*>(Widget())),
       range_{min, max, position},
       smallChange_(smallChange),
@@ -468,13 +489,12 @@ void SpinBox::UserType(int value) {
 
 void SpinBox::TypeValues(std::string prompt) {
   typingPrompt_ = std::move(prompt);
-  auto hook = [this](QEvent* event) {
+  // Only the number field: a double-click on an arrow is a second step.
+  new EventHook(static_cast<NoTypingSpinBox*>(spin_)->Edit(), [this](QEvent* event) {
     if (event->type() != QEvent::MouseButtonDblClick) return false;
     AskAndType();
     return true;
-  };
-  new EventHook(spin_, hook);
-  new EventHook(static_cast<NoTypingSpinBox*>(spin_)->Edit(), hook);
+  });
 }
 
 bool SpinBox::AskAndType() {

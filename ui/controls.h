@@ -176,7 +176,8 @@ class SpinBox : public Control {
   void UserStep(int direction);  // +1 up arrow, -1 down arrow
   // A value typed in: the handler runs once, with the value limited to the range.
   void UserType(int value);
-  // Double-clicking the box asks for a value to type in.
+  // Double-clicking the number field asks for a value to type in; the arrows
+  // only ever step.
   void TypeValues(std::string prompt);
   bool AskAndType();
 

@@ -5,10 +5,12 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeySequence>
+#include <QLabel>
 #include <QLayout>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QStatusBar>
 #include <exception>
 #include <stdexcept>
 
@@ -94,9 +96,12 @@ void Form::FitClient() {
   const int menuHeight = menuBar_->heightForWidth(clientWidth_) > 0
                              ? menuBar_->heightForWidth(clientWidth_)
                              : menuBar_->sizeHint().height();
-  window_->resize(clientWidth_, clientHeight_ + menuHeight);
+  if (statusBar_ != nullptr) statusBar_->ensurePolished();
+  const int statusHeight = statusBar_ != nullptr ? statusBar_->sizeHint().height() : 0;
+  const int height = clientHeight_ + menuHeight + statusHeight;
+  window_->resize(clientWidth_, height);
   // Smaller, and the panel (Draw included) would be cut off.
-  window_->setMinimumSize(clientWidth_, clientHeight_ + menuHeight);
+  window_->setMinimumSize(clientWidth_, height);
   window_->layout()->activate();
 }
 
@@ -202,6 +207,27 @@ void Form::Dispatch(const Handler& handler) {
     }
   }
   for (PaintArea* area : paintAreas_) area->Repaint();
+}
+
+void Form::AddStatusBar() {
+  if (statusBar_ != nullptr) return;
+  statusBar_ = new QStatusBar;
+  statusBar_->setSizeGripEnabled(false);
+  // A widget of the bar, not its message, which a menu's status tips clear.
+  statusText_ = new QLabel;
+  statusText_->setTextFormat(Qt::PlainText);
+  statusText_->setContentsMargins(6, 0, 6, 0);
+  statusBar_->addWidget(statusText_, 1);
+  static_cast<QMainWindow*>(window_)->setStatusBar(statusBar_);
+  FitClient();
+}
+
+void Form::ShowStatus(const std::string& text) {
+  if (statusText_ != nullptr) statusText_->setText(QString::fromStdString(text));
+}
+
+std::string Form::Status() const {
+  return statusText_ != nullptr ? statusText_->text().toStdString() : std::string();
 }
 
 void Form::Move(int left, int top) {

@@ -11,6 +11,8 @@
 
 class QWidget;
 class QMenuBar;
+class QLabel;
+class QStatusBar;
 class QActionGroup;
 
 namespace ui {
@@ -78,6 +80,14 @@ class Form {
   void Close();
   std::string Caption() const { return caption_; }
   void SetCaption(std::string caption);
+  // A status bar below the client area, which keeps its designed size and
+  // its controls their places: the window grows by the bar's height. What
+  // the bar says is never part of a picture.
+  void AddStatusBar();
+  // Empty clears it.
+  void ShowStatus(const std::string& text);
+  std::string Status() const;
+
   QWidget* Window() const { return window_; }
   QWidget* ClientArea() const { return client_; }
 
@@ -116,6 +126,8 @@ class Form {
   QWidget* window_;
   QWidget* client_;
   QMenuBar* menuBar_;
+  QStatusBar* statusBar_ = nullptr;
+  QLabel* statusText_ = nullptr;
   std::vector<std::unique_ptr<Control>> controls_;
   std::vector<Control*> order_;
   std::map<std::string, Control*> byName_;

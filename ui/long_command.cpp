@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QWidget>
 #include <QWindow>
 
@@ -83,15 +84,19 @@ bool LongCommand::eventFilter(QObject* watched, QEvent* event) {
       static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
     stopAsked_ = true;
   }
-  if (event->type() == QEvent::MouseButtonRelease && watched == stopButton_.Widget() &&
-      stopButton_.Widget()->rect().contains(
-          static_cast<QMouseEvent*>(event)->position().toPoint())) {
-    stopAsked_ = true;
-  }
-  if (event->type() == QEvent::MouseButtonRelease && watched == area_.Widget()) {
-    finishAsked_ = true;
+  if (event->type() == QEvent::MouseButtonRelease) {
+    const auto* release = static_cast<QMouseEvent*>(event);
+    if (Under(stopButton_.Widget(), *release)) stopAsked_ = true;
+    if (Under(area_.Widget(), *release)) finishAsked_ = true;
   }
   return true;
+}
+
+// A click from the screen reaches the window before the widget under it, and
+// is dropped there, so where it lands is found from its position on screen.
+bool LongCommand::Under(const QWidget* widget, const QMouseEvent& release) {
+  const QPoint at = widget->mapFromGlobal(release.globalPosition()).toPoint();
+  return widget->isVisible() && widget->rect().contains(at);
 }
 
 }  // namespace ui

@@ -4,6 +4,7 @@
 #include <functional>
 #include <string>
 
+class QMouseEvent;
 class QWidget;
 
 namespace ui {
@@ -40,6 +41,8 @@ class LongCommand : public QObject {
   // Whether an event is for the main window, rather than for a dialog the
   // command opens (a message box, a confirmation).
   bool ForMainWindow(QObject* watched) const;
+  // Whether a mouse button was let go over the widget.
+  static bool Under(const QWidget* widget, const QMouseEvent& release);
 
   QWidget* window_;
   PaintArea& area_;

@@ -27,7 +27,7 @@ void MainWindow::undoLastPattern() {
   if (observer_ == nullptr && !pendingStop_ && pictureHistory_.UndoLastPatternInstantly(replay)) {
     return;
   }
-  runTracingCommand(history_.Count() - 1, [this] {
+  runTracingCommand(segmentsOf(history_, history_.Count() - 1), 1, [this] {
     if (!pictureHistory_.UndoLastPattern()) undoButton_->SetEnabled(false);
   });
 }
@@ -53,7 +53,9 @@ void MainWindow::openDesignFrom(const std::optional<commands::OpenedDesign>& des
   }
   // Each pattern's counts, with the panel's step, are in place before its
   // values reach the panel.
-  runTracingCommand(static_cast<int>(patterns.size()), [&] {
+  std::vector<long double> segments;
+  for (const DrawnPattern& p : patterns) segments.push_back(EstimatedSegments(p.record));
+  runTracingCommand(std::move(segments), 1, [&] {
     pictureHistory_.Replace(patterns, [this](const PatternRecord& pattern) {
       ReduceTeeth(pattern.MovingTeeth, pattern.FixedTeeth, derived_);
       RefreshTraceSpan(design_.StepDeg, derived_);
@@ -102,7 +104,8 @@ void MainWindow::printDesign() {
   commands::PrintSettings settings{design_.PrintFactor, commands::PrintColours::Full};
   if (monoItem_->Checked()) settings.colours = commands::PrintColours::Mono;
   if (sevenColoursItem_->Checked()) settings.colours = commands::PrintColours::SevenColours;
-  runTracingCommand(history_.Count(), [&] { printCommand_.Print(settings); });
+  runTracingCommand(segmentsOf(history_, history_.Count()), 1,
+                    [&] { printCommand_.Print(settings); });
 }
 
 void MainWindow::chooseZoom(int32_t percent) {

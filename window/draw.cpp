@@ -9,6 +9,7 @@
 #include "engine/gear_overlay.h"
 #include "engine/parallel_trace.h"
 #include "engine/series.h"
+#include "engine/series_plan.h"
 #include "ui/canvas.h"
 #include "window/main_window.h"
 
@@ -47,9 +48,8 @@ void MainWindow::draw() {
   historyFullShown_ = false;
   if (!history_.Empty()) setColourSchemesEnabled(false);
   undoButton_->SetEnabled(!history_.Empty());
-  const int32_t count = design_.RepeatCount;
   const bool reflect = reflectCheck_->Checked();
-  runTracingCommand(count * (reflect ? 2 : 1), [&] {
+  runTracingCommand(SeriesSegments(drawInputs()), reflect ? 2 : 1, [&] {
     // A stop drops the pattern being traced, and puts back what it changed.
     auto trace = [this](const DrawnPattern& pattern) {
       const Checkpoint before = checkpoint();

@@ -35,15 +35,23 @@ void MainWindow::runHistoryCommand(const std::function<void()>& command) {
   keep();
 }
 
-void MainWindow::runTracingCommand(int patterns, const std::function<void()>& command) {
+void MainWindow::runTracingCommand(std::vector<long double> segments, int tracesPerPattern,
+                                   const std::function<void()>& command) {
   if (session_ != nullptr) return command();
   session_ = std::make_unique<TraceSession>(form_, *pictureArea_, *drawButton_, pendingStop_);
-  session_->ExpectPatterns(patterns);
+  session_->Expect(std::move(segments), tracesPerPattern);
   struct EndSession {
     std::unique_ptr<TraceSession>& session;
     ~EndSession() { session.reset(); }
   } end{session_};
   command();
+}
+
+std::vector<long double> MainWindow::segmentsOf(const PatternHistory& history, int32_t count) {
+  std::vector<long double> segments;
+  for (int32_t i = 1; i <= count && i <= history.Count(); ++i)
+    segments.push_back(EstimatedSegments(history.Entry(i)));
+  return segments;
 }
 
 MainWindow::Checkpoint MainWindow::checkpoint() const {
@@ -130,7 +138,8 @@ void MainWindow::restoreCommandState(const commands::WindowState& state,
   }
   const commands::WindowState current = captureState();
   try {
-    runTracingCommand(state.history->Count(), [&] { restoreState(state); });
+    runTracingCommand(segmentsOf(*state.history, state.history->Count()), 1,
+                      [&] { restoreState(state); });
   } catch (const CommandStopped&) {
     back();
     restoreState(current);

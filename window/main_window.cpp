@@ -31,6 +31,7 @@ MainWindow::MainWindow(ui::Prompts& prompts, commands::PrinterFactory makePrinte
       recentStore_(recentStore) {
   createPanel();
   createMenu();
+  form_.AddStatusBar();
   addToolTips();
   startUp();
   form_.canClose = [this] { return confirmClose(); };

@@ -92,8 +92,13 @@ class MainWindow : private commands::DrawingSurface {
 
   // Edit > Undo and Redo over the history commands.
   void runHistoryCommand(const std::function<void()>& command);
-  // Runs a command that traces, with progress and a way to stop it.
-  void runTracingCommand(int patterns, const std::function<void()>& command);
+  // Runs a command that traces, with progress and a way to stop it: the
+  // estimated segments of each trace it makes, and how many traces make one
+  // pattern, tell its progress.
+  void runTracingCommand(std::vector<long double> segments, int tracesPerPattern,
+                         const std::function<void()>& command);
+  // The estimated segments of the history's first `count` patterns.
+  static std::vector<long double> segmentsOf(const engine::PatternHistory& history, int32_t count);
   // The state a stopped Draw goes back to: as it stood before the pattern
   // being traced.
   struct Checkpoint {
@@ -147,6 +152,9 @@ class MainWindow : private commands::DrawingSurface {
   void applyLineWidth();
 
   // Series.
+  // The status bar says so while the next Draw would continue a series from
+  // values the panel does not show.
+  void showSeriesContinuation();
   void repeatBarMoved();
   void resetRepeatCount();
   void setStep(int32_t engine::RepeatSteps::*step, const ui::SpinBox* spin);

@@ -2,6 +2,7 @@
 // shows the single-pattern layout with every step zero; a larger count shows
 // the step boxes beside the values they step.
 #include "engine/panel_rules.h"
+#include "engine/series_continuation.h"
 #include "ui/canvas.h"
 #include "window/main_window.h"
 
@@ -11,6 +12,10 @@ constexpr int kNarrowBar = 153;
 constexpr int kBoxLeftSingle = 888;
 constexpr int kBoxLeftSeries = 844;
 }  // namespace
+
+void MainWindow::showSeriesContinuation() {
+  form_.ShowStatus(engine::SeriesContinuationNote(design_, engine::ReadPanel(panel_->Controls())));
+}
 
 void MainWindow::repeatBarMoved() {
   design_.RepeatCount = repeatBar_->Position();

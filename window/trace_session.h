@@ -2,10 +2,12 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "engine/curve.h"
 #include "engine/parallel_trace.h"
 #include "ui/long_command.h"
+#include "window/trace_progress.h"
 
 // One command that traces, as the window sees it: its patterns and segments
 // for the progress note, and the ways it may be stopped: Esc, the Stop
@@ -18,18 +20,21 @@ class TraceSession {
   TraceSession(ui::Form& form, ui::PaintArea& area, ui::Button& stopButton,
                std::optional<int64_t>& pendingStop);
 
-  // How many patterns the command will trace, for the progress note.
-  void ExpectPatterns(int count) { count_ = count; }
+  // What the command will trace, for the progress note: the estimated
+  // segments of each trace, and how many traces make one pattern.
+  void Expect(std::vector<long double> segments, int tracesPerPattern = 1) {
+    progress_.Expect(std::move(segments), tracesPerPattern);
+  }
   void BeginPattern(long double estimatedSegments);
   // Before each segment is drawn.
   void BeforeSegment() {
-    if (stopAfter_ && segments_ >= *stopAfter_) Stop();
-    ++segments_;
-    ++patternSegments_;
+    if (stopAfter_ && progress_.Segments() >= *stopAfter_) Stop();
+    progress_.Segment();
   }
   // Between blocks of segments: repaints, shows progress, takes Esc.
   void Poll();
-  int64_t Segments() const { return segments_; }
+  int64_t Segments() const { return progress_.Segments(); }
+  const TraceProgress& Progress() const { return progress_; }
   // For an animated Draw: the next frame now, the time since the command
   // began, and whether a click on the drawing area asked to finish at once.
   void Frame();
@@ -43,10 +48,7 @@ class TraceSession {
   ui::LongCommand command_;
   std::optional<int64_t>& pendingStop_;
   std::optional<int64_t> stopAfter_;
-  int64_t segments_ = 0;
-  int64_t patternSegments_ = 0;
-  long double patternEstimate_ = 1;
-  int index_ = 0, count_ = 0;
+  TraceProgress progress_;
 };
 
 // Segments between two looks at the session: about 2 ms of tracing.

@@ -99,7 +99,10 @@ void MainWindow::createViewMenu() {
     };
   }
   f.FindMenuItem("SpeedNormal1")->SetChecked(true);
-  form_.afterInput = [this] { refreshPreview(); };
+  form_.afterInput = [this] {
+    refreshPreview();
+    showSeriesContinuation();
+  };
 }
 
 void MainWindow::toggleView(ui::MenuItem* item) {

@@ -263,3 +263,34 @@ TEST(SeriesPlan, AModeButtonThatChangesPlacesThePenAndSize) {
 }
 
 }  // namespace
+
+namespace {
+
+// The progress of a Draw counts on these before it starts.
+TEST(SeriesPlan, SeriesSegmentsAreThePlansPatternsEstimates) {
+  DesignState d;
+  d.RepeatCount = 4;
+  RepeatSteps steps;
+  steps.TopStep = 30;
+  steps.HoleStep = 100;
+  steps.SizeStep = -50;
+  for (bool reflect : {false, true}) {
+    const DrawInputs inputs = InputsShowing(d, steps, 0, reflect, 1);
+    const SeriesPlan plan = PlanSeries(inputs, kNoLimit);
+    std::vector<long double> expected;
+    for (const DrawnPattern& p : plan.patterns)
+      expected.push_back(Curve(p.record).EstimatedSegments());
+    EXPECT_EQ(expected.size(), reflect ? 8u : 4u);
+    EXPECT_EQ(SeriesSegments(inputs), expected);
+  }
+  // Where the Draw stops with an error, so do they.
+  DesignState top;
+  top.TopOfDesign = 2'000'000'000;
+  top.RepeatCount = 3;
+  EXPECT_EQ(SeriesSegments(InputsShowing(top, {}, 0, true, 1)).size(), 1u);
+  DesignState noRing;
+  noRing.FixedTeeth = 0;
+  EXPECT_EQ(EstimatedSegments(Record(noRing, 0, 0)), 1);
+}
+
+}  // namespace

@@ -9,6 +9,8 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSpinBox>
+#include <QStyle>
+#include <QStyleOption>
 #include <string>
 #include <vector>
 
@@ -441,6 +443,111 @@ TEST_F(ControlsTest, MenuRadioItemsAreExclusiveWithinTheirSubmenu) {
   EXPECT_EQ(calls, (std::vector<std::string>{"Mono2", "N1001", "FullColour1", "Colour1"}));
   EXPECT_EQ(printing.items, (std::vector<MenuItem*>{&colour, &zoom}));
   EXPECT_EQ(z100.parent, &zoom);
+}
+
+}  // namespace
+}  // namespace ui
+
+namespace ui {
+namespace {
+
+// The mouse as Qt delivers a double-click: press, release, double-click, release.
+void DoubleClick(QWidget* widget, QPoint at) {
+  const QPointF p(at);
+  const QPointF global = widget->mapToGlobal(p);
+  for (auto [type, buttons] : {std::pair{QEvent::MouseButtonPress, Qt::LeftButton},
+                               std::pair{QEvent::MouseButtonRelease, Qt::NoButton},
+                               std::pair{QEvent::MouseButtonDblClick, Qt::LeftButton},
+                               std::pair{QEvent::MouseButtonRelease, Qt::NoButton}}) {
+    QMouseEvent event(type, p, global, Qt::LeftButton, buttons, Qt::NoModifier);
+    QApplication::sendEvent(widget, &event);
+  }
+}
+
+QRect SpinArrow(QSpinBox* spin, QStyle::SubControl arrow) {
+  QStyleOptionSpinBox option;
+  option.initFrom(spin);
+  option.subControls = QStyle::SC_SpinBoxUp | QStyle::SC_SpinBoxDown | QStyle::SC_SpinBoxEditField;
+  option.buttonSymbols = spin->buttonSymbols();
+  option.stepEnabled = QAbstractSpinBox::StepUpEnabled | QAbstractSpinBox::StepDownEnabled;
+  option.frame = true;
+  return spin->style()->subControlRect(QStyle::CC_SpinBox, &option, arrow, spin);
+}
+
+TEST_F(ControlsTest, OnlyTheNumberFieldOfASpinBoxTypesAValue) {
+  auto& spin =
+      form.Add<SpinBox>("SpinRed", Geometry{10, 40, 49, 22}, -128, 128, 0, FontWeight::Plain);
+  spin.TypeValues("Red step per pattern:");
+  form.Show();
+  QApplication::processEvents();
+  auto* qspin = static_cast<QSpinBox*>(spin.Widget());
+
+  // However fast the arrows are clicked, they step.
+  DoubleClick(qspin, SpinArrow(qspin, QStyle::SC_SpinBoxUp).center());
+  EXPECT_EQ(spin.Value(), 2);
+  DoubleClick(qspin, SpinArrow(qspin, QStyle::SC_SpinBoxDown).center());
+  EXPECT_EQ(spin.Value(), 0);
+  EXPECT_TRUE(prompts.log.empty());
+
+  // The number field asks.
+  QLineEdit* field = qspin->findChild<QLineEdit*>();
+  ASSERT_NE(field, nullptr);
+  prompts.AnswerValue(-40);
+  DoubleClick(field, field->rect().center());
+  EXPECT_EQ(prompts.log, (std::vector<std::string>{"input Red step per pattern: [-128..128]"}));
+  EXPECT_EQ(spin.Value(), -40);
+}
+
+// Tab reaches the bars; the one with the keyboard focus is framed.
+TEST_F(ControlsTest, AFocusedScrollBarShowsAFocusFrame) {
+  ScrollBar& bar = Bar("ScrollBarTop", -3600, 3600, 0);
+  auto& other = Bar("ScrollBarMagni", 1, 2000, 1000);
+  other.Widget()->move(10, 60);
+  form.Show();
+  QApplication::setActiveWindow(form.Window());
+  QApplication::processEvents();
+  other.Widget()->setFocus(Qt::TabFocusReason);
+  QApplication::processEvents();
+  ASSERT_FALSE(bar.Widget()->hasFocus());
+  const QImage unfocused = bar.Widget()->grab().toImage();
+  bar.Widget()->setFocus(Qt::TabFocusReason);
+  QApplication::processEvents();
+  ASSERT_TRUE(bar.Widget()->hasFocus());
+  const QImage focused = bar.Widget()->grab().toImage();
+  ASSERT_EQ(focused.size(), unfocused.size());
+  // The frame runs along the bar's edges.
+  int changed = 0;
+  for (int x = 0; x < focused.width(); ++x) {
+    if (focused.pixel(x, 0) != unfocused.pixel(x, 0)) ++changed;
+  }
+  EXPECT_GT(changed, focused.width() / 2);
+  // And goes with the focus.
+  other.Widget()->setFocus(Qt::TabFocusReason);
+  QApplication::processEvents();
+  EXPECT_EQ(bar.Widget()->grab().toImage(), unfocused);
+}
+
+// The window grows by the status bar; the client area and its controls stay.
+TEST_F(ControlsTest, AStatusBarKeepsTheClientAreaAsDesigned) {
+  auto withMenu = [](Form& f) { f.AddItem(f.AddMenu("File1", "File"), "Open1", "Open"); };
+  withMenu(form);
+  form.Show();
+  Form barred{"Test  Form", 400, 300, prompts};
+  withMenu(barred);
+  auto& box = barred.Add<ValueBox>("Points", Geometry{300, 10, 49, 21}, "8", FontWeight::Bold);
+  EXPECT_EQ(barred.Status(), "");
+  barred.AddStatusBar();
+  barred.ShowStatus("Next Draw continues the series: top 120");
+  barred.Show();
+  QApplication::processEvents();
+  EXPECT_EQ(barred.ClientArea()->geometry(), form.ClientArea()->geometry());
+  EXPECT_EQ(barred.ClientArea()->size(), QSize(400, 300));
+  EXPECT_EQ(box.Widget()->geometry(), QRect(300, 10, 49, 21));
+  EXPECT_EQ(barred.Window()->minimumSize().width(), form.Window()->minimumSize().width());
+  EXPECT_GT(barred.Window()->minimumSize().height(), form.Window()->minimumSize().height());
+  EXPECT_EQ(barred.Status(), "Next Draw continues the series: top 120");
+  barred.ShowStatus("");
+  EXPECT_EQ(barred.Status(), "");
 }
 
 }  // namespace

@@ -157,6 +157,22 @@ TEST_F(LongCommand, InputDuringALongDrawIsDroppedNotQueued) {
   EXPECT_EQ(window.design().FixedTeeth, fixedBefore);
 }
 
+TEST_F(LongCommand, AClickOnStopThroughTheWindowStops) {
+  Drag(bar("ScrollBarMoving"), 1);
+  Drag(bar("ScrollBarFixed"), 360);
+  Click(button("DrawStep1Deg"));
+  Drag(bar("ScrollBarMoving"), 1);
+  window.form().Show();
+  QApplication::processEvents();
+  ClickAtFrame clicker(window.form().Find("PaintBox1")->Widget(), 2,
+                       window.form().Find("Draw")->Widget());
+  const Seen before = Now();
+  Click(button("Draw"));
+  ASSERT_TRUE(clicker.clicked);
+  EXPECT_EQ(window.history().Count(), 0);
+  EXPECT_EQ(Now(), before);
+}
+
 TEST_F(LongCommand, EscStopsAndTheStopButtonShowsMeanwhile) {
   Drag(bar("ScrollBarMoving"), 1);
   Drag(bar("ScrollBarFixed"), 360);
@@ -175,6 +191,45 @@ TEST_F(LongCommand, EscStopsAndTheStopButtonShowsMeanwhile) {
   EXPECT_EQ(window.history().Count(), 0);
   EXPECT_EQ(Now(), before);
   EXPECT_TRUE(Shown().empty());
+}
+
+// Reads the command's progress note when the trace reaches a segment, as if
+// `seconds` had passed.
+class ProgressReader : public TraceObserver {
+ public:
+  ProgressReader(const MainWindow& window, int64_t atSegment, double seconds)
+      : window_(window), at_(atSegment), seconds_(seconds) {}
+  void ScreenSegment(Pixel, Pixel) override {
+    if (++seen_ == at_) text = WindowProbe::Progress(window_)->Text(seconds_);
+  }
+  void ScreenTraceDone(int64_t) override {}
+  void PrintSegment(Pixel, Pixel) override {}
+  void PrintTraceDone(int64_t, Colour) override {}
+  std::string text;
+
+ private:
+  const MainWindow& window_;
+  int64_t at_, seen_ = 0;
+  double seconds_;
+};
+
+TEST_F(LongCommand, AMirrorIsPartOfItsPatternInTheProgressNote) {
+  checkBox("cb_reflect")->UserClick();
+  const Curve curve(CurrentDesign());
+  const int64_t segments = curve.Trace([](auto&&, auto&&) {});
+  ASSERT_EQ(curve.EstimatedSegments(), segments);
+  // Half-way through the mirror, after 6 s: about three quarters drawn, and
+  // 6 s x left / drawn to go.
+  const int64_t drawn = segments + segments / 2, left = 2 * segments - drawn;
+  ProgressReader reader(window, drawn, 6.0);
+  window.setTraceObserver(&reader);
+  Click(button("Draw"));
+  EXPECT_EQ(window.history().Count(), 2);
+  const int64_t percent = 100 * drawn / (drawn + left);
+  const int64_t secondsLeft = (6 * left + drawn - 1) / drawn;
+  EXPECT_EQ(percent, 74);
+  EXPECT_EQ(secondsLeft, 3);
+  EXPECT_EQ(reader.text, "Pattern 1 of 1 - 74 % - about 3 s left - Esc stops");
 }
 
 }  // namespace

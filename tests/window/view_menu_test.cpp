@@ -121,4 +121,33 @@ TEST_F(ViewMenu, AnAnimatedDrawEqualsAnInstantDraw) {
   EXPECT_EQ(animated, draw(false));
 }
 
+TEST_F(ViewMenu, AClickOnTheDrawingFinishesAnAnimatedDrawAtOnce) {
+  auto setUp = [](MainWindow& w) {
+    ControlsByName c(w);
+    c.bar("ScrollBarReps")->UserDrag(2);
+    for (int i = 0; i < 10; ++i) c.spin("topspin")->UserStep(1);
+  };
+  setUp(window);
+  WindowProbe::AnimateOffscreen(window);
+  Click(menuItem("AnimateDraw1"));
+  Click(menuItem("SpeedFastest1"));
+  window.form().Show();
+  QApplication::processEvents();
+  QWidget* area = window.form().Find("PaintBox1")->Widget();
+  ClickAtFrame clicker(area, 3, area);
+  Click(button("Draw"));
+  ASSERT_TRUE(clicker.clicked);
+  // The rest of the series is drawn without frames: at most the one each
+  // pattern begins with.
+  EXPECT_LE(clicker.framesAfterClick, 2);
+
+  ui::ScriptedPrompts p;
+  MainWindow instant(p, [] { return std::make_unique<NullPrinter>(); });
+  setUp(instant);
+  ControlsByName(instant).button("Draw")->UserClick();
+  EXPECT_EQ(HistoryPatterns(window), HistoryPatterns(instant));
+  EXPECT_EQ(Picture(), instant.picture().Image());
+  EXPECT_EQ(window.design(), instant.design());
+}
+
 }  // namespace

@@ -3,6 +3,9 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QMouseEvent>
+#include <QWidget>
+#include <QWindow>
 #include <memory>
 #include <string>
 #include <vector>
@@ -61,6 +64,41 @@ class ForwardingPrinter : public ui::Printer {
   RecordingPrinter& target_;
 };
 
+// Counts the frames a long command paints on a widget and, at the given one,
+// clicks on the middle of `target` the way the screen does: through the
+// window, which hands the click to the widget under it.
+class ClickAtFrame : public QObject {
+ public:
+  ClickAtFrame(QWidget* painted, int frame, QWidget* target) : frame_(frame), target_(target) {
+    painted->installEventFilter(this);
+  }
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() != QEvent::Paint) return false;
+    if (clicked) ++framesAfterClick;
+    if (++frames == frame_) Click();
+    return false;
+  }
+  int frames = 0, framesAfterClick = 0;
+  bool clicked = false;
+
+ private:
+  void Click() {
+    clicked = true;
+    QWidget* top = target_->window();
+    const QPointF middle = QRectF(target_->rect()).center();
+    const QPointF at = target_->mapTo(top, middle);
+    const QPointF global = target_->mapToGlobal(middle);
+    for (auto [type, buttons] : {std::pair{QEvent::MouseButtonPress, Qt::LeftButton},
+                                 std::pair{QEvent::MouseButtonRelease, Qt::NoButton}}) {
+      QCoreApplication::postEvent(
+          top->windowHandle(),
+          new QMouseEvent(type, at, global, Qt::LeftButton, buttons, Qt::NoModifier));
+    }
+  }
+  int frame_;
+  QWidget* target_;
+};
+
 // Reaches the window's tracer directly, to draw a pattern no panel could set.
 class WindowProbe {
  public:
@@ -83,6 +121,10 @@ class WindowProbe {
       QApplication::processEvents(QEventLoop::AllEvents, 20);
     }
     QApplication::processEvents();
+  }
+  // The progress of the command under way, if any.
+  static const TraceProgress* Progress(const MainWindow& window) {
+    return window.session_ != nullptr ? &window.session_->Progress() : nullptr;
   }
   // What the preview plans from: the panel, design and steps as they stand.
   static engine::DrawInputs DrawInputs(const MainWindow& window) { return window.drawInputs(); }
