@@ -157,6 +157,9 @@ void MainWindow::refreshPreview() {
     previewImage_ = QImage();
     return;
   }
+  // A command under way changes the panel as it goes; the preview follows
+  // once it has ended.
+  if (session_ != nullptr) return;
   const DrawInputs inputs = drawInputs();
   const Colour canvas = canvasColour();
   if (previewShows_ && previewShows_->first == inputs && previewShows_->second == canvas) return;
@@ -168,14 +171,27 @@ void MainWindow::refreshPreview() {
         image.setText("cutShort", plan.cutShort ? "1" : "0");
         return image;
       },
-      [this](const QImage& image) {
-        previewImage_ = image;
-        previewCutShort_ = image.text("cutShort") == "1";
-        pictureArea_->ShowNote(previewCutShort_ && session_ == nullptr
-                                   ? "Preview shows the series as far as 2 million segments"
-                                   : "");
-        updateOverlay();
-      });
+      [this](const QImage& image) { showPreview(image); },
+      [this](const std::string& reason) { dropPreview(reason); });
+}
+
+void MainWindow::showPreview(const QImage& image) {
+  previewImage_ = image;
+  previewCutShort_ = image.text("cutShort") == "1";
+  pictureArea_->ShowNote(previewCutShort_ && session_ == nullptr
+                             ? "Preview shows the series as far as 2 million segments"
+                             : "");
+  updateOverlay();
+}
+
+// A preview that failed unexpectedly (out of memory, no thread to run on) is
+// not worth a message box the user never asked for: the ghost goes, and a
+// note says why. The same inputs are not tried again; the next change is.
+void MainWindow::dropPreview(const std::string& reason) {
+  previewImage_ = QImage();
+  previewCutShort_ = false;
+  if (session_ == nullptr) pictureArea_->ShowNote("Preview failed: " + reason);
+  updateOverlay();
 }
 
 // One trip of the gear round the ring a second at 1x: θ advances 360
