@@ -70,6 +70,8 @@ export QT_QPA_PLATFORM=offscreen
 work=$(mktemp -d /tmp/korva-print.XXXXXX)
 out=$work/pdf
 mkdir "$out"
+# Settings of its own: nothing the user has set reaches korva-batch.
+export XDG_CONFIG_HOME=$work/config
 cupsd_pid=
 queue_added=0
 previous_default=
@@ -250,17 +252,21 @@ stopped=$work/stopped.korva
   echo "answer yes"
   echo "click PrintDesign1"
 } > "$stopped"
+# The scheduler records a job as it takes it, and keeps finished ones: a job
+# sent is counted when korva-batch returns, with no time to wait for.
+jobs_before=$(lpstat -W all -o "$queue" 2>/dev/null | wc -l)
 "$batch" "$stopped" > "$work/stopped.txt" 2> "$work/stopped.err" ||
   fail "korva-batch failed on the stopped print: $(cat "$work/stopped.txt" "$work/stopped.err")"
 if grep -q '^error: ' "$work/stopped.txt"; then
   fail "the stopped print: $(grep '^error: ' "$work/stopped.txt")"
 fi
-sleep 3
+jobs_after=$(lpstat -W all -o "$queue" 2>/dev/null | wc -l)
 pdfs=("$out"/*.pdf)
-if [ ${#pdfs[@]} = 1 ] && [ -z "$(lpstat -o "$queue" 2>/dev/null)" ]; then
+if [ "$jobs_after" = "$jobs_before" ] && [ ${#pdfs[@]} = 1 ] && [ -z "$(lpstat -o "$queue" 2>/dev/null)" ]; then
   echo "  ok   a stopped print sends nothing to the printer"
 else
-  echo "  FAIL a stopped print reached the printer: ${pdfs[*]} $(lpstat -o "$queue" 2>/dev/null)"
+  echo "  FAIL a stopped print reached the printer: $jobs_before jobs before, $jobs_after after: ${pdfs[*]}"
+  lpstat -W all -o "$queue" 2>/dev/null | sed 's/^/   /'
   status=1
 fi
 
