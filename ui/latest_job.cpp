@@ -12,9 +12,8 @@ LatestJob::LatestJob(Dispatcher dispatch, ThreadStarter startThread)
 
 LatestJob::~LatestJob() {
   Cancel();
-  for (Job& job : cancelled_) {
-    if (job.thread.joinable()) job.thread.join();
-  }
+  // Left here are jobs still running, all on threads that did start.
+  for (Job& job : cancelled_) job.thread.join();
 }
 
 std::thread LatestJob::StartStdThread(std::function<void()> body) {
