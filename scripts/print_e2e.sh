@@ -153,12 +153,13 @@ else
   state_saved=1
   cupsd -f > "$work/cupsd.log" 2>&1 9<&- &
   cupsd_pid=$!
-  for _ in $(seq 1 75); do
+  # Polls, with a limit far beyond a normal start only to fail loudly.
+  for _ in $(seq 1 600); do
     scheduler_running && break
     kill -0 "$cupsd_pid" 2>/dev/null || fail "cupsd ended at start"
     sleep 0.2
   done
-  scheduler_running || fail "cupsd not ready after 15 s"
+  scheduler_running || fail "cupsd not ready after 2 minutes"
 fi
 previous_default=$(lpstat -d 2>/dev/null | sed -n 's/^system default destination: //p')
 [ "$previous_default" = "$queue" ] && previous_default=
@@ -195,7 +196,9 @@ fi
 echo "  ok   korva-batch printed without an error"
 
 pdf=
-for _ in $(seq 1 150); do
+# Polls for the converted page, with a limit far beyond a normal print only
+# to fail loudly.
+for _ in $(seq 1 1500); do
   pdfs=("$out"/*.pdf)
   if [ -e "${pdfs[0]}" ] && [ -z "$(lpstat -o "$queue" 2>/dev/null)" ]; then
     pdf=${pdfs[0]}
@@ -203,7 +206,7 @@ for _ in $(seq 1 150); do
   fi
   sleep 0.2
 done
-[ -n "$pdf" ] || fail "no finished PDF in $out after 30 s (root's jobs land in ~/PDF if Out was not taken)"
+[ -n "$pdf" ] || fail "no finished PDF in $out after 5 minutes (root's jobs land in ~/PDF if Out was not taken)"
 [ ${#pdfs[@]} = 1 ] || fail "${#pdfs[@]} PDFs for one print: ${pdfs[*]}"
 pages=$(pdfinfo "$pdf" | sed -n 's/^Pages: *//p')
 [ "$pages" = 1 ] || fail "$pdf has ${pages:-no} pages, not one"
