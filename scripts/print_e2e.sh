@@ -265,8 +265,11 @@ if grep -q '^error: ' "$work/stopped.txt"; then
 fi
 jobs_after=$(lpstat -W all -o "$queue" 2>/dev/null | wc -l)
 pdfs=("$out"/*.pdf)
-if [ "$jobs_after" = "$jobs_before" ] && [ ${#pdfs[@]} = 1 ] && [ -z "$(lpstat -o "$queue" 2>/dev/null)" ]; then
-  echo "  ok   a stopped print sends nothing to the printer"
+if [ "$jobs_before" = 0 ]; then
+  echo "  FAIL the scheduler lists no finished job, so a stopped print's job could go unseen"
+  status=1
+elif [ "$jobs_after" = "$jobs_before" ] && [ ${#pdfs[@]} = 1 ] && [ -z "$(lpstat -o "$queue" 2>/dev/null)" ]; then
+  echo "  ok   a stopped print sends nothing to the printer ($jobs_after job before and after it)"
 else
   echo "  FAIL a stopped print reached the printer: $jobs_before jobs before, $jobs_after after: ${pdfs[*]}"
   lpstat -W all -o "$queue" 2>/dev/null | sed 's/^/   /'
