@@ -55,7 +55,10 @@ QImage RenderPreview(const SeriesPlan& plan, Colour canvasColour,
   } catch (const std::exception&) {
     // The Draw would stop here too: the preview shows what came before.
   }
-  QImage image = canvas.Image().convertToFormat(QImage::Format_ARGB32);
+  // Premultiplied, the form the painter blends: painting the preview, which
+  // happens far more often than working it out, converts nothing. Its pixels
+  // are opaque or clear, and so the same in either form.
+  QImage image = canvas.Image().convertToFormat(QImage::Format_ARGB32_Premultiplied);
   const QRgb clear = ui::ToQRgb(canvasColour) | 0xFF000000u;
   for (int y = 0; y < image.height(); ++y) {
     auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
