@@ -11,8 +11,11 @@
 // BM_LargestOnCanvas, one thread no slower than it, polling at most 3 %.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <cstdint>
+#include <thread>
 
 #include "engine/curve.h"
 #include "engine/parallel_trace.h"
@@ -88,6 +91,36 @@ void BM_LargestParallelOnCanvas(benchmark::State& state) {
   if (segments != kLargestSegments) state.SkipWithError("wrong segment count");
 }
 
+// How long a stop from another thread (the Esc of a long command) takes to
+// end the largest trace: from RequestStop until TraceParallel returns. The
+// tests check only that it ends at a block boundary; this is the time.
+void BM_StopLatency(benchmark::State& state) {
+  const Curve curve(Largest());
+  TraceOptions options;
+  options.threads = static_cast<int>(state.range(0));
+  options.blockSegments = 32768;
+  double worstMs = 0;
+  for (auto _ : state) {
+    TraceControl control;
+    std::atomic<int64_t> requestedAt{0};
+    std::jthread stopper([&](std::stop_token cancelled) {
+      while (control.SegmentsDone() < 1'000'000 && !cancelled.stop_requested())
+        std::this_thread::yield();
+      requestedAt = std::chrono::steady_clock::now().time_since_epoch().count();
+      control.RequestStop();
+    });
+    int64_t sum = 0;
+    TraceScreenParallel(
+        curve, [&](Pixel from, Pixel to) { sum += from.x ^ to.y; }, control, [] {}, options);
+    const auto returned = std::chrono::steady_clock::now().time_since_epoch().count();
+    stopper.request_stop();
+    stopper.join();
+    benchmark::DoNotOptimize(sum);
+    worstMs = std::max(worstMs, static_cast<double>(returned - requestedAt.load()) / 1e6);
+  }
+  state.counters["worst_stop_ms"] = worstMs;
+}
+
 void Arithmetic(benchmark::State& state, const PatternRecord& pattern) {
   const Curve curve(pattern);
   int64_t segments = 0;
@@ -147,6 +180,12 @@ BENCHMARK(BM_LargestParallelOnCanvas)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(1)
     ->Repetitions(3);
+BENCHMARK(BM_StopLatency)
+    ->ArgNames({"threads"})
+    ->Arg(1)
+    ->Arg(2)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(5);
 BENCHMARK(BM_InitialArithmetic)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_InitialOnCanvas)->Unit(benchmark::kMicrosecond);
 

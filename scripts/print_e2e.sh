@@ -70,6 +70,8 @@ export QT_QPA_PLATFORM=offscreen
 work=$(mktemp -d /tmp/korva-print.XXXXXX)
 out=$work/pdf
 mkdir "$out"
+# Settings of its own: nothing the user has set reaches korva-batch.
+export XDG_CONFIG_HOME=$work/config
 cupsd_pid=
 queue_added=0
 previous_default=
@@ -151,12 +153,13 @@ else
   state_saved=1
   cupsd -f > "$work/cupsd.log" 2>&1 9<&- &
   cupsd_pid=$!
-  for _ in $(seq 1 75); do
+  # Polls, with a limit far beyond a normal start only to fail loudly.
+  for _ in $(seq 1 600); do
     scheduler_running && break
     kill -0 "$cupsd_pid" 2>/dev/null || fail "cupsd ended at start"
     sleep 0.2
   done
-  scheduler_running || fail "cupsd not ready after 15 s"
+  scheduler_running || fail "cupsd not ready after 2 minutes"
 fi
 previous_default=$(lpstat -d 2>/dev/null | sed -n 's/^system default destination: //p')
 [ "$previous_default" = "$queue" ] && previous_default=
@@ -193,7 +196,9 @@ fi
 echo "  ok   korva-batch printed without an error"
 
 pdf=
-for _ in $(seq 1 150); do
+# Polls for the converted page, with a limit far beyond a normal print only
+# to fail loudly.
+for _ in $(seq 1 1500); do
   pdfs=("$out"/*.pdf)
   if [ -e "${pdfs[0]}" ] && [ -z "$(lpstat -o "$queue" 2>/dev/null)" ]; then
     pdf=${pdfs[0]}
@@ -201,7 +206,7 @@ for _ in $(seq 1 150); do
   fi
   sleep 0.2
 done
-[ -n "$pdf" ] || fail "no finished PDF in $out after 30 s (root's jobs land in ~/PDF if Out was not taken)"
+[ -n "$pdf" ] || fail "no finished PDF in $out after 5 minutes (root's jobs land in ~/PDF if Out was not taken)"
 [ ${#pdfs[@]} = 1 ] || fail "${#pdfs[@]} PDFs for one print: ${pdfs[*]}"
 pages=$(pdfinfo "$pdf" | sed -n 's/^Pages: *//p')
 [ "$pages" = 1 ] || fail "$pdf has ${pages:-no} pages, not one"
@@ -250,17 +255,24 @@ stopped=$work/stopped.korva
   echo "answer yes"
   echo "click PrintDesign1"
 } > "$stopped"
+# The scheduler records a job as it takes it, and keeps finished ones: a job
+# sent is counted when korva-batch returns, with no time to wait for.
+jobs_before=$(lpstat -W all -o "$queue" 2>/dev/null | wc -l)
 "$batch" "$stopped" > "$work/stopped.txt" 2> "$work/stopped.err" ||
   fail "korva-batch failed on the stopped print: $(cat "$work/stopped.txt" "$work/stopped.err")"
 if grep -q '^error: ' "$work/stopped.txt"; then
   fail "the stopped print: $(grep '^error: ' "$work/stopped.txt")"
 fi
-sleep 3
+jobs_after=$(lpstat -W all -o "$queue" 2>/dev/null | wc -l)
 pdfs=("$out"/*.pdf)
-if [ ${#pdfs[@]} = 1 ] && [ -z "$(lpstat -o "$queue" 2>/dev/null)" ]; then
-  echo "  ok   a stopped print sends nothing to the printer"
+if [ "$jobs_before" = 0 ]; then
+  echo "  FAIL the scheduler lists no finished job, so a stopped print's job could go unseen"
+  status=1
+elif [ "$jobs_after" = "$jobs_before" ] && [ ${#pdfs[@]} = 1 ] && [ -z "$(lpstat -o "$queue" 2>/dev/null)" ]; then
+  echo "  ok   a stopped print sends nothing to the printer ($jobs_after job before and after it)"
 else
-  echo "  FAIL a stopped print reached the printer: ${pdfs[*]} $(lpstat -o "$queue" 2>/dev/null)"
+  echo "  FAIL a stopped print reached the printer: $jobs_before jobs before, $jobs_after after: ${pdfs[*]}"
+  lpstat -W all -o "$queue" 2>/dev/null | sed 's/^/   /'
   status=1
 fi
 

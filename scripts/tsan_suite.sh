@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
-# Builds the engine tests with ThreadSanitizer into build-tsan/ and runs the
-# parallel-trace tests under it. Any data race or other report fails the run.
-#   scripts/tsan_suite.sh [gtest filter, default ParallelTrace.*]
+# Builds the tests of the code that runs threads with ThreadSanitizer into
+# build-tsan/ and runs them under it: the parallel trace, the preview worker
+# (ui::LatestJob) and the window's preview. Any data race or other report
+# fails the run.
+#   scripts/tsan_suite.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
 out=$root/build-tsan
-filter=${1:-ParallelTrace.*}
 jobs=$(nproc 2>/dev/null || echo 2)
 if [ "$jobs" -gt 2 ]; then jobs=2; fi
 
@@ -29,15 +30,21 @@ cmake -S "$root" -B "$out" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKORVA_BUILD_BENCH
   -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=thread" > "$out.configure.log" 2>&1 ||
   { cat "$out.configure.log"; exit 1; }
 
-echo "== Building engine_tests with ThreadSanitizer"
-# Test discovery runs the binary after the build, so it too needs the wrapper.
-run cmake --build "$out" -j "$jobs" --target engine_tests
+echo "== Building engine_tests, ui_tests and window_tests with ThreadSanitizer"
+# Test discovery runs the binaries after the build, so it too needs the wrapper.
+export QT_QPA_PLATFORM=offscreen
+run cmake --build "$out" -j "$jobs" --target engine_tests ui_tests window_tests
 
-echo "== Running $filter with ThreadSanitizer"
 status=0
-run "$out/tests/engine_tests" --gtest_filter="$filter" || status=$?
+suite() {  # binary, gtest filter
+  echo "== Running $1 $2 with ThreadSanitizer"
+  run "$out/tests/$1" --gtest_filter="$2" || { status=$?; echo "tsan: $1 failed (exit $status)"; }
+}
+suite engine_tests 'ParallelTrace.*'
+suite ui_tests 'LatestJob.*'
+suite window_tests 'ViewMenu.*Preview*'
 if [ $status -ne 0 ]; then
-  echo "tsan: failed (exit $status)"
+  echo "tsan: failed"
   exit $status
 fi
 echo "tsan: clean"

@@ -5,6 +5,8 @@ set -u
 batch=$1
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+# Settings of its own: nothing the user has set reaches the runs.
+export XDG_CONFIG_HOME=$work/config
 cd "$work" || exit 1
 printf 'KORVA,x\r\n255,96,60,0,0,480,5,1000,0,0,3,\r\n16711680,105,30,1,0,300,10,500,0,0,\r\n' > design.txt
 printf 'KORVA,x\r\n0,96,60,0,0,480,0,1000,0,0,\r\n' > undrawable.txt

@@ -6,6 +6,8 @@ batch=$1
 data=$2
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
+# Settings of its own: nothing the user has set reaches the runs.
+export XDG_CONFIG_HOME=$out/config
 fail() { echo "FAIL: $*"; exit 1; }
 
 "$batch" --render "$data/spiral.txt" "$out/spiral.bmp" 2>"$out/log" || fail "render exited $?: $(cat "$out/log")"

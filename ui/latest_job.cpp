@@ -2,17 +2,28 @@
 
 #include <QCoreApplication>
 #include <QMetaObject>
+#include <exception>
+#include <system_error>
 
 namespace ui {
 
+LatestJob::LatestJob(Dispatcher dispatch, ThreadStarter startThread)
+    : dispatch_(std::move(dispatch)), startThread_(std::move(startThread)) {}
+
 LatestJob::~LatestJob() {
   Cancel();
+  // Left here are jobs still running, all on threads that did start.
   for (Job& job : cancelled_) job.thread.join();
+}
+
+std::thread LatestJob::StartStdThread(std::function<void()> body) {
+  return std::thread(std::move(body));
 }
 
 void LatestJob::Cancel() {
   if (current_.run != nullptr) {
     current_.run->cancelled = true;
+    current_.run->cancelled.notify_all();
     cancelled_.push_back(std::move(current_));
     current_ = {};
   }
@@ -22,29 +33,62 @@ void LatestJob::Cancel() {
 void LatestJob::JoinFinished() {
   std::erase_if(cancelled_, [](Job& job) {
     if (!job.run->finished) return false;
-    job.thread.join();
+    if (job.thread.joinable()) job.thread.join();
     return true;
   });
 }
 
-void LatestJob::Start(Work work, Done done) {
+void LatestJob::Post(const std::shared_ptr<Run>& run, std::function<void()> deliver) const {
+  QCoreApplication* app = QCoreApplication::instance();
+  if (app == nullptr) return;
+  QMetaObject::invokeMethod(
+      app,
+      [run, dispatch = dispatch_, deliver = std::move(deliver)] {
+        if (!run->cancelled) dispatch(deliver);
+      },
+      Qt::QueuedConnection);
+}
+
+namespace {
+std::string ReasonOf(std::exception_ptr error) {
+  try {
+    std::rethrow_exception(error);
+  } catch (const std::exception& e) {
+    return e.what();
+  } catch (...) {
+    return "Unknown error";
+  }
+}
+}  // namespace
+
+void LatestJob::Start(Work work, Done done, Failed failed) {
   Cancel();
   auto run = std::make_shared<Run>();
-  current_.run = run;
-  current_.thread = std::thread([run, work = std::move(work), done = std::move(done)] {
-    QImage result = work(run->cancelled);
-    // Finished only once the result is on its way, so that whoever waits
+  auto body = [this, run, work = std::move(work), done = std::move(done), failed] {
+    // Finished only once the outcome is on its way, so that whoever waits
     // for it finds it in the event queue.
-    if (!run->cancelled && QCoreApplication::instance() != nullptr) {
-      QMetaObject::invokeMethod(
-          QCoreApplication::instance(),
-          [run, done, result] {
-            if (!run->cancelled) done(result);
-          },
-          Qt::QueuedConnection);
+    try {
+      QImage result = work(run->cancelled);
+      if (!run->cancelled) Post(run, [done, result] { done(result); });
+    } catch (...) {
+      const std::string reason = ReasonOf(std::current_exception());
+      try {
+        if (!run->cancelled) Post(run, [failed, reason] { failed(reason); });
+      } catch (...) {
+        // Out of memory even for the report: the job ends without one.
+      }
     }
     run->finished = true;
-  });
+  };
+  try {
+    current_.thread = startThread_(std::move(body));
+  } catch (const std::exception& e) {
+    // No thread: the job counts as finished, and the failure arrives as a
+    // job's own would.
+    run->finished = true;
+    Post(run, [failed, reason = std::string(e.what())] { failed(reason); });
+  }
+  current_.run = run;
 }
 
 }  // namespace ui

@@ -13,12 +13,16 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSettings>
 #include <QTextBrowser>
+#include <QUrl>
 #include <QVBoxLayout>
 #include <map>
+#include <memory>
 #include <vector>
 
 #include "ui/canvas.h"
+#include "ui/start_folder.h"
 
 namespace ui {
 
@@ -43,11 +47,20 @@ std::vector<std::string> Split(const std::string& s, char separator) {
 }
 
 // A file picker that, when asked, refuses a name in a folder that is not there,
-// and stays open for another choice.
+// and stays open for another choice. It starts in `start`, and never leaves
+// Qt to remember a folder it should not start in: Qt saves the folder a
+// dialog ended in when it is destroyed, for the next one.
 class CheckedFileDialog : public QFileDialog {
  public:
-  CheckedFileDialog(QWidget* parent, bool folderMustExist)
-      : QFileDialog(parent), folderMustExist_(folderMustExist) {}
+  CheckedFileDialog(QWidget* parent, bool folderMustExist, const std::string& start)
+      : QFileDialog(parent, QString(), QString::fromStdString(start)),
+        folderMustExist_(folderMustExist),
+        start_(QString::fromStdString(start)) {}
+  ~CheckedFileDialog() override {
+    if (!UsableStartFolder(directory().absolutePath().toStdString())) setDirectory(start_);
+  }
+  CheckedFileDialog(const CheckedFileDialog&) = delete;
+  CheckedFileDialog& operator=(const CheckedFileDialog&) = delete;
 
   void accept() override {
     const QStringList files = selectedFiles();
@@ -65,7 +78,22 @@ class CheckedFileDialog : public QFileDialog {
 
  private:
   bool folderMustExist_;
+  QString start_;
 };
+
+// The folder Qt's file dialogs remember between runs, forgotten when no
+// dialog may start there (one saved by an earlier version, or by another
+// program sharing Qt's settings).
+std::string RememberedFolder() {
+  QSettings settings(QSettings::UserScope, QStringLiteral("QtProject"));
+  const QString key = QStringLiteral("FileDialog/lastVisited");
+  const QUrl last = settings.value(key).toUrl();
+  if (!last.isLocalFile()) return "";
+  const std::string folder = last.toLocalFile().toStdString();
+  if (UsableStartFolder(folder)) return folder;
+  settings.remove(key);
+  return "";
+}
 
 }  // namespace
 
@@ -149,20 +177,29 @@ void QtPrompts::RunTimeErrorBox(const std::string& text) {
   box.exec();
 }
 
-std::optional<std::string> QtPrompts::FileDialog(const FileDialogOptions& request, bool save) {
-  CheckedFileDialog dialog(parent_, request.folderMustExist);
-  dialog.setOption(QFileDialog::DontUseNativeDialog);
-  dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-  dialog.setFileMode(request.fileMustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-  if (!request.overwritePrompt) dialog.setOption(QFileDialog::DontConfirmOverwrite);
+std::unique_ptr<QFileDialog> MakeFileDialog(QWidget* parent, const FileDialogOptions& request,
+                                            bool save) {
+  const std::string start = StartFolderFor(request.initialName, RememberedFolder());
+  auto dialog = std::make_unique<CheckedFileDialog>(parent, request.folderMustExist, start);
+  dialog->setOption(QFileDialog::DontUseNativeDialog);
+  dialog->setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+  dialog->setFileMode(request.fileMustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+  if (!request.overwritePrompt) dialog->setOption(QFileDialog::DontConfirmOverwrite);
   if (!request.filter.empty())
-    dialog.setNameFilter(QString::fromStdString(QtFileFilter(request.filter)));
+    dialog->setNameFilter(QString::fromStdString(QtFileFilter(request.filter)));
   std::string suffix = request.defaultExtension;
   if (!suffix.empty() && suffix.front() == '.') suffix.erase(0, 1);
-  dialog.setDefaultSuffix(QString::fromStdString(suffix));
-  if (!request.initialName.empty()) dialog.selectFile(QString::fromStdString(request.initialName));
-  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-  const QStringList files = dialog.selectedFiles();
+  dialog->setDefaultSuffix(QString::fromStdString(suffix));
+  // The name alone: its folder, when usable, is where the dialog starts.
+  if (!request.initialName.empty())
+    dialog->selectFile(QFileInfo(QString::fromStdString(request.initialName)).fileName());
+  return dialog;
+}
+
+std::optional<std::string> QtPrompts::FileDialog(const FileDialogOptions& request, bool save) {
+  const std::unique_ptr<QFileDialog> dialog = MakeFileDialog(parent_, request, save);
+  if (dialog->exec() != QDialog::Accepted) return std::nullopt;
+  const QStringList files = dialog->selectedFiles();
   if (files.isEmpty()) return std::nullopt;
   return files.first().toStdString();
 }

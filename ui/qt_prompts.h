@@ -1,8 +1,10 @@
 #pragma once
+#include <memory>
 #include <string>
 
 #include "ui/prompts.h"
 
+class QFileDialog;
 class QWidget;
 
 namespace ui {
@@ -29,6 +31,13 @@ class QtPrompts : public Prompts {
 
   QWidget* parent_;
 };
+
+// The file picker QtPrompts shows for `request`, set up but not shown. It
+// starts in the folder of the name offered, else in the one the last dialog
+// ended in, else in the home folder: the first where a dialog may start
+// (UsableStartFolder), and it never leaves another kind remembered.
+std::unique_ptr<QFileDialog> MakeFileDialog(QWidget* parent, const FileDialogOptions& request,
+                                            bool save);
 
 // "Text file(*.txt)|*.txt|All|*.*" as Qt writes it: "Text file (*.txt);;All (*.*)".
 // A description's own bracketed pattern is replaced by the real one.

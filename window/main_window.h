@@ -138,6 +138,8 @@ class MainWindow : private commands::DrawingSurface {
   void updateOverlay();
   void paintOverlay(QPainter& painter, double scale);
   void refreshPreview();
+  void showPreview(const QImage& image);
+  void dropPreview(const std::string& reason);
   // What a Draw now would start from.
   engine::DrawInputs drawInputs() const;
   bool animating() const;
@@ -224,7 +226,8 @@ class MainWindow : private commands::DrawingSurface {
   ui::MenuItem *showGearsItem_ = nullptr, *previewItem_ = nullptr, *animateItem_ = nullptr;
   double animationSpeed_ = 1;
   std::optional<engine::GearOverlay> rollingGears_;
-  ui::LatestJob previewJob_;
+  // The preview's picture arrives through the dispatcher, as input does.
+  ui::LatestJob previewJob_{[this](const ui::Handler& handler) { form_.Dispatch(handler); }};
   // What the preview shows, or is being worked out for: a Draw's inputs and
   // the canvas colour.
   std::optional<std::pair<engine::DrawInputs, Colour>> previewShows_;

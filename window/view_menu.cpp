@@ -55,7 +55,10 @@ QImage RenderPreview(const SeriesPlan& plan, Colour canvasColour,
   } catch (const std::exception&) {
     // The Draw would stop here too: the preview shows what came before.
   }
-  QImage image = canvas.Image().convertToFormat(QImage::Format_ARGB32);
+  // Premultiplied, the form the painter blends: painting the preview, which
+  // happens far more often than working it out, converts nothing. Its pixels
+  // are opaque or clear, and so the same in either form.
+  QImage image = canvas.Image().convertToFormat(QImage::Format_ARGB32_Premultiplied);
   const QRgb clear = ui::ToQRgb(canvasColour) | 0xFF000000u;
   for (int y = 0; y < image.height(); ++y) {
     auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
@@ -160,6 +163,9 @@ void MainWindow::refreshPreview() {
     previewImage_ = QImage();
     return;
   }
+  // A command under way changes the panel as it goes; the preview follows
+  // once it has ended.
+  if (session_ != nullptr) return;
   const DrawInputs inputs = drawInputs();
   const Colour canvas = canvasColour();
   if (previewShows_ && previewShows_->first == inputs && previewShows_->second == canvas) return;
@@ -171,14 +177,27 @@ void MainWindow::refreshPreview() {
         image.setText("cutShort", plan.cutShort ? "1" : "0");
         return image;
       },
-      [this](const QImage& image) {
-        previewImage_ = image;
-        previewCutShort_ = image.text("cutShort") == "1";
-        pictureArea_->ShowNote(previewCutShort_ && session_ == nullptr
-                                   ? "Preview shows the series as far as 2 million segments"
-                                   : "");
-        updateOverlay();
-      });
+      [this](const QImage& image) { showPreview(image); },
+      [this](const std::string& reason) { dropPreview(reason); });
+}
+
+void MainWindow::showPreview(const QImage& image) {
+  previewImage_ = image;
+  previewCutShort_ = image.text("cutShort") == "1";
+  pictureArea_->ShowNote(previewCutShort_ && session_ == nullptr
+                             ? "Preview shows the series as far as 2 million segments"
+                             : "");
+  updateOverlay();
+}
+
+// A preview that failed unexpectedly (out of memory, no thread to run on) is
+// not worth a message box the user never asked for: the ghost goes, and a
+// note says why. The same inputs are not tried again; the next change is.
+void MainWindow::dropPreview(const std::string& reason) {
+  previewImage_ = QImage();
+  previewCutShort_ = false;
+  if (session_ == nullptr) pictureArea_->ShowNote("Preview failed: " + reason);
+  updateOverlay();
 }
 
 // One trip of the gear round the ring a second at 1x: θ advances 360

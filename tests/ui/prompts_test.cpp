@@ -179,12 +179,13 @@ TEST(QtPromptsTest, FileDialogFollowsItsRequest) {
                                   (dir.path() + "/picture").toStdString()};
   auto path = WithModal<std::optional<std::string>>(
       [&] { return prompts.SaveFile(request); },
-      [](QWidget* w) {
+      [&dir](QWidget* w) {
         auto* dialog = qobject_cast<QFileDialog*>(w);
         ASSERT_NE(dialog, nullptr);
         EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptSave);
         EXPECT_EQ(dialog->nameFilters(), QStringList{"Bitmap (*.bmp)"});
         EXPECT_EQ(dialog->defaultSuffix(), "bmp");
+        EXPECT_EQ(dialog->directory().absolutePath(), dir.path());
         EXPECT_FALSE(dialog->testOption(QFileDialog::DontConfirmOverwrite));
         static_cast<QDialog*>(dialog)->accept();
       });

@@ -4,7 +4,6 @@
 #include <QFile>
 #include <QKeyEvent>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QWidget>
 
 #include "engine/curve.h"
@@ -133,28 +132,48 @@ TEST_F(LongCommand, AStoppedOpenOrUndoChangesNothing) {
   EXPECT_EQ(Now(), before);
 }
 
+// Runs `act` once, while the segment numbered `at` of a trace is drawn: in
+// the middle of a command, whatever the speed of the machine.
+class ActAtSegment : public TraceObserver {
+ public:
+  ActAtSegment(int64_t at, std::function<void()> act) : at_(at), act_(std::move(act)) {}
+  void ScreenSegment(Pixel, Pixel) override {
+    if (++seen_ == at_) act_();
+  }
+  void ScreenTraceDone(int64_t) override {}
+  void PrintSegment(Pixel, Pixel) override {}
+  void PrintTraceDone(int64_t, Colour) override {}
+
+ private:
+  int64_t at_, seen_ = 0;
+  std::function<void()> act_;
+};
+
 TEST_F(LongCommand, InputDuringALongDrawIsDroppedNotQueued) {
-  // A large pattern: input arrives while it is traced.
+  // A large pattern: input arrives while it is traced, queued as a user's
+  // would be, and the queue is served there and then.
   Drag(bar("ScrollBarMoving"), 1);
   Drag(bar("ScrollBarFixed"), 360);
   Click(button("DrawStep10Deg"));
   QWidget* draw = window.form().Find("Draw")->Widget();
   QWidget* fixed = window.form().Find("ScrollBarFixed")->Widget();
   int posted = 0;
-  QTimer::singleShot(0, [&] {
+  ActAtSegment input(1000, [&] {
     ++posted;
-    QKeyEvent right(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier);
-    QApplication::sendEvent(fixed, &right);
-    QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5), draw->mapToGlobal(QPointF(5, 5)),
-                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(draw, &press);
+    QApplication::postEvent(fixed, new QKeyEvent(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier));
+    QApplication::postEvent(draw, new QMouseEvent(QEvent::MouseButtonPress, QPointF(5, 5),
+                                                  draw->mapToGlobal(QPointF(5, 5)), Qt::LeftButton,
+                                                  Qt::LeftButton, Qt::NoModifier));
+    QApplication::processEvents();
   });
+  window.setTraceObserver(&input);
   const int32_t fixedBefore = window.design().FixedTeeth;
   Click(button("Draw"));
   QApplication::processEvents();
   EXPECT_EQ(posted, 1);
   EXPECT_EQ(window.history().Count(), 1);
   EXPECT_EQ(window.design().FixedTeeth, fixedBefore);
+  window.setTraceObserver(nullptr);
 }
 
 TEST_F(LongCommand, AClickOnStopThroughTheWindowStops) {
@@ -179,13 +198,15 @@ TEST_F(LongCommand, EscStopsAndTheStopButtonShowsMeanwhile) {
   Click(button("DrawStep1Deg"));
   Drag(bar("ScrollBarMoving"), 1);
   std::string caption;
-  QTimer::singleShot(350, [&] {
+  ActAtSegment esc(1000, [&] {
     caption = button("Draw")->Caption();
-    QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-    QApplication::sendEvent(window.form().Window(), &esc);
+    QKeyEvent key(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(window.form().Window(), &key);
   });
+  window.setTraceObserver(&esc);
   const Seen before = Now();
   Click(button("Draw"));
+  window.setTraceObserver(nullptr);
   EXPECT_EQ(caption, "Stop");
   EXPECT_EQ(button("Draw")->Caption(), "Draw");
   EXPECT_EQ(window.history().Count(), 0);

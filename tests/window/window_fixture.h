@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QMouseEvent>
 #include <QWidget>
 #include <QWindow>
@@ -10,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/qt_wait.h"
 #include "tests/window/controls_by_name.h"
 #include "ui/canvas.h"
 #include "ui/printer.h"
@@ -113,14 +113,14 @@ class WindowProbe {
   }
   static const QImage& Preview(MainWindow& window) { return window.previewImage_; }
   static bool PreviewRunning(MainWindow& window) { return window.previewJob_.Running(); }
+  // What the window does with a preview that failed unexpectedly.
+  static void DropPreview(MainWindow& window, const std::string& reason) {
+    window.form_.Dispatch([&] { window.dropPreview(reason); });
+  }
+  static bool GearRolls(const MainWindow& window) { return window.rollingGears_.has_value(); }
   // Waits for the preview worked out off the UI thread, and for it to be shown.
   static void SettlePreview(MainWindow& window) {
-    QElapsedTimer clock;
-    clock.start();
-    while (PreviewRunning(window) && clock.elapsed() < 10000) {
-      QApplication::processEvents(QEventLoop::AllEvents, 20);
-    }
-    QApplication::processEvents();
+    EXPECT_TRUE(ProcessEventsUntil([&] { return !PreviewRunning(window); }, "the preview"));
   }
   // The progress of the command under way, if any.
   static const TraceProgress* Progress(const MainWindow& window) {
