@@ -53,6 +53,8 @@ Curve::Curve(const PatternRecord& pattern, const DerivedValues& derived)
   centreDistance_ = external ? sum : difference;
   ratio_ = external ? gearRatio + 1 : gearRatio - 1;
   penRadius_ = moving * static_cast<long double>(q_);
+  trigMargin_ =
+      (std::fabs(static_cast<long double>(centreDistance_)) + std::fabs(penRadius_)) * 0x1p-58L;
 
   end_ = Stored(derived.TraceSpanDeg * kDegToRad - dTheta_ + 0.001L);
 
@@ -111,6 +113,10 @@ bool Curve::PixelsFit() const {
   constexpr long double kMaxZoom = 6;
   constexpr long double kLimit = 2147483647.0L;
   return column * kMaxZoom < kLimit && row * kMaxZoom < kLimit;
+}
+
+Curve::StoredValues Curve::PlainValuesAt(double theta) const {
+  return external_ ? ReferenceValues<true>(theta) : ReferenceValues<false>(theta);
 }
 
 CurvePoint Curve::PointAtAngle(double theta) const {
