@@ -178,8 +178,9 @@ class Curve {
   // M * q; the factor F / M - 1 or F / M + 1; x * 0.1 and y * 0.1.
   double centreDistance_ = 0;
   long double penRadius_ = 0, ratio_ = 0, columnOffset_ = 0, rowOffset_ = 0;
-  // How far a or b may move with the last bits of fsincos (see QuickValues).
-  long double trigMargin_ = 0;
+  // How far a or b may move with the last bits of fsincos, as the exponent
+  // of a power of two plus 1075 (see QuickValues).
+  int64_t trigMargin_ = 0;
   bool centred_ = false;  // x = y = 0
 };
 
@@ -199,15 +200,24 @@ namespace curve_detail {
   return std::bit_cast<double>((bits + kHalf) & ~kDropped);
 }
 
-// QuickStore6 of x when every value within `margin` of it stores the same
-// 6-byte real (rounding never decreases, so the two ends decide); otherwise
-// adds to `rare`.
-[[gnu::always_inline]] inline double QuickStore6Within(long double x, long double margin,
-                                                       uint64_t& rare) {
-  const double low = QuickStore6(x - margin, rare);
-  const double high = QuickStore6(x + margin, rare);
-  rare |= std::bit_cast<uint64_t>(low) != std::bit_cast<uint64_t>(high);
-  return low;
+// QuickStore6 of x when no 6-byte rounding boundary (a value half-way
+// between two 6-byte reals) lies within 2^(margin - 1075) of it, so that any
+// value that near stores the same; otherwise adds to `rare`. The nearest
+// double's dropped bits tell how many of its units x lies from the boundary;
+// x is at most half a unit from the double.
+[[gnu::always_inline]] inline double QuickStore6Apart(long double x, int64_t margin,
+                                                      uint64_t& rare) {
+  using namespace real48_detail;
+  const uint64_t bits = std::bit_cast<uint64_t>(static_cast<double>(x));
+  // The margin is at most 2^shift of the double's units. From 2^11 of them
+  // the boundary below a power of two, 2^11 units under it, could be near.
+  const int64_t shift = margin - static_cast<int64_t>(BiasedExponent(bits));
+  rare |= shift > 10;
+  const uint64_t units = shift < 0 ? 0 : uint64_t{1} << (shift & 15);
+  const uint64_t dropped = bits & kDropped;
+  const uint64_t distance = dropped > kHalf ? dropped - kHalf : kHalf - dropped;
+  rare |= distance <= units + 1;
+  return std::bit_cast<double>((bits + kHalf) & ~kDropped);
 }
 
 // For a sum whose exact value is a double, no half-way case is in doubt: the
@@ -255,20 +265,20 @@ inline Curve::StoredPoint Curve::ReferencePoint(double theta) const {
 // precision, and nothing else. Say each is within k units in the last place
 // (2^-63, as none exceeds 1) of fsin's or fcos's. With D the centre distance
 // and P the pen radius, the products then move by at most |D| (k + 1) 2^-63
-// and |P| (k + 1) 2^-63 (the change and one rounding), a or b by
-// (|D| + |P|) (k + 2) 2^-63, and forming a ± margin rounds by
-// (|D| + |P|) 2^-63 more. With margin (|D| + |P|) 2^-58, for any k up to 16:
-// when both ends of a ± margin store as the same 6-byte real, fsin and fcos
-// give that real too; when not, the point is worked out again with them (on
-// the largest pattern about one point in 4,000 beyond the half-way cases).
-// What follows a and b uses only stored values and sin φ, cos φ (fsin, fcos),
-// so every stored value of the point is the one fsin and fcos give.
+// and |P| (k + 1) 2^-63 (the change and one rounding), and a or b by
+// (|D| + |P|) (k + 2) 2^-63. The margin, the power of two at or above
+// (|D| + |P|) 2^-58, covers any k up to 16: when no rounding boundary lies
+// that near a or b, fsin and fcos store the same reals; when one does, the
+// point is worked out again with them (on the largest pattern about one
+// point in 1,000). What follows a and b uses only stored values and sin φ,
+// cos φ (fsin, fcos), so every stored value of the point is the one fsin and
+// fcos give.
 template <bool kExternal, bool kTrigInRange, class FastTrig>
 [[gnu::always_inline]] inline Curve::StoredValues Curve::QuickValues(double theta) const {
   using X = long double;
   using curve_detail::ExactStore6;
   using curve_detail::QuickStore6;
-  using curve_detail::QuickStore6Within;
+  using curve_detail::QuickStore6Apart;
   X sinTheta, cosTheta, sinRoll, cosRoll;
   if constexpr (kTrigInRange) {
     FastTrig::SinCos(theta, sinTheta, cosTheta);
@@ -283,13 +293,13 @@ template <bool kExternal, bool kTrigInRange, class FastTrig>
   // 2^34, and one below 2^-128, which should be 0, either vanishes from u and
   // w as 0 would (when added to a term above 2^-62) or leaves them below 2^-4.
   uint64_t rare = 0;
-  const X margin = trigMargin_;
+  const int64_t margin = trigMargin_;
   const double a =
-      QuickStore6Within(X(centreDistance_) * sinTheta - penRadius_ * sinRoll, margin, rare);
+      QuickStore6Apart(X(centreDistance_) * sinTheta - penRadius_ * sinRoll, margin, rare);
   const double b =
       kExternal
-          ? QuickStore6Within(X(centreDistance_) * cosTheta - penRadius_ * cosRoll, margin, rare)
-          : QuickStore6Within(X(centreDistance_) * cosTheta + penRadius_ * cosRoll, margin, rare);
+          ? QuickStore6Apart(X(centreDistance_) * cosTheta - penRadius_ * cosRoll, margin, rare)
+          : QuickStore6Apart(X(centreDistance_) * cosTheta + penRadius_ * cosRoll, margin, rare);
   const double u = QuickStore6(X(s_) * (X(a) * cosPhi_ - X(b) * sinPhi_), rare, 1023 - 4, 33);
   const double w = QuickStore6(X(s_) * (X(b) * cosPhi_ + X(a) * sinPhi_), rare, 1023 - 4, 33);
   if (rare) [[unlikely]]

@@ -231,10 +231,22 @@ TEST(TrigPaths, AnFsincosOffInTheLastBitChangesNothing) {
   EXPECT_LT(OnePercentFlipped::flips, OnePercentFlipped::calls * 3 / 100);
 }
 
+// What storing a or b straight from AllFlipped's sines and cosines would give.
+double DirectlyStored(const Curve& curve, double Curve::StoredValues::*value, double theta) {
+  using X = long double;
+  X s, c, sr, cr;
+  AllFlipped::SinCos(theta, s, c);
+  AllFlipped::SinCos(curve.RollRatio() * theta, sr, cr);
+  const X d = curve.CentreDistance(), pen = curve.PenRadius();
+  if (value == &Curve::StoredValues::a) return Store6AsDouble(d * s - pen * sr);
+  return Store6AsDouble(curve.External() ? d * c - pen * cr : d * c + pen * cr);
+}
+
 // Where a or b passes through 0, a unit in the last place of a sine moves it
-// by far more than its own 40-bit unit: there the last bit of fsincos would
-// change the stored value at nearly every angle, and the quick path must
-// notice and give fsin's and fcos's.
+// by many of its own 40-bit units, and a little further off by a fraction of
+// one: there the last bit of fsincos changes the stored value at nearly every
+// angle, then at some, and the quick path must notice and give fsin's and
+// fcos's.
 TEST(TrigPaths, NearAZeroOfAOrBTheQuickPathStillGivesFsinAndFcos) {
   struct Case {
     PatternRecord design;
@@ -247,6 +259,7 @@ TEST(TrigPaths, NearAZeroOfAOrBTheQuickPathStillGivesFsinAndFcos) {
       {{0, 105, 30, 1, 37, 200, 5, 1000, 0, 0}, &Curve::StoredValues::a, 2.0, 4.0},
       {{0, 105, 30, 1, 37, 200, 5, 1000, 0, 0}, &Curve::StoredValues::b, 1.0, 2.0},
   };
+  std::mt19937_64 random(5);
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << c.design.FixedTeeth << "/" << c.design.MovingTeeth
                                     << (c.value == &Curve::StoredValues::a ? " a" : " b"));
@@ -258,29 +271,26 @@ TEST(TrigPaths, NearAZeroOfAOrBTheQuickPathStillGivesFsinAndFcos) {
       const double middle = low + (high - low) / 2;
       (value(middle) * value(low) > 0 ? low : high) = middle;
     }
-
-    // The angles either side of the zero, 40-bit values as the trace's are.
+    // Angles are 40-bit values, as the trace's are.
     const double unit = std::ldexp(1.0, std::ilogb(low) - 39);
-    const double first = std::round(low / unit) * unit - 1000 * unit;
-    int sensitive = 0;
-    for (int i = 0; i < 2000; ++i) {
-      const double theta = first + i * unit;
+    const double zero = std::round(low / unit) * unit;
+    const auto expectSame = [&](double theta) {
       const Curve::StoredValues plain = curve.PlainValuesAt(theta);
-      ASSERT_TRUE(SameValues(curve.QuickValuesAt<AllFlipped>(theta), plain, theta));
-      // What storing the off-by-one sines and cosines directly would give.
-      using X = long double;
-      X s, co, sr, cr;
-      AllFlipped::SinCos(theta, s, co);
-      AllFlipped::SinCos(curve.RollRatio() * theta, sr, cr);
-      const X d = curve.CentreDistance(), pen = curve.PenRadius();
-      const bool external = curve.External();
-      const double direct = c.value == &Curve::StoredValues::a
-                                ? Store6AsDouble(d * s - pen * sr)
-                                : Store6AsDouble(external ? d * co - pen * cr : d * co + pen * cr);
-      sensitive += !Same(direct, plain.*c.value);
+      EXPECT_TRUE(SameValues(curve.QuickValuesAt<AllFlipped>(theta), plain, theta));
+      return !Same(DirectlyStored(curve, c.value, theta), plain.*c.value);
+    };
+    // The angles either side of the zero.
+    int changed = 0;
+    for (int i = -1000; i < 1000; ++i) changed += expectSame(zero + i * unit);
+    EXPECT_GT(changed, 1000);
+    // Angles up to 2^-2 away, spread evenly over the powers of two.
+    changed = 0;
+    std::uniform_real_distribution<double> exponent(-22, -2);
+    for (int i = 0; i < (kSanitized ? 5000 : 50000); ++i) {
+      const double away = std::exp2(exponent(random)) * ((i & 1) ? 1 : -1);
+      changed += expectSame(std::round((zero + away) / unit) * unit);
     }
-    // The test reaches the values that matter.
-    EXPECT_GT(sensitive, 1000);
+    EXPECT_GT(changed, kSanitized ? 0 : 20);
   }
 }
 
