@@ -1,9 +1,10 @@
 // The cost of a trace, per segment: the largest pattern the panel can make
 // (fixed 360, moving 1, internal, hole 8, step 1, size 1000: 46,656,343
 // segments) drawn on a drawing-area canvas, through the curve arithmetic
-// alone, and the bare sines and cosines it cannot do without; and the initial
-// design. Targets: the arithmetic at most 1.5 x its trigonometry, drawing
-// at most 20 % on top of the arithmetic.
+// alone, and the bare sines and cosines it cannot do without (fsincos, and
+// fsin with fcos for comparison); and the initial design. Targets: the
+// arithmetic at most 1.5 x its fsincos, drawing at most 20 % on top of the
+// arithmetic.
 //
 // The largest pattern also through TraceParallel, on one and on two worker
 // threads, with a poll that does nothing and with one that reads an atomic
@@ -151,9 +152,26 @@ void BM_LargestTrigAlone(benchmark::State& state) {
     long double sum = 0;
     for (int64_t i = 0; i <= kLargestSegments; ++i) {
       long double s1, c1, s2, c2;
-      ProcessorSinCos(theta, s1, c1);
-      ProcessorSinCos(359 * theta, s2, c2);
+      QuickSinCos<Fsincos>(theta, s1, c1);
+      QuickSinCos<Fsincos>(359 * theta, s2, c2);
       sum += s1 + c1 + s2 + c2;
+      theta += step;
+    }
+    benchmark::DoNotOptimize(sum);
+  }
+  ReportPerSegment(state, kLargestSegments);
+}
+
+// The same with the program's own sine and cosine, fsin and fcos, which the
+// quick path's fsincos stands in for.
+void BM_LargestPlainTrigAlone(benchmark::State& state) {
+  const long double step = 1.0L / 360 / 57.2957795L;
+  for (auto _ : state) {
+    long double theta = 0;
+    long double sum = 0;
+    for (int64_t i = 0; i <= kLargestSegments; ++i) {
+      const long double roll = 359 * theta;
+      sum += ProcessorSin(theta) + ProcessorCos(theta) + ProcessorSin(roll) + ProcessorCos(roll);
       theta += step;
     }
     benchmark::DoNotOptimize(sum);
@@ -170,6 +188,7 @@ void BM_InitialArithmetic(benchmark::State& state) {
 
 // Each large run takes seconds; three runs give a spread.
 BENCHMARK(BM_LargestTrigAlone)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3);
+BENCHMARK(BM_LargestPlainTrigAlone)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3);
 BENCHMARK(BM_LargestArithmetic)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3);
 BENCHMARK(BM_LargestOnCanvas)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3);
 BENCHMARK(BM_LargestParallelOnCanvas)

@@ -53,6 +53,11 @@ Curve::Curve(const PatternRecord& pattern, const DerivedValues& derived)
   centreDistance_ = external ? sum : difference;
   ratio_ = external ? gearRatio + 1 : gearRatio - 1;
   penRadius_ = moving * static_cast<long double>(q_);
+  // 2^margin >= (|D| + |P|) 2^-58, with 1075 added (see QuickValues); no
+  // margin at all when D and P are 0 and so are a and b.
+  const long double reach =
+      std::fabs(static_cast<long double>(centreDistance_)) + std::fabs(penRadius_);
+  trigMargin_ = reach > 0 ? std::ilogb(reach) + 1 - 58 + 1075 : -100000;
 
   end_ = Stored(derived.TraceSpanDeg * kDegToRad - dTheta_ + 0.001L);
 
@@ -111,6 +116,10 @@ bool Curve::PixelsFit() const {
   constexpr long double kMaxZoom = 6;
   constexpr long double kLimit = 2147483647.0L;
   return column * kMaxZoom < kLimit && row * kMaxZoom < kLimit;
+}
+
+Curve::StoredValues Curve::PlainValuesAt(double theta) const {
+  return external_ ? ReferenceValues<true>(theta) : ReferenceValues<false>(theta);
 }
 
 CurvePoint Curve::PointAtAngle(double theta) const {

@@ -17,6 +17,12 @@ namespace engine {
 // outside) a fixed ring. All working values are 6-byte reals computed in
 // extended precision, in one fixed order of evaluation, so that every pixel
 // comes out the same on every run and a saved design redraws exactly.
+//
+// Sines and cosines are fsin's and fcos's. The tracers' quick path takes both
+// from one fsincos instead, and works a point out again with fsin and fcos
+// wherever the last bits of a sine or cosine could change a stored value (see
+// QuickValues); FastTrig, where a tracer takes one, is the type whose
+// SinCos stands in for fsincos (a test puts a disagreeing one in its place).
 class Curve {
  public:
   // Uses the pattern's own reduced teeth counts and trace span.
@@ -26,18 +32,18 @@ class Curve {
   // Calls sink(from, to) for every segment in trace order and returns the
   // number of segments (at least 1). θ advances by repeated addition of dθ
   // and the loop stops after the first segment whose end θ exceeds E.
-  template <class Sink>
+  template <class FastTrig = Fsincos, class Sink>
   int64_t Trace(Sink&& sink) const;
 
   // As Trace, with sink(from, to) given the segment's drawing-area pixels;
   // each point is mapped once.
-  template <class Sink>
+  template <class FastTrig = Fsincos, class Sink>
   int64_t TraceScreen(Sink&& sink) const;
 
   // As Trace, with each point first turned by map(const CurvePoint&) into a
   // value of any type (pixels, say), once per point; sink(from, to) is given
   // those values.
-  template <class Map, class Sink>
+  template <class FastTrig = Fsincos, class Map, class Sink>
   int64_t TraceMapped(Map&& map, Sink&& sink) const;
 
   // As Trace, computing every point the plain way, each working value
@@ -68,6 +74,17 @@ class Curve {
   bool PixelsFit() const;
 
   const DerivedValues& derived() const { return derived_; }
+
+  // Every value a point stores on its way: a, b, u, w, and the point's
+  // column (u + 320) and row (640 - (w + 320)).
+  struct StoredValues {
+    double a = 0, b = 0, u = 0, w = 0, column = 0, row = 0;
+  };
+  // The values at θ by the quick path, and by the plain one with fsin and
+  // fcos, for tests that compare them.
+  template <class FastTrig = Fsincos>
+  StoredValues QuickValuesAt(double theta) const;
+  StoredValues PlainValuesAt(double theta) const;
 
   // For drawing the gears where the pen is. PointAtAngle works a point out
   // the plain way, as TraceReference does, so at any θ the loop reaches it is
@@ -125,17 +142,22 @@ class Curve {
     double column, row;
   };
   template <bool kExternal>
-  [[gnu::noinline]] StoredPoint ReferencePoint(double theta) const;
+  [[gnu::noinline]] StoredValues ReferenceValues(double theta) const;
+  template <bool kExternal>
+  StoredPoint ReferencePoint(double theta) const;
   // kTrigInRange: no angle of the trace can reach 2^63, where the
   // instruction gives up.
-  template <bool kExternal, bool kTrigInRange>
+  template <bool kExternal, bool kTrigInRange, class FastTrig>
+  StoredValues QuickValues(double theta) const;
+  template <bool kExternal, bool kTrigInRange, class FastTrig>
   StoredPoint PointAt(double theta) const;
-  template <bool kExternal, bool kTrigInRange, bool kReference, class Map>
+  template <bool kExternal, bool kTrigInRange, bool kReference, class FastTrig, class Map>
   auto MapPoint(Map& map, double theta) const;
   double NextTheta(double theta) const;
-  template <bool kExternal, bool kTrigInRange, bool kReference, class Map, class Sink>
+  template <bool kExternal, bool kTrigInRange, bool kReference, class FastTrig, class Map,
+            class Sink>
   int64_t Run(Map&& map, Sink&& sink) const;
-  template <bool kReference, class Map, class Sink>
+  template <bool kReference, class FastTrig, class Map, class Sink>
   int64_t Dispatch(Map&& map, Sink&& sink) const;
   template <bool kExternal, bool kTrigInRange, class Map, class Out>
   Stretch RunStretch(Map& map, double theta, int64_t count, Out& out) const;
@@ -156,6 +178,9 @@ class Curve {
   // M * q; the factor F / M - 1 or F / M + 1; x * 0.1 and y * 0.1.
   double centreDistance_ = 0;
   long double penRadius_ = 0, ratio_ = 0, columnOffset_ = 0, rowOffset_ = 0;
+  // How far a or b may move with the last bits of fsincos, as the exponent
+  // of a power of two plus 1075 (see QuickValues).
+  int64_t trigMargin_ = 0;
   bool centred_ = false;  // x = y = 0
 };
 
@@ -175,6 +200,26 @@ namespace curve_detail {
   return std::bit_cast<double>((bits + kHalf) & ~kDropped);
 }
 
+// QuickStore6 of x when no 6-byte rounding boundary (a value half-way
+// between two 6-byte reals) lies within 2^(margin - 1075) of it, so that any
+// value that near stores the same; otherwise adds to `rare`. The nearest
+// double's dropped bits tell how many of its units x lies from the boundary;
+// x is at most half a unit from the double.
+[[gnu::always_inline]] inline double QuickStore6Apart(long double x, int64_t margin,
+                                                      uint64_t& rare) {
+  using namespace real48_detail;
+  const uint64_t bits = std::bit_cast<uint64_t>(static_cast<double>(x));
+  // The margin is at most 2^shift of the double's units. From 2^11 of them
+  // the boundary below a power of two, 2^11 units under it, could be near.
+  const int64_t shift = margin - static_cast<int64_t>(BiasedExponent(bits));
+  rare |= shift > 10;
+  const uint64_t units = shift < 0 ? 0 : uint64_t{1} << (shift & 15);
+  const uint64_t dropped = bits & kDropped;
+  const uint64_t distance = dropped > kHalf ? dropped - kHalf : kHalf - dropped;
+  rare |= distance <= units + 1;
+  return std::bit_cast<double>((bits + kHalf) & ~kDropped);
+}
+
 // For a sum whose exact value is a double, no half-way case is in doubt: the
 // double is the sum, and its half-way cases round away from zero as they
 // should.
@@ -189,36 +234,58 @@ namespace curve_detail {
 // Sums and products below keep the tracer's order of evaluation: do not
 // regroup them. Every operand is widened to extended first.
 template <bool kExternal>
-Curve::StoredPoint Curve::ReferencePoint(double theta) const {
+Curve::StoredValues Curve::ReferenceValues(double theta) const {
   using X = long double;
-  X sinTheta, cosTheta, sinRoll, cosRoll;
-  ProcessorSinCos(theta, sinTheta, cosTheta);
-  ProcessorSinCos(ratio_ * theta, sinRoll, cosRoll);
+  const X roll = ratio_ * theta;
+  const X sinTheta = ProcessorSin(theta), cosTheta = ProcessorCos(theta);
+  const X sinRoll = ProcessorSin(roll), cosRoll = ProcessorCos(roll);
   const double a = Store6AsDouble(X(centreDistance_) * sinTheta - penRadius_ * sinRoll);
   const double b = kExternal ? Store6AsDouble(X(centreDistance_) * cosTheta - penRadius_ * cosRoll)
                              : Store6AsDouble(X(centreDistance_) * cosTheta + penRadius_ * cosRoll);
   const double u = Store6AsDouble(X(s_) * (X(a) * cosPhi_ - X(b) * sinPhi_));
   const double w = Store6AsDouble(X(s_) * (X(b) * cosPhi_ + X(a) * sinPhi_));
-  return {Store6AsDouble(X(u) + 320), Store6AsDouble(640 - X(Store6AsDouble(X(w) + 320)))};
+  return {
+      a, b, u, w, Store6AsDouble(X(u) + 320), Store6AsDouble(640 - X(Store6AsDouble(X(w) + 320)))};
 }
 
-// The same values as ReferencePoint, sooner. The loop's speed is set by the
+template <bool kExternal>
+inline Curve::StoredPoint Curve::ReferencePoint(double theta) const {
+  const StoredValues v = ReferenceValues<kExternal>(theta);
+  return {v.column, v.row};
+}
+
+// The same values as ReferenceValues, sooner. The loop's speed is set by the
 // two fsincos, each a long microcoded sequence, and by how little the rest
 // adds to them: so one combined test per point instead of a branch per value
 // (a branch taken at random costs a lot here), and no tests at all where the
 // value is known to be exact.
-template <bool kExternal, bool kTrigInRange>
-[[gnu::always_inline]] inline Curve::StoredPoint Curve::PointAt(double theta) const {
+//
+// fsincos is not fsin and fcos: on some processors their last bits differ.
+// The sines and cosines are never stored; they reach a and b, in extended
+// precision, and nothing else. Say each is within k units in the last place
+// (2^-63, as none exceeds 1) of fsin's or fcos's. With D the centre distance
+// and P the pen radius, the products then move by at most |D| (k + 1) 2^-63
+// and |P| (k + 1) 2^-63 (the change and one rounding), and a or b by
+// (|D| + |P|) (k + 2) 2^-63. The margin, the power of two at or above
+// (|D| + |P|) 2^-58, covers any k up to 16: when no rounding boundary lies
+// that near a or b, fsin and fcos store the same reals; when one does, the
+// point is worked out again with them (on the largest pattern about one
+// point in 1,000). What follows a and b uses only stored values and sin φ,
+// cos φ (fsin, fcos), so every stored value of the point is the one fsin and
+// fcos give.
+template <bool kExternal, bool kTrigInRange, class FastTrig>
+[[gnu::always_inline]] inline Curve::StoredValues Curve::QuickValues(double theta) const {
   using X = long double;
   using curve_detail::ExactStore6;
   using curve_detail::QuickStore6;
+  using curve_detail::QuickStore6Apart;
   X sinTheta, cosTheta, sinRoll, cosRoll;
   if constexpr (kTrigInRange) {
-    ProcessorSinCosInRange(theta, sinTheta, cosTheta);
-    ProcessorSinCosInRange(ratio_ * theta, sinRoll, cosRoll);
+    FastTrig::SinCos(theta, sinTheta, cosTheta);
+    FastTrig::SinCos(ratio_ * theta, sinRoll, cosRoll);
   } else {
-    ProcessorSinCos(theta, sinTheta, cosTheta);
-    ProcessorSinCos(ratio_ * theta, sinRoll, cosRoll);
+    QuickSinCos<FastTrig>(theta, sinTheta, cosTheta);
+    QuickSinCos<FastTrig>(ratio_ * theta, sinRoll, cosRoll);
   }
   // u and w within [2^-4, 2^29), so that u + 320, w + 320 and
   // 640 - (w + 320), sums of 40-bit values none finer than 2^-43, are exact
@@ -226,15 +293,34 @@ template <bool kExternal, bool kTrigInRange>
   // 2^34, and one below 2^-128, which should be 0, either vanishes from u and
   // w as 0 would (when added to a term above 2^-62) or leaves them below 2^-4.
   uint64_t rare = 0;
-  const double a = QuickStore6(X(centreDistance_) * sinTheta - penRadius_ * sinRoll, rare);
-  const double b = kExternal
-                       ? QuickStore6(X(centreDistance_) * cosTheta - penRadius_ * cosRoll, rare)
-                       : QuickStore6(X(centreDistance_) * cosTheta + penRadius_ * cosRoll, rare);
+  const int64_t margin = trigMargin_;
+  const double a =
+      QuickStore6Apart(X(centreDistance_) * sinTheta - penRadius_ * sinRoll, margin, rare);
+  const double b =
+      kExternal
+          ? QuickStore6Apart(X(centreDistance_) * cosTheta - penRadius_ * cosRoll, margin, rare)
+          : QuickStore6Apart(X(centreDistance_) * cosTheta + penRadius_ * cosRoll, margin, rare);
   const double u = QuickStore6(X(s_) * (X(a) * cosPhi_ - X(b) * sinPhi_), rare, 1023 - 4, 33);
   const double w = QuickStore6(X(s_) * (X(b) * cosPhi_ + X(a) * sinPhi_), rare, 1023 - 4, 33);
   if (rare) [[unlikely]]
-    return ReferencePoint<kExternal>(theta);
-  return {ExactStore6(X(u) + 320), ExactStore6(640 - X(ExactStore6(X(w) + 320)))};
+    return ReferenceValues<kExternal>(theta);
+  return {a, b, u, w, ExactStore6(X(u) + 320), ExactStore6(640 - X(ExactStore6(X(w) + 320)))};
+}
+
+template <bool kExternal, bool kTrigInRange, class FastTrig>
+[[gnu::always_inline]] inline Curve::StoredPoint Curve::PointAt(double theta) const {
+  const StoredValues v = QuickValues<kExternal, kTrigInRange, FastTrig>(theta);
+  return {v.column, v.row};
+}
+
+template <class FastTrig>
+Curve::StoredValues Curve::QuickValuesAt(double theta) const {
+  if (trigInRange_) {
+    return external_ ? QuickValues<true, true, FastTrig>(theta)
+                     : QuickValues<false, true, FastTrig>(theta);
+  }
+  return external_ ? QuickValues<true, false, FastTrig>(theta)
+                   : QuickValues<false, false, FastTrig>(theta);
 }
 
 inline int32_t Curve::Truncate(long double v) {
@@ -274,10 +360,10 @@ inline Pixel Curve::PrinterPixel(const CurvePoint& p, int32_t printFactor) const
   return {static_cast<int32_t>(column), static_cast<int32_t>(row)};
 }
 
-template <bool kExternal, bool kTrigInRange, bool kReference, class Map>
+template <bool kExternal, bool kTrigInRange, bool kReference, class FastTrig, class Map>
 [[gnu::always_inline]] inline auto Curve::MapPoint(Map& map, double theta) const {
-  const StoredPoint p =
-      kReference ? ReferencePoint<kExternal>(theta) : PointAt<kExternal, kTrigInRange>(theta);
+  const StoredPoint p = kReference ? ReferencePoint<kExternal>(theta)
+                                   : PointAt<kExternal, kTrigInRange, FastTrig>(theta);
   if constexpr (std::is_same_v<std::remove_cvref_t<Map>, ScreenMap>) {
     return map.curve->QuickScreenPixel(p);
   } else {
@@ -289,14 +375,14 @@ template <bool kExternal, bool kTrigInRange, bool kReference, class Map>
   return Store6AsDouble(static_cast<long double>(theta) + dTheta_);
 }
 
-template <bool kExternal, bool kTrigInRange, bool kReference, class Map, class Sink>
+template <bool kExternal, bool kTrigInRange, bool kReference, class FastTrig, class Map, class Sink>
 int64_t Curve::Run(Map&& map, Sink&& sink) const {
   double theta = 0;
-  auto previous = MapPoint<kExternal, kTrigInRange, kReference>(map, theta);
+  auto previous = MapPoint<kExternal, kTrigInRange, kReference, FastTrig>(map, theta);
   int64_t segments = 0;
   do {
     theta = NextTheta(theta);
-    const auto current = MapPoint<kExternal, kTrigInRange, kReference>(map, theta);
+    const auto current = MapPoint<kExternal, kTrigInRange, kReference, FastTrig>(map, theta);
     sink(previous, current);
     previous = current;
     ++segments;
@@ -308,7 +394,7 @@ template <bool kExternal, bool kTrigInRange, class Map, class Out>
 Curve::Stretch Curve::RunStretch(Map& map, double theta, int64_t count, Out& out) const {
   for (int64_t i = 0; i < count; ++i) {
     theta = NextTheta(theta);
-    out(MapPoint<kExternal, kTrigInRange, false>(map, theta));
+    out(MapPoint<kExternal, kTrigInRange, false, Fsincos>(map, theta));
     if (theta > end_) return {i + 1, theta, true};
   }
   return {count > 0 ? count : 0, theta, false};
@@ -316,7 +402,9 @@ Curve::Stretch Curve::RunStretch(Map& map, double theta, int64_t count, Out& out
 
 template <bool kExternal, bool kTrigInRange, class Map, class Out>
 void Curve::RunPointsAt(Map& map, const double* angles, int64_t count, Out& out) const {
-  for (int64_t i = 0; i < count; ++i) out(MapPoint<kExternal, kTrigInRange, false>(map, angles[i]));
+  for (int64_t i = 0; i < count; ++i) {
+    out(MapPoint<kExternal, kTrigInRange, false, Fsincos>(map, angles[i]));
+  }
 }
 
 template <class Map, class Out>
@@ -329,42 +417,44 @@ void Curve::MapPointsAt(Map&& map, const double* angles, int64_t count, Out&& ou
                    : RunPointsAt<false, false>(map, angles, count, out);
 }
 
-template <bool kReference, class Map, class Sink>
+template <bool kReference, class FastTrig, class Map, class Sink>
 int64_t Curve::Dispatch(Map&& map, Sink&& sink) const {
   if (trigInRange_) {
-    return external_ ? Run<true, true, kReference>(map, sink)
-                     : Run<false, true, kReference>(map, sink);
+    return external_ ? Run<true, true, kReference, FastTrig>(map, sink)
+                     : Run<false, true, kReference, FastTrig>(map, sink);
   }
-  return external_ ? Run<true, false, kReference>(map, sink)
-                   : Run<false, false, kReference>(map, sink);
+  return external_ ? Run<true, false, kReference, FastTrig>(map, sink)
+                   : Run<false, false, kReference, FastTrig>(map, sink);
 }
 
-template <class Map, class Sink>
+template <class FastTrig, class Map, class Sink>
 int64_t Curve::TraceMapped(Map&& map, Sink&& sink) const {
-  return Dispatch<false>(map, sink);
+  return Dispatch<false, FastTrig>(map, sink);
 }
 
-template <class Sink>
+template <class FastTrig, class Sink>
 int64_t Curve::Trace(Sink&& sink) const {
-  return Dispatch<false>([](const CurvePoint& p) { return p; }, sink);
+  return Dispatch<false, FastTrig>([](const CurvePoint& p) { return p; }, sink);
 }
 
 template <class Sink>
 int64_t Curve::TraceReference(Sink&& sink) const {
-  return Dispatch<true>([](const CurvePoint& p) { return p; }, sink);
+  return Dispatch<true, Fsincos>([](const CurvePoint& p) { return p; }, sink);
 }
 
-template <class Sink>
+template <class FastTrig, class Sink>
 int64_t Curve::TraceScreen(Sink&& sink) const {
-  return Dispatch<false>(ScreenMap{this}, sink);
+  return Dispatch<false, FastTrig>(ScreenMap{this}, sink);
 }
 
 template <class Map>
 auto Curve::MapFirstPoint(Map&& map) const {
   if (trigInRange_) {
-    return external_ ? MapPoint<true, true, false>(map, 0) : MapPoint<false, true, false>(map, 0);
+    return external_ ? MapPoint<true, true, false, Fsincos>(map, 0)
+                     : MapPoint<false, true, false, Fsincos>(map, 0);
   }
-  return external_ ? MapPoint<true, false, false>(map, 0) : MapPoint<false, false, false>(map, 0);
+  return external_ ? MapPoint<true, false, false, Fsincos>(map, 0)
+                   : MapPoint<false, false, false, Fsincos>(map, 0);
 }
 
 template <class Map, class Out>

@@ -80,8 +80,7 @@ GearOverlay GearsAt(const Curve& curve, double theta) {
   const int64_t fixed = std::llabs(curve.pattern().FixedTeeth);
   const int64_t moving = std::llabs(curve.pattern().MovingTeeth);
 
-  LD sinTheta, cosTheta;
-  ProcessorSinCos(theta, sinTheta, cosTheta);
+  const LD sinTheta = ProcessorSin(theta), cosTheta = ProcessorCos(theta);
   const LD distance = curve.CentreDistance();
   const LD roll = curve.RollRatio() * theta;
 

@@ -2,9 +2,9 @@
 
 namespace engine {
 
-// The processor's sine and cosine (x87 fsin/fcos/fsincos). An argument of
-// magnitude 2^63 or more, which the instructions cannot reduce, gives 0; so
-// do NaN and infinity.
+// The program's sine and cosine are the processor's: the x87 instructions fsin
+// and fcos. An argument of magnitude 2^63 or more, which the instructions
+// cannot reduce, gives 0; so do NaN and infinity.
 //
 // glibc's sinl/cosl are software routines whose last bits differ from the
 // instructions, so the instructions are reached directly.
@@ -30,22 +30,29 @@ inline long double ProcessorCos(long double x) {
   return r;
 }
 
-// For |x| < 2^63 only.
-inline void ProcessorSinCosInRange(long double x, long double& sine, long double& cosine) {
-  long double s, c;
-  __asm__("fsincos" : "=t"(c), "=u"(s) : "0"(x));
-  sine = s;
-  cosine = c;
-}
+// fsincos, both in one instruction and quicker than fsin and fcos together,
+// but NOT the program's sine and cosine: on some processors its last bit
+// differs from fsin's or fcos's for a small share of arguments. Only a caller
+// that can show its stored results do not depend on that last bit may use it
+// (the tracer's quick path, engine/curve.h). For |x| < 2^63 only.
+struct Fsincos {
+  static void SinCos(long double x, long double& sine, long double& cosine) {
+    long double s, c;
+    __asm__("fsincos" : "=t"(c), "=u"(s) : "0"(x));
+    sine = s;
+    cosine = c;
+  }
+};
 
-// Gives the same values as ProcessorSin and ProcessorCos, in one instruction.
-inline void ProcessorSinCos(long double x, long double& sine, long double& cosine) {
+// Trig::SinCos for any argument, giving 0 where ProcessorSin does.
+template <class Trig>
+inline void QuickSinCos(long double x, long double& sine, long double& cosine) {
   if (!ProcessorTrigInRange(x)) [[unlikely]] {
     sine = 0.0L;
     cosine = 0.0L;
     return;
   }
-  ProcessorSinCosInRange(x, sine, cosine);
+  Trig::SinCos(x, sine, cosine);
 }
 
 }  // namespace engine
