@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <limits>
+#include <stdexcept>
 
 #include "engine/checked.h"
 #include "engine/gear_math.h"
@@ -26,7 +27,17 @@ Curve::Curve(const PatternRecord& pattern)
     : Curve(pattern, DerivedFor(pattern.FixedTeeth, pattern.MovingTeeth, pattern.StepDeg)) {}
 
 Curve::Curve(const PatternRecord& pattern, const DerivedValues& derived)
-    : pattern_(pattern), derived_(derived) {
+    : Curve(pattern, derived, RingShape{}) {}
+
+Curve::Curve(const PatternRecord& pattern, const RingShape& ring)
+    : Curve(pattern, DerivedFor(pattern.FixedTeeth, pattern.MovingTeeth, pattern.StepDeg), ring) {}
+
+Curve::Curve(const PatternRecord& pattern, const DerivedValues& derived, const RingShape& ring)
+    : pattern_(pattern), derived_(derived), ring_(ring) {
+  if (!ring.Circle()) {
+    SetUpShape();
+    return;
+  }
   const int32_t fixed = pattern.FixedTeeth;
   const int32_t moving = pattern.MovingTeeth;
   const bool external = pattern.GearMode == kExternalMode;
@@ -69,7 +80,34 @@ Curve::Curve(const PatternRecord& pattern, const DerivedValues& derived)
   centred_ = pattern.CentreX == 0 && pattern.CentreY == 0;
 }
 
+void Curve::SetUpShape() {
+  const int32_t fixed = pattern_.FixedTeeth;
+  const int32_t moving = pattern_.MovingTeeth;
+  external_ = pattern_.GearMode == kExternalMode;
+  if (const auto problem = RingProblem(ring_, fixed, moving, external_))
+    throw std::invalid_argument("Curve: " + *problem);
+  const int32_t difference = CheckedSub(fixed, moving);
+  const int32_t sum = CheckedAdd(fixed, moving);
+  shape_ = ShapedPen(pattern_, derived_, ring_);
+  shaped_ = true;
+  s_ = shape_.SizeFactor();
+  q_ = shape_.PenFactor();
+  dTheta_ = shape_.StepAngle();
+  phi_ = shape_.Top();
+  sinPhi_ = shape_.SinTop();
+  cosPhi_ = shape_.CosTop();
+  end_ = shape_.EndAngle();
+  // The circle's roll, for what reads it; the shape's pen does not.
+  centreDistance_ = external_ ? sum : difference;
+  ratio_ = static_cast<long double>(fixed) / moving + (external_ ? 1 : -1);
+  penRadius_ = shape_.PenRadius();
+  columnOffset_ = shape_.ColumnOffset();
+  rowOffset_ = shape_.RowOffset();
+  centred_ = pattern_.CentreX == 0 && pattern_.CentreY == 0;
+}
+
 long double Curve::EstimatedSegments() const {
+  if (shaped_) return shape_.EstimatedSegments();
   constexpr long double kEndless = std::numeric_limits<long double>::infinity();
   // The first step lands on dθ itself.
   if (dTheta_ > end_) return 1;
@@ -95,6 +133,14 @@ long double Curve::EstimatedSegments() const {
 }
 
 Curve::Stretch Curve::SkipStretch(double theta, int64_t count, double* angles) const {
+  if (shaped_) {
+    for (int64_t i = 0; i < count; ++i) {
+      theta = shape_.NextTheta(theta);
+      if (angles != nullptr) angles[i] = theta;
+      if (theta > end_) return {i + 1, theta, true};
+    }
+    return {count > 0 ? count : 0, theta, false};
+  }
   for (int64_t i = 0; i < count; ++i) {
     theta = NextTheta(theta);
     if (angles != nullptr) angles[i] = theta;
@@ -105,12 +151,12 @@ Curve::Stretch Curve::SkipStretch(double theta, int64_t count, double* angles) c
 
 bool Curve::PixelsFit() const {
   using std::fabs;
+  // A shaped ring's pen stays within its reach of the centre.
+  const long double reach = shaped_ ? shape_.Reach() : fabs(centreDistance_) + fabs(penRadius_);
   // |a| and |b| are at most the centre distance plus the pen radius; the
   // rotation stretches them by at most |cos φ| + |sin φ|. The slack covers
   // the rounding of the stored values.
-  const long double radius = (fabs(centreDistance_) + fabs(penRadius_)) *
-                                 (fabs(cosPhi_) + fabs(sinPhi_)) * fabs(s_) * (1 + 1e-6L) +
-                             1;
+  const long double radius = reach * (fabs(cosPhi_) + fabs(sinPhi_)) * fabs(s_) * (1 + 1e-6L) + 1;
   const long double column = 320 + radius + fabs(columnOffset_) * 2 + 1;
   const long double row = 320 + radius + fabs(rowOffset_) * 2 + 1;
   constexpr long double kMaxZoom = 6;
@@ -123,11 +169,17 @@ Curve::StoredValues Curve::PlainValuesAt(double theta) const {
 }
 
 CurvePoint Curve::PointAtAngle(double theta) const {
+  if (shaped_) {
+    const ShapedPen::Point p =
+        external_ ? shape_.PointAt<true>(theta) : shape_.PointAt<false>(theta);
+    return {p.column, p.row};
+  }
   const StoredPoint p = external_ ? ReferencePoint<true>(theta) : ReferencePoint<false>(theta);
   return {p.column, p.row};
 }
 
 double Curve::NextAngle(double theta) const {
+  if (shaped_) return shape_.NextTheta(theta);
   return Store6AsDouble(static_cast<long double>(theta) + dTheta_);
 }
 

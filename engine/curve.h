@@ -9,6 +9,8 @@
 #include "engine/pattern_history.h"
 #include "engine/pixel.h"
 #include "engine/real48.h"
+#include "engine/ring_shape.h"
+#include "engine/shaped_pen.h"
 #include "engine/x87_trig.h"
 
 namespace engine {
@@ -23,11 +25,19 @@ namespace engine {
 // wherever the last bits of a sine or cosine could change a stored value (see
 // QuickValues); FastTrig, where a tracer takes one, is the type whose
 // SinCos stands in for fsincos (a test puts a disagreeing one in its place).
+//
+// On a shaped ring (see engine/ring_shape.h) the curve is ShapedPen's, worked
+// out in doubles; everything below works the same for it, with its own
+// stored values (SizeFactor, SinTop, ...), step and end.
 class Curve {
  public:
   // Uses the pattern's own reduced teeth counts and trace span.
   explicit Curve(const PatternRecord& pattern);
   Curve(const PatternRecord& pattern, const DerivedValues& derived);
+  // On the given ring, which must pass RingProblem (std::invalid_argument
+  // otherwise). A circle gives exactly the curve above.
+  Curve(const PatternRecord& pattern, const RingShape& ring);
+  Curve(const PatternRecord& pattern, const DerivedValues& derived, const RingShape& ring);
 
   // Calls sink(from, to) for every segment in trace order and returns the
   // number of segments (at least 1). θ advances by repeated addition of dθ
@@ -94,6 +104,10 @@ class Curve {
   double NextAngle(double theta) const;
   double EndAngle() const { return end_; }
   const PatternRecord& pattern() const { return pattern_; }
+  const RingShape& Ring() const { return ring_; }
+  bool Shaped() const { return shaped_; }
+  // The shaped ring's pen; meaningful only when Shaped().
+  const ShapedPen& Shape() const { return shape_; }
   bool External() const { return external_; }
   double SizeFactor() const { return s_; }
   double SinTop() const { return sinPhi_; }
@@ -164,6 +178,18 @@ class Curve {
   template <bool kExternal, bool kTrigInRange, class Map, class Out>
   void RunPointsAt(Map& map, const double* angles, int64_t count, Out& out) const;
   static int32_t Truncate(long double v);
+
+  // The shaped ring's trace: the loops above with ShapedPen's points and step.
+  void SetUpShape();
+  Pixel ShapedScreenPixel(const ShapedPen::Point& p) const;
+  template <bool kExternal, class Map>
+  auto MapShapedPoint(Map& map, double theta) const;
+  template <bool kExternal, class Map, class Sink>
+  int64_t RunShaped(Map&& map, Sink&& sink) const;
+  template <bool kExternal, class Map, class Out>
+  Stretch RunShapedStretch(Map& map, double theta, int64_t count, Out& out) const;
+  template <bool kExternal, class Map, class Out>
+  void RunShapedPointsAt(Map& map, const double* angles, int64_t count, Out& out) const;
   // ScreenPixel of a stored point, in doubles when that is sure to truncate
   // the same way.
   Pixel QuickScreenPixel(const StoredPoint& p) const;
@@ -182,6 +208,9 @@ class Curve {
   // of a power of two plus 1075 (see QuickValues).
   int64_t trigMargin_ = 0;
   bool centred_ = false;  // x = y = 0
+  RingShape ring_;
+  bool shaped_ = false;
+  ShapedPen shape_;
 };
 
 namespace curve_detail {
@@ -335,6 +364,11 @@ inline int32_t Curve::Truncate(long double v) {
 }
 
 inline Curve::ScreenPoint Curve::ExactScreenPoint(const CurvePoint& p) const {
+  if (shaped_) [[unlikely]] {
+    const ShapedPen::ScreenPoint s =
+        shape_.Screen(static_cast<double>(p.column), static_cast<double>(p.row));
+    return {s.x, s.y};
+  }
   return {(p.column + 0.5L) + columnOffset_, (p.row + 0.5L) - rowOffset_};
 }
 
@@ -344,6 +378,11 @@ inline Pixel Curve::ScreenPixel(const CurvePoint& p) const {
 }
 
 inline Pixel Curve::PrinterPixel(const CurvePoint& p, int32_t printFactor) const {
+  if (shaped_) [[unlikely]] {
+    const ShapedPen::ScreenPoint s =
+        shape_.Printer(static_cast<double>(p.column), static_cast<double>(p.row), printFactor);
+    return {Truncate(s.x), Truncate(s.y)};
+  }
   const long double zoom = printFactor * 0.01L;
   return {Truncate((p.column + columnOffset_ * 2.0L) * zoom),
           Truncate((p.row - rowOffset_ * 2.0L) * zoom)};
@@ -407,8 +446,59 @@ void Curve::RunPointsAt(Map& map, const double* angles, int64_t count, Out& out)
   }
 }
 
+[[gnu::always_inline]] inline Pixel Curve::ShapedScreenPixel(const ShapedPen::Point& p) const {
+  const ShapedPen::ScreenPoint s = shape_.Screen(p.column, p.row);
+  if (!(std::fabs(s.x) < 0x1p31 && std::fabs(s.y) < 0x1p31)) [[unlikely]]
+    return {Truncate(s.x), Truncate(s.y)};
+  return {static_cast<int32_t>(s.x), static_cast<int32_t>(s.y)};
+}
+
+template <bool kExternal, class Map>
+[[gnu::always_inline]] inline auto Curve::MapShapedPoint(Map& map, double theta) const {
+  const ShapedPen::Point p = shape_.PointAt<kExternal>(theta);
+  if constexpr (std::is_same_v<std::remove_cvref_t<Map>, ScreenMap>) {
+    return map.curve->ShapedScreenPixel(p);
+  } else {
+    return map(CurvePoint{p.column, p.row});
+  }
+}
+
+template <bool kExternal, class Map, class Sink>
+int64_t Curve::RunShaped(Map&& map, Sink&& sink) const {
+  double theta = 0;
+  auto previous = MapShapedPoint<kExternal>(map, theta);
+  int64_t segments = 0;
+  do {
+    theta = shape_.NextTheta(theta);
+    const auto current = MapShapedPoint<kExternal>(map, theta);
+    sink(previous, current);
+    previous = current;
+    ++segments;
+  } while (!(theta > end_));
+  return segments;
+}
+
+template <bool kExternal, class Map, class Out>
+Curve::Stretch Curve::RunShapedStretch(Map& map, double theta, int64_t count, Out& out) const {
+  for (int64_t i = 0; i < count; ++i) {
+    theta = shape_.NextTheta(theta);
+    out(MapShapedPoint<kExternal>(map, theta));
+    if (theta > end_) return {i + 1, theta, true};
+  }
+  return {count > 0 ? count : 0, theta, false};
+}
+
+template <bool kExternal, class Map, class Out>
+void Curve::RunShapedPointsAt(Map& map, const double* angles, int64_t count, Out& out) const {
+  for (int64_t i = 0; i < count; ++i) out(MapShapedPoint<kExternal>(map, angles[i]));
+}
+
 template <class Map, class Out>
 void Curve::MapPointsAt(Map&& map, const double* angles, int64_t count, Out&& out) const {
+  if (shaped_) {
+    return external_ ? RunShapedPointsAt<true>(map, angles, count, out)
+                     : RunShapedPointsAt<false>(map, angles, count, out);
+  }
   if (trigInRange_) {
     return external_ ? RunPointsAt<true, true>(map, angles, count, out)
                      : RunPointsAt<false, true>(map, angles, count, out);
@@ -419,6 +509,7 @@ void Curve::MapPointsAt(Map&& map, const double* angles, int64_t count, Out&& ou
 
 template <bool kReference, class FastTrig, class Map, class Sink>
 int64_t Curve::Dispatch(Map&& map, Sink&& sink) const {
+  if (shaped_) return external_ ? RunShaped<true>(map, sink) : RunShaped<false>(map, sink);
   if (trigInRange_) {
     return external_ ? Run<true, true, kReference, FastTrig>(map, sink)
                      : Run<false, true, kReference, FastTrig>(map, sink);
@@ -449,6 +540,7 @@ int64_t Curve::TraceScreen(Sink&& sink) const {
 
 template <class Map>
 auto Curve::MapFirstPoint(Map&& map) const {
+  if (shaped_) return external_ ? MapShapedPoint<true>(map, 0) : MapShapedPoint<false>(map, 0);
   if (trigInRange_) {
     return external_ ? MapPoint<true, true, false, Fsincos>(map, 0)
                      : MapPoint<false, true, false, Fsincos>(map, 0);
@@ -459,6 +551,10 @@ auto Curve::MapFirstPoint(Map&& map) const {
 
 template <class Map, class Out>
 Curve::Stretch Curve::TraceStretch(Map&& map, double theta, int64_t count, Out&& out) const {
+  if (shaped_) {
+    return external_ ? RunShapedStretch<true>(map, theta, count, out)
+                     : RunShapedStretch<false>(map, theta, count, out);
+  }
   if (trigInRange_) {
     return external_ ? RunStretch<true, true>(map, theta, count, out)
                      : RunStretch<false, true>(map, theta, count, out);
