@@ -53,6 +53,7 @@ class PageClipper {
   // has ended already.
   void Cross(const Point& a, bool aInside, const Point& b, bool bInside) {
     long double t0 = 0, t1 = 1;
+    int edge0 = -1, edge1 = -1;  // the edges that set them
     const long double dx = b.x - a.x, dy = b.y - a.y;
     const long double p[4] = {-dx, dx, -dy, dy};
     const long double q[4] = {a.x, side_ - a.x, a.y, side_ - a.y};
@@ -62,21 +63,27 @@ class PageClipper {
         continue;
       }
       const long double t = q[i] / p[i];
-      if (p[i] < 0) {
-        t0 = std::max(t0, t);
-      } else {
-        t1 = std::min(t1, t);
+      if (p[i] < 0 && t > t0) {
+        t0 = t;
+        edge0 = i;
+      } else if (p[i] > 0 && t < t1) {
+        t1 = t;
+        edge1 = i;
       }
     }
     if (t0 > t1) return;  // passes the page by
-    if (!aInside) Pass(At(a, dx, dy, t0));
-    sink_.Point(bInside ? b : At(a, dx, dy, t1));
+    if (!aInside) Pass(At(a, dx, dy, t0, edge0));
+    sink_.Point(bInside ? b : At(a, dx, dy, t1, edge1));
     if (!bInside) End();
   }
 
-  // The point at t, held on the page against the last bit of rounding.
-  Point At(const Point& a, long double dx, long double dy, long double t) const {
-    return {std::clamp(a.x + t * dx, 0.0L, side_), std::clamp(a.y + t * dy, 0.0L, side_)};
+  // The point at t, on the edge that set t and held on the page against the
+  // last bit of rounding.
+  Point At(const Point& a, long double dx, long double dy, long double t, int edge) const {
+    Point p{std::clamp(a.x + t * dx, 0.0L, side_), std::clamp(a.y + t * dy, 0.0L, side_)};
+    if (edge == 0 || edge == 1) p.x = edge == 0 ? 0 : side_;
+    if (edge == 2 || edge == 3) p.y = edge == 2 ? 0 : side_;
+    return p;
   }
 
   long double side_;

@@ -225,11 +225,13 @@ void WritePdf(const std::vector<ExportPattern>& patterns, const ExportOptions& o
   // Content units a screen pixel.
   const double scale = options.sizeMm / 25.4 * kUnitsPerInch / kDrawingAreaSize;
   std::vector<int64_t> offsets(7, 0);  // of objects 1 to 6
-  // The page's side as the MediaBox gives it, and the content units'
-  // hundredths that stay on it: a point is 50/3 units.
+  // The page's side in points as the MediaBox gives it, to a ten-thousandth
+  // so that it holds the whole drawing area but for a sliver no reader
+  // shows, and the hundredths of content units that stay on it: a point is
+  // 50/3 units.
   std::string side;
-  AppendNumber(side, sidePoints);
-  const int64_t edge = std::llround(std::strtod(side.c_str(), nullptr) * 100) * 50 / 3;
+  AppendNumber(side, sidePoints, 4);
+  const int64_t edge = std::llround(std::strtod(side.c_str(), nullptr) * 10000) / 6;
 
   out.Append("%PDF-1.4\n%\xE2\xE3\xCF\xD3\n");
   offsets[4] = out.Offset();
@@ -244,7 +246,7 @@ void WritePdf(const std::vector<ExportPattern>& patterns, const ExportOptions& o
     text.append("0 0 ");
     AppendNumber(text, -kPointsPerInch / kUnitsPerInch);
     text.append("0 ");
-    AppendNumber(text, sidePoints);
+    AppendNumber(text, sidePoints, 4);
     text.append("cm\n1 J\n1 j\n");
     if (options.includeCanvas) {
       AppendColour(text, options.canvasColour, "rg");

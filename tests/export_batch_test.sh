@@ -54,7 +54,7 @@ usage --single-layer "one layer of a PDF" b.pdf --single-layer
 usage --bogus "an unknown option" b.svg --bogus
 expect 0 "a decimal size" "$batch" --export design.txt c.pdf --size 100.25 --simplify .5
 expect 0 "no canvas for a PNG" "$batch" --export design.txt c.png --size 64 --no-canvas
-grep -q '/MediaBox \[0 0 284.17 284.17 \]' c.pdf || { echo "FAIL: pdf size 100.25 mm"; fail=1; }
+grep -q '/MediaBox \[0 0 284.1732 284.1732 \]' c.pdf || { echo "FAIL: pdf size 100.25 mm"; fail=1; }
 if ls b.* nowhere 2>/dev/null | grep -q .; then
   echo "FAIL: a failed export left a file"
   fail=1

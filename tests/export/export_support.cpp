@@ -249,7 +249,9 @@ bool WrittenFollowClipped(const Stretches& written, const Stretches& clipped,
       const size_t from = j++;
       while (j < c.size() && !Near(c[j], w[k], tolerancePx)) ++j;
       if (j == c.size()) {
-        ADD_FAILURE() << "stretch " << s << ", vertex " << k << " is not a clipped point in order";
+        ADD_FAILURE() << "stretch " << s << ", vertex " << k << " (" << w[k].x << ", " << w[k].y
+                      << ") is not a clipped point in order after (" << c[from].x << ", "
+                      << c[from].y << ")";
         return false;
       }
       for (size_t i = from + 1; i < j; ++i) {
