@@ -225,6 +225,18 @@ TEST(PdfExport, RandomDesignsStayOnThePage) {
   }
 }
 
+TEST(PdfExport, APointThatReadsAsTheOneBeforeIsLeftOut) {
+  // Points that crowd in the loops of a small pattern.
+  const PatternRecord tiny = Design(0x0000FF, 30, 1, 1, 0, 8, 5, 1, 0, 0);
+  const std::vector<ScreenPoint> exact = ExactPoints(tiny);
+  const auto lines = Polylines(Content(Export({{tiny, 1}}, Pdf(20, false))));
+  ASSERT_EQ(lines.size(), 1u);
+  ASSERT_GT(lines[0].size(), 2u);
+  EXPECT_LT(lines[0].size(), exact.size() * 9 / 10);
+  for (size_t i = 1; i < lines[0].size(); ++i)
+    ASSERT_FALSE(lines[0][i].x == lines[0][i - 1].x && lines[0][i].y == lines[0][i - 1].y) << i;
+}
+
 TEST(PdfExport, APatternEntirelyOffThePageWritesNothing) {
   const PatternRecord away = Design(0x00FF00, 96, 60, 0, 0, 480, 5, 1000, 30000, 0);
   const std::string alone = Content(Export({{away, 1}}, Pdf(200, false)));

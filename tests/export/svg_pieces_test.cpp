@@ -209,5 +209,34 @@ TEST(SvgOnThePage, RandomDesignsHaveEveryVertexInTheViewBoxAndNumberedLayers) {
   }
 }
 
+// A small pattern whose points crowd in its loops: many of them read as
+// the one before.
+TEST(SvgOnThePage, APointThatReadsAsTheOneBeforeIsLeftOut) {
+  const PatternRecord tiny = Design(0x0000FF, 30, 1, 1, 0, 8, 5, 1, 0, 0);
+  const std::vector<ScreenPoint> exact = ExactPoints(tiny);
+  size_t close = 0;
+  for (size_t i = 1; i < exact.size(); ++i)
+    close += std::hypot(exact[i].x - exact[i - 1].x, exact[i].y - exact[i - 1].y) < 1e-4L;
+  ASSERT_GT(close, 1000u);
+  const auto paths = Paths(Export({{tiny, 1}}, Svg(200)));
+  ASSERT_EQ(paths.size(), 1u);
+  const PathData data = ParsePathData(paths[0]->Attr("d"));
+  ASSERT_EQ(data.subpaths.size(), 1u);
+  ASSERT_GT(data.vertices.size(), 2u);
+  EXPECT_LT(data.vertices.size(), exact.size() - close / 2);
+  // A pattern that never moves (the gear as large as the ring) is a dot.
+  const Element svg = Export({{Design(0x0000FF, 96, 96, 0, 0, 480, 5, 1000, 0, 0), 1}}, Svg(200));
+  const auto dot = Paths(svg);
+  ASSERT_EQ(dot.size(), 1u);
+  const PathData still = ParsePathData(dot[0]->Attr("d"));
+  ASSERT_EQ(still.vertices.size(), 2u);
+  EXPECT_TRUE(Same(still.vertices[0], still.vertices[1]));
+  for (size_t i = 1; i < data.vertices.size(); ++i)
+    ASSERT_FALSE(Same(data.vertices[i], data.vertices[i - 1])) << i;
+  Stretches written = {data.vertices};
+  for (ScreenPoint& p : written[0]) p = {p.x * 640 / 200, p.y * 640 / 200};
+  EXPECT_TRUE(WrittenFollowClipped(written, ClippedStretches(exact), 0.003L, 0.006L));
+}
+
 }  // namespace
 }  // namespace export_test
