@@ -218,7 +218,8 @@ TEST(SvgOnThePage, APointThatReadsAsTheOneBeforeIsLeftOut) {
   for (size_t i = 1; i < exact.size(); ++i)
     close += std::hypot(exact[i].x - exact[i - 1].x, exact[i].y - exact[i - 1].y) < 1e-4L;
   ASSERT_GT(close, 1000u);
-  const auto paths = Paths(Export({{tiny, 1}}, Svg(200)));
+  const Element crowded = Export({{tiny, 1}}, Svg(200));
+  const auto paths = Paths(crowded);
   ASSERT_EQ(paths.size(), 1u);
   const PathData data = ParsePathData(paths[0]->Attr("d"));
   ASSERT_EQ(data.subpaths.size(), 1u);
