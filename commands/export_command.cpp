@@ -2,6 +2,9 @@
 
 #include <cmath>
 
+#include "core/run_time_error.h"
+#include "ui/prompts.h"
+
 namespace commands {
 
 namespace {
@@ -82,12 +85,18 @@ void ExportCommand::Export(exporting::ExportFormat format, const exporting::Prog
 
   exporting::ExportOptions options;
   options.format = format;
-  options.sizeMm = chosen->size;
-  options.sizePx = static_cast<int>(std::lround(chosen->size));
+  if (png) {
+    // Whole pixels: a fraction is refused, never rounded.
+    if (!(chosen->size == std::trunc(chosen->size) && std::fabs(chosen->size) <= 1e9))
+      throw RunTimeError("Image size must be a whole number of pixels");
+    options.sizePx = static_cast<int>(chosen->size);
+  } else {
+    options.sizeMm = chosen->size;
+    if (chosen->simplify) options.simplifyMm = chosen->toleranceMm;
+  }
+  if (offered.offersLayers) options.layerPerColour = chosen->layerPerColour;
   options.includeCanvas = chosen->includeCanvas;
   options.canvasColour = canvasColour_();
-  if (chosen->simplify && !png) options.simplifyMm = chosen->toleranceMm;
-  options.layerPerColour = chosen->layerPerColour;
 
   const std::vector<exporting::ExportPattern> patterns = ExportPatternsOf(history_);
   const int64_t bytes = exporting::EstimateExportBytes(patterns, options);

@@ -2,8 +2,8 @@
 #include <algorithm>
 
 // Liang-Barsky: clips the segment to the box, false when nothing is left.
-// The drawing area and the exports cut lines with this one arithmetic, so
-// that a line far outside is cut the same way in both.
+// The drawing area and the PNG export cut their wide lines with this one
+// arithmetic, so that a line far outside is cut the same way in both.
 inline bool ClipToBox(double& x0, double& y0, double& x1, double& y1, double left, double top,
                       double right, double bottom) {
   double t0 = 0.0, t1 = 1.0;

@@ -84,9 +84,14 @@ std::string HexColour(Colour colour) {
 namespace {
 
 void CheckOptions(const std::vector<ExportPattern>& patterns, const ExportOptions& options) {
+  // An option that does not apply to the format is refused rather than
+  // passed over, so that nobody waits for an effect that never comes.
+  if (options.format != ExportFormat::Svg && !options.layerPerColour)
+    throw RunTimeError("A single layer is for SVG only");
   if (options.format == ExportFormat::Png) {
     if (options.sizePx < 1 || options.sizePx > kMaxSizePx)
       throw RunTimeError("Image size must be 1 to " + std::to_string(kMaxSizePx) + " pixels");
+    if (options.simplifyMm) throw RunTimeError("Simplification is for SVG and PDF only");
   } else {
     if (!(options.sizeMm >= kMinSizeMm && options.sizeMm <= kMaxSizeMm))
       throw RunTimeError("Drawing size must be 1 to 100000 mm");

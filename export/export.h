@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -20,6 +21,8 @@ struct ExportPattern {
 
 enum class ExportFormat { Svg, Pdf, Png };
 
+inline constexpr size_t kMaxPathDataBytes = 1'000'000;
+
 struct ExportOptions {
   ExportFormat format = ExportFormat::Svg;
   double sizeMm = 200;  // SVG and PDF: the side of the square drawing
@@ -27,11 +30,16 @@ struct ExportOptions {
   bool includeCanvas = true;
   Colour canvasColour = kWhite;  // 0x00BBGGRR
   // SVG and PDF: each path keeps only the vertices it needs to stay within
-  // this distance (mm) of every vertex it drops.
+  // this distance (mm) of every vertex it drops. Not for PNG.
   std::optional<double> simplifyMm;
-  // SVG: one Inkscape layer per pen colour, in order of first use; else one
-  // layer with the patterns in drawing order.
+  // SVG: one Inkscape layer per pen colour, in order of first use, labelled
+  // with its number and colour ("1 #ff0000"); else one layer ("1 patterns")
+  // with the patterns in drawing order. Only for SVG.
   bool layerPerColour = true;
+  // SVG: the longest path data one <path> holds; a pattern's longer data
+  // goes on in further <path> elements. XML readers refuse attributes much
+  // longer than this.
+  size_t maxPathDataBytes = kMaxPathDataBytes;
 };
 
 // Called every so often on the calling thread; returning false stops the

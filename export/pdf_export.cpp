@@ -5,13 +5,16 @@
 #include <zlib.h>
 
 #include <charconv>
+#include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/drawing_area.h"
-#include "export/boxed_polyline.h"
 #include "export/export_detail.h"
+#include "export/page_clipper.h"
 #include "export/simplify.h"
 
 namespace exporting::detail {
@@ -104,6 +107,115 @@ void AppendColour(std::string& text, Colour colour, const char* op) {
   text.append(op).push_back('\n');
 }
 
+// A count of hundredths, not negative, as a number with two decimals.
+void AppendHundredths(std::string& text, int64_t hundredths) {
+  char buffer[32];
+  char* at = std::to_chars(buffer, buffer + 24, hundredths / 100).ptr;
+  *at++ = '.';
+  *at++ = static_cast<char>('0' + hundredths / 10 % 10);
+  *at++ = static_cast<char>('0' + hundredths % 10);
+  *at++ = ' ';
+  text.append(buffer, at);
+}
+
+// A pattern's stretches on the page as path operators, in hundredths of a
+// content unit held within the page: a stroke every kPiece points, each
+// stretch a subpath. As in the SVG, a point that reads the same as the one
+// before is left out, a stretch that never moves is a dot, and a pattern
+// with nothing on the page writes nothing, not even its pen.
+class PdfPath {
+ public:
+  PdfPath(DeflatedStream& stream, long double hundredthsPerPx, int64_t edge, std::string pen)
+      : stream_(stream), hundredthsPerPx_(hundredthsPerPx), edge_(edge), pen_(std::move(pen)) {}
+
+  void Point(const ScreenPoint& p) {
+    const int64_t x = Hundredths(p.x), y = Hundredths(p.y);
+    if (stretchPoints_ > 0 && x == lastX_ && y == lastY_) return;
+    Operator(stretchPoints_ == 0 ? 'm' : 'l', x, y);
+  }
+
+  void EndStretch() {
+    if (stretchPoints_ == 1) Operator('l', lastX_, lastY_);
+    stretchPoints_ = 0;
+  }
+
+  void Finish() {
+    if (strokePoints_ > 0) Stroke();
+  }
+
+ private:
+  int64_t Hundredths(long double px) const {
+    const int64_t h = std::llround(px * hundredthsPerPx_);
+    return h < 0 ? 0 : h > edge_ ? edge_ : h;
+  }
+
+  void Operator(char op, int64_t x, int64_t y) {
+    std::string& text = stream_.Text();
+    if (!penSet_) {
+      penSet_ = true;
+      text.append(pen_);
+    }
+    if (strokePoints_ >= kPiece) {
+      Stroke();
+      if (op == 'l') Append(text, 'm', lastX_, lastY_);
+    }
+    Append(text, op, x, y);
+    stretchPoints_ = op == 'm' ? 1 : stretchPoints_ + 1;
+    lastX_ = x;
+    lastY_ = y;
+  }
+
+  void Append(std::string& text, char op, int64_t x, int64_t y) {
+    AppendHundredths(text, x);
+    AppendHundredths(text, y);
+    text.push_back(op);
+    text.push_back('\n');
+    ++strokePoints_;
+  }
+
+  void Stroke() {
+    stream_.Text().append("S\n");
+    stream_.Flush();
+    strokePoints_ = 0;
+  }
+
+  DeflatedStream& stream_;
+  long double hundredthsPerPx_;
+  int64_t edge_;
+  std::string pen_;  // colour and width
+  bool penSet_ = false;
+  size_t strokePoints_ = 0;
+  int64_t stretchPoints_ = 0;
+  int64_t lastX_ = 0, lastY_ = 0;
+};
+
+// Each stretch simplified on its own, so that its ends on the edge stay.
+class SimplifiedStretches {
+ public:
+  SimplifiedStretches(long double tolerancePx, PdfPath& path)
+      : path_(path), simplifier_(tolerancePx, ToPath{&path}) {}
+  void Point(const ScreenPoint& p) { simplifier_.Add(p); }
+  void EndStretch() {
+    simplifier_.Finish();
+    path_.EndStretch();
+  }
+
+ private:
+  struct ToPath {
+    PdfPath* path;
+    void operator()(const ScreenPoint& p) const { path->Point(p); }
+  };
+  PdfPath& path_;
+  StreamSimplifier<ToPath> simplifier_;
+};
+
+template <class Sink>
+void ClipToPage(const engine::Curve& curve, ProgressMeter& progress, Sink& sink) {
+  PageClipper<Sink> page(kDrawingAreaSize, sink);
+  TraceExact(curve, progress, [&](const ScreenPoint& p) { page.Add(p); });
+  page.Finish();
+}
+
 }  // namespace
 
 void WritePdf(const std::vector<ExportPattern>& patterns, const ExportOptions& options,
@@ -113,6 +225,13 @@ void WritePdf(const std::vector<ExportPattern>& patterns, const ExportOptions& o
   // Content units a screen pixel.
   const double scale = options.sizeMm / 25.4 * kUnitsPerInch / kDrawingAreaSize;
   std::vector<int64_t> offsets(7, 0);  // of objects 1 to 6
+  // The page's side in points as the MediaBox gives it, to a ten-thousandth
+  // so that it holds the whole drawing area but for a sliver no reader
+  // shows, and the hundredths of content units that stay on it: a point is
+  // 50/3 units.
+  std::string side;
+  AppendNumber(side, sidePoints, 4);
+  const int64_t edge = std::llround(std::strtod(side.c_str(), nullptr) * 10000) / 6;
 
   out.Append("%PDF-1.4\n%\xE2\xE3\xCF\xD3\n");
   offsets[4] = out.Offset();
@@ -127,58 +246,38 @@ void WritePdf(const std::vector<ExportPattern>& patterns, const ExportOptions& o
     text.append("0 0 ");
     AppendNumber(text, -kPointsPerInch / kUnitsPerInch);
     text.append("0 ");
-    AppendNumber(text, sidePoints);
+    AppendNumber(text, sidePoints, 4);
     text.append("cm\n1 J\n1 j\n");
     if (options.includeCanvas) {
       AppendColour(text, options.canvasColour, "rg");
       text.append("0 0 ");
-      AppendNumber(text, kDrawingAreaSize * scale);
-      AppendNumber(text, kDrawingAreaSize * scale);
+      AppendHundredths(text, edge);
+      AppendHundredths(text, edge);
       text.append("re\nf\n");
     }
     for (const ExportPattern& pattern : patterns) {
       const engine::Curve curve(pattern.record);
-      AppendColour(text, pattern.record.Colour, "RG");
-      AppendNumber(text, pattern.lineWidth * scale, 4);
-      text.append("w\n");
-      // Far-away parts are cut where no cap can show, keeping the numbers
-      // small.
-      const double margin = 1024 + pattern.lineWidth;
-      const auto draw = [&](const std::vector<QPointF>& run) {
-        const char* op = "m\n";
-        for (const QPointF& p : run) {
-          AppendNumber(text, p.x());
-          AppendNumber(text, p.y());
-          text.append(op);
-          op = "l\n";
-        }
-        text.append("S\n");
-        stream.Flush();
-      };
-      BoxedPolyline<decltype(draw)> line(-margin, -margin, kDrawingAreaSize + margin,
-                                         kDrawingAreaSize + margin, scale, kPiece, draw);
-      const auto add = [&](const ScreenPoint& p) {
-        line.Add(static_cast<double>(p.x), static_cast<double>(p.y));
-      };
+      std::string pen;
+      AppendColour(pen, pattern.record.Colour, "RG");
+      AppendNumber(pen, pattern.lineWidth * scale, 4);
+      pen.append("w\n");
+      PdfPath path(stream, static_cast<long double>(scale) * 100, edge, std::move(pen));
       if (options.simplifyMm) {
         const long double tolerance =
             static_cast<long double>(*options.simplifyMm) * kDrawingAreaSize / options.sizeMm -
             1e-6L;
-        StreamSimplifier<decltype(add)> simplifier(tolerance, add);
-        TraceExact(curve, progress, [&](const ScreenPoint& p) { simplifier.Add(p); });
-        simplifier.Finish();
+        SimplifiedStretches stretches(tolerance, path);
+        ClipToPage(curve, progress, stretches);
       } else {
-        TraceExact(curve, progress, add);
+        ClipToPage(curve, progress, path);
       }
-      line.Finish();
+      path.Finish();
     }
     text.append("Q\n");
     length = stream.Finish();
   }
   out.Append("\nendstream\nendobj\n");
 
-  std::string side;
-  AppendNumber(side, sidePoints);
   offsets[5] = out.Offset();
   out.Append("5 0 obj\n" + std::to_string(length) + "\nendobj\n");
   offsets[1] = out.Offset();

@@ -1,8 +1,11 @@
 #include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "core/drawing_area.h"
 #include "export/export_detail.h"
+#include "export/page_clipper.h"
 #include "export/simplify.h"
 #include "export/svg_numbers.h"
 
@@ -10,33 +13,124 @@ namespace exporting::detail {
 
 namespace {
 
-// Path data as absolute M and L commands, a line break now and then so that
-// text tools cope with it.
+// A pattern's path data as absolute M and L commands, a line break now and
+// then so that text tools cope with it. The path element is opened with the
+// first point, so a pattern with nothing on the page writes nothing. A
+// point that reads the same as the one before is left out, and a stretch
+// that never moves is a dot (M then L to the same point). Path data longer
+// than the limit goes on in a next <path>, which starts where the one
+// before stopped.
 template <int kDecimals>
-class PathData {
+class PathWriter {
  public:
-  PathData(OutputFile& out, const SvgNumbers& numbers) : out_(out), numbers_(numbers) {}
+  PathWriter(OutputFile& out, const SvgNumbers& numbers, std::string openTag,
+             std::string attributes, size_t maxDataBytes)
+      : out_(out),
+        numbers_(numbers),
+        openTag_(std::move(openTag)),
+        attributes_(std::move(attributes)),
+        maxDataBytes_(std::max(maxDataBytes, kMinDataBytes)) {}
 
-  void operator()(const ScreenPoint& p) {
-    char* at = out_.Reserve(2 * SvgNumbers::kMaxChars + 4);
-    if (count_ == 0) {
-      *at++ = 'M';
-    } else {
-      if (count_ % kPerLine == 0) *at++ = '\n';
-      *at++ = 'L';
-    }
-    at = numbers_.Write<kDecimals>(at, p.x);
-    *at++ = ' ';
-    at = numbers_.Write<kDecimals>(at, p.y);
-    out_.Advance(at);
-    ++count_;
+  void Point(const ScreenPoint& p) {
+    const int64_t x = numbers_.Units(p.x), y = numbers_.Units(p.y);
+    if (stretchPoints_ > 0 && x == lastX_ && y == lastY_) return;
+    Command(stretchPoints_ == 0 ? 'M' : 'L', x, y);
+  }
+
+  void EndStretch() {
+    if (stretchPoints_ == 1) Command('L', lastX_, lastY_);
+    stretchPoints_ = 0;
+  }
+
+  void Finish() {
+    if (pieces_ > 0) out_.Append("\"/>\n");
   }
 
  private:
+  // Room for "\nL", two numbers and their space.
+  static constexpr size_t kMaxCommandBytes = 2 * SvgNumbers::kMaxChars + 3;
+  static constexpr size_t kMinDataBytes = 4 * kMaxCommandBytes;
   static constexpr int64_t kPerLine = 100;
+
+  void Command(char command, int64_t x, int64_t y) {
+    if (pieces_ == 0) OpenPiece();
+    char* start = out_.Reserve(kMaxCommandBytes);
+    char* end = Format(start, command, x, y);
+    if (dataBytes_ + static_cast<size_t>(end - start) > maxDataBytes_) {
+      // What Format wrote is dropped; the next piece takes the command.
+      out_.Append("\"/>\n");
+      OpenPiece();
+      if (command == 'L') Append('M', lastX_, lastY_);
+      start = out_.Reserve(kMaxCommandBytes);
+      end = Format(start, command, x, y);
+    }
+    out_.Advance(end);
+    dataBytes_ += static_cast<size_t>(end - start);
+    stretchPoints_ = command == 'M' ? 1 : stretchPoints_ + 1;
+    lastX_ = x;
+    lastY_ = y;
+  }
+
+  void Append(char command, int64_t x, int64_t y) {
+    char* start = out_.Reserve(kMaxCommandBytes);
+    char* end = Format(start, command, x, y);
+    out_.Advance(end);
+    dataBytes_ += static_cast<size_t>(end - start);
+  }
+
+  char* Format(char* at, char command, int64_t x, int64_t y) {
+    if (commands_ > 0 && commands_ % kPerLine == 0) *at++ = '\n';
+    ++commands_;
+    *at++ = command;
+    at = numbers_.Write<kDecimals>(at, x);
+    *at++ = ' ';
+    return numbers_.Write<kDecimals>(at, y);
+  }
+
+  void OpenPiece() {
+    ++pieces_;
+    out_.Append(openTag_);
+    if (pieces_ > 1) {
+      out_.Append("-");
+      out_.Append(std::to_string(pieces_));
+    }
+    out_.Append(attributes_);
+    dataBytes_ = 0;
+    commands_ = 0;
+  }
+
   OutputFile& out_;
   const SvgNumbers& numbers_;
-  int64_t count_ = 0;
+  const std::string openTag_;     // up to the id's number
+  const std::string attributes_;  // from the end of the id to d's opening quote
+  const size_t maxDataBytes_;
+  int pieces_ = 0;
+  size_t dataBytes_ = 0;
+  int64_t commands_ = 0;
+  int64_t stretchPoints_ = 0;
+  int64_t lastX_ = 0, lastY_ = 0;
+};
+
+// Lets the simplifier in between the page and the path: each stretch is
+// simplified on its own, so its ends on the edge stay.
+template <class Path>
+class SimplifiedStretches {
+ public:
+  SimplifiedStretches(long double tolerancePx, Path& path)
+      : path_(&path), simplifier_(tolerancePx, ToPath{&path}) {}
+  void Point(const ScreenPoint& p) { simplifier_.Add(p); }
+  void EndStretch() {
+    simplifier_.Finish();
+    path_->EndStretch();
+  }
+
+ private:
+  struct ToPath {
+    Path* path;
+    void operator()(const ScreenPoint& p) const { path->Point(p); }
+  };
+  Path* path_;
+  StreamSimplifier<ToPath> simplifier_;
 };
 
 class SvgWriter {
@@ -60,8 +154,11 @@ class SvgWriter {
         size_ + "mm\" height=\"" + size_ + "mm\" viewBox=\"0 0 " + size_ + " " + size_ + "\">\n");
     if (options_.includeCanvas) {
       BeginLayer("canvas", "layer-canvas");
-      out_.Append("<rect id=\"canvas\" x=\"0\" y=\"0\" width=\"" + size_ + "\" height=\"" + size_ +
-                  "\" fill=\"" + HexColour(options_.canvasColour) + "\"/>\n");
+      out_.Append(
+          "<!-- The canvas colour: a filled background, not a pen path. -->\n"
+          "<rect id=\"canvas\" x=\"0\" y=\"0\" width=\"" +
+          size_ + "\" height=\"" + size_ + "\" fill=\"" + HexColour(options_.canvasColour) +
+          "\" stroke=\"none\"/>\n");
       EndLayer();
     }
   }
@@ -76,41 +173,49 @@ class SvgWriter {
   void Pattern(const ExportPattern& pattern, size_t index) {
     const engine::Curve curve(pattern.record);
     const double width = pattern.lineWidth * options_.sizeMm / 640;
-    out_.Append("<path id=\"pattern-" + std::to_string(index + 1) + "\" fill=\"none\" stroke=\"" +
-                HexColour(pattern.record.Colour) + "\" stroke-width=\"" + ShortestText(width) +
-                "\" stroke-linecap=\"round\" stroke-linejoin=\"round\" d=\"");
+    const std::string openTag = "<path id=\"pattern-" + std::to_string(index + 1);
+    const std::string attributes = "\" fill=\"none\" stroke=\"" + HexColour(pattern.record.Colour) +
+                                   "\" stroke-width=\"" + ShortestText(width) +
+                                   "\" stroke-linecap=\"round\" stroke-linejoin=\"round\" d=\"";
     // The common decimal counts get loops of their own.
     switch (numbers_.Decimals()) {
       case 1:
-        WriteData<1>(curve);
+        WriteData<1>(curve, openTag, attributes);
         break;
       case 2:
-        WriteData<2>(curve);
+        WriteData<2>(curve, openTag, attributes);
         break;
       case 3:
-        WriteData<3>(curve);
+        WriteData<3>(curve, openTag, attributes);
         break;
       case 4:
-        WriteData<4>(curve);
+        WriteData<4>(curve, openTag, attributes);
         break;
       default:
-        WriteData<-1>(curve);
+        WriteData<-1>(curve, openTag, attributes);
         break;
     }
-    out_.Append("\"/>\n");
   }
 
  private:
   template <int kDecimals>
-  void WriteData(const engine::Curve& curve) {
-    PathData<kDecimals> data(out_, numbers_);
+  void WriteData(const engine::Curve& curve, const std::string& openTag,
+                 const std::string& attributes) {
+    PathWriter<kDecimals> path(out_, numbers_, openTag, attributes, options_.maxPathDataBytes);
     if (options_.simplifyMm) {
-      StreamSimplifier<PathData<kDecimals>&> simplifier(tolerancePx_, data);
-      TraceExact(curve, progress_, [&](const ScreenPoint& p) { simplifier.Add(p); });
-      simplifier.Finish();
+      SimplifiedStretches<PathWriter<kDecimals>> stretches(tolerancePx_, path);
+      Clip(curve, stretches);
     } else {
-      TraceExact(curve, progress_, data);
+      Clip(curve, path);
     }
+    path.Finish();
+  }
+
+  template <class Sink>
+  void Clip(const engine::Curve& curve, Sink& sink) {
+    PageClipper<Sink> page(kDrawingAreaSize, sink);
+    TraceExact(curve, progress_, [&](const ScreenPoint& p) { page.Add(p); });
+    page.Finish();
   }
 
   const ExportOptions& options_;
@@ -137,13 +242,16 @@ void WriteSvg(const std::vector<ExportPattern>& patterns, const ExportOptions& o
         if (std::find(colours.begin(), colours.end(), rgb) == colours.end()) colours.push_back(rgb);
       }
       for (size_t layer = 0; layer < colours.size(); ++layer) {
-        svg.BeginLayer(HexColour(colours[layer]), "layer-" + std::to_string(layer + 1));
+        // The label starts with the layer's number, which plotter tools
+        // take for the layer (and the pen).
+        const std::string number = std::to_string(layer + 1);
+        svg.BeginLayer(number + " " + HexColour(colours[layer]), "layer-" + number);
         for (size_t i = 0; i < patterns.size(); ++i)
           if ((patterns[i].record.Colour & 0xFFFFFF) == colours[layer]) svg.Pattern(patterns[i], i);
         svg.EndLayer();
       }
     } else {
-      svg.BeginLayer("patterns", "layer-patterns");
+      svg.BeginLayer("1 patterns", "layer-patterns");
       for (size_t i = 0; i < patterns.size(); ++i) svg.Pattern(patterns[i], i);
       svg.EndLayer();
     }

@@ -36,6 +36,27 @@ expect 1 "a missing folder" "$batch" --export design.txt nowhere/b.svg
 expect 1 "a size out of range" "$batch" --export design.txt b.png --size 20000
 expect 2 "an unknown format" "$batch" --export design.txt b.gif
 expect 2 "a bad number" "$batch" --export design.txt b.svg --size big
+# Strict options: a usage error that names the option.
+usage() {  # option named, description, export arguments...
+  local option=$1 what=$2
+  shift 2
+  expect 2 "$what" "$batch" --export design.txt "$@"
+  grep -q -- "$option" out.log || { echo "FAIL: $what: $option is not named"; cat out.log; fail=1; }
+}
+usage --size "a PNG size with a fraction" b.png --size 1.5
+usage --size "a PNG size in hexadecimal" b.png --size 0x10
+usage --size "a PNG size with an exponent" b.png --size 1e3
+usage --size "an SVG size in hexadecimal" b.svg --size 0x10
+usage --size "a PDF size that is no number" b.pdf --size inf
+usage --size "a size with no value" b.svg --size
+usage --simplify "simplifying a PNG" b.png --simplify 0.1
+usage --simplify "a tolerance in hexadecimal" b.svg --simplify 0x1
+usage --single-layer "one layer of a PNG" b.png --single-layer
+usage --single-layer "one layer of a PDF" b.pdf --single-layer
+usage --bogus "an unknown option" b.svg --bogus
+expect 0 "a decimal size" "$batch" --export design.txt c.pdf --size 100.25 --simplify .5
+expect 0 "no canvas for a PNG" "$batch" --export design.txt c.png --size 64 --no-canvas
+grep -q '/MediaBox \[0 0 284.1732 284.1732 \]' c.pdf || { echo "FAIL: pdf size 100.25 mm"; fail=1; }
 if ls b.* nowhere 2>/dev/null | grep -q .; then
   echo "FAIL: a failed export left a file"
   fail=1

@@ -9,11 +9,11 @@
 #include <QApplication>
 #include <algorithm>
 #include <cctype>
-#include <cmath>
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
 #include <optional>
+#include <regex>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -91,12 +91,81 @@ std::optional<exporting::ExportFormat> FormatOf(const std::string& path) {
   return std::nullopt;
 }
 
-std::optional<double> NumberOf(const std::string& text) {
-  try {
-    size_t used = 0;
-    const double value = std::stod(text, &used);
-    if (used == text.size() && std::isfinite(value)) return value;
-  } catch (const std::exception&) {
+// A decimal number as people write one: digits with at most one point, no
+// exponent, no hexadecimal, no infinity.
+std::optional<double> DecimalOf(const std::string& text) {
+  static const std::regex decimal(R"(-?([0-9]+\.?[0-9]*|\.[0-9]+))");
+  if (!std::regex_match(text, decimal)) return std::nullopt;
+  return std::strtod(text.c_str(), nullptr);
+}
+
+// A whole number; one beyond int's range is kept beyond the largest size.
+std::optional<int> WholeOf(const std::string& text) {
+  static const std::regex whole(R"(-?[0-9]+)");
+  if (!std::regex_match(text, whole)) return std::nullopt;
+  const double value = std::strtod(text.c_str(), nullptr);
+  return static_cast<int>(std::clamp(value, -1e9, 1e9));
+}
+
+const char* FormatName(exporting::ExportFormat format) {
+  switch (format) {
+    case exporting::ExportFormat::Svg:
+      return "an SVG";
+    case exporting::ExportFormat::Pdf:
+      return "a PDF";
+    case exporting::ExportFormat::Png:
+      return "a PNG";
+  }
+  return "";
+}
+
+int UsageError(const std::string& what) {
+  std::cerr << "korva-batch: " << what << '\n';
+  return 2;
+}
+
+// The export's options, each checked against the format: a size in
+// millimetres for SVG and PDF and in whole pixels for PNG, and no option
+// that the format would pass over. A usage error returns its exit status.
+std::optional<int> ParseExportOptions(const std::vector<std::string>& args,
+                                      exporting::ExportOptions& options) {
+  using exporting::ExportFormat;
+  const ExportFormat format = options.format;
+  const bool png = format == ExportFormat::Png;
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    if (a == "--no-canvas") {
+      options.includeCanvas = false;
+    } else if (a == "--single-layer") {
+      if (format != ExportFormat::Svg)
+        return UsageError("--single-layer is for SVG only, not for " +
+                          std::string(FormatName(format)));
+      options.layerPerColour = false;
+    } else if (a == "--simplify" || a == "--size") {
+      if (i + 1 == args.size()) return UsageError(a + " needs a value");
+      const std::string& text = args[++i];
+      if (a == "--simplify") {
+        if (png) return UsageError("--simplify is for SVG and PDF only, not for a PNG");
+        const auto mm = DecimalOf(text);
+        if (!mm)
+          return UsageError("--simplify takes a decimal number of millimetres, not '" + text + "'");
+        options.simplifyMm = *mm;
+      } else if (png) {
+        const auto px = WholeOf(text);
+        if (!px)
+          return UsageError("--size of a PNG is a whole number of pixels, not '" + text + "'");
+        options.sizePx = *px;
+      } else {
+        const auto mm = DecimalOf(text);
+        if (!mm)
+          return UsageError("--size of " + std::string(FormatName(format)) +
+                            " is a decimal number of millimetres, not '" + text + "'");
+        options.sizeMm = *mm;
+      }
+    } else {
+      Usage();
+      return UsageError("unknown export option '" + a + "'");
+    }
   }
   return std::nullopt;
 }
@@ -114,28 +183,9 @@ int Export(const std::vector<std::string>& args) {
   }
   exporting::ExportOptions options;
   options.format = *format;
-  for (size_t i = 2; i < args.size(); ++i) {
-    const std::string& a = args[i];
-    if (a == "--no-canvas") {
-      options.includeCanvas = false;
-    } else if (a == "--single-layer") {
-      options.layerPerColour = false;
-    } else if ((a == "--size" || a == "--simplify") && i + 1 < args.size()) {
-      const auto value = NumberOf(args[++i]);
-      if (!value) {
-        std::cerr << "korva-batch: '" << args[i] << "' is not a number\n";
-        return 2;
-      }
-      if (a == "--simplify") {
-        options.simplifyMm = *value;
-      } else {
-        options.sizeMm = *value;
-        options.sizePx = static_cast<int>(std::lround(std::clamp(*value, -1e9, 1e9)));
-      }
-    } else {
-      return Usage(), 2;
-    }
-  }
+  if (const auto status =
+          ParseExportOptions(std::vector<std::string>(args.begin() + 2, args.end()), options))
+    return *status;
   OpenedWindow opened(design);
   if (opened.Failed()) {
     opened.PrintShown();

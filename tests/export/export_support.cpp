@@ -1,10 +1,14 @@
 #include "export_support.h"
 
+#include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <sstream>
+
+#include "core/clip_to_box.h"
 
 namespace export_test {
 
@@ -162,7 +166,7 @@ PathData ParsePathData(const std::string& d) {
     const char* start = p;
     while (p < end && (std::isdigit(static_cast<unsigned char>(*p)) || *p == '-' || *p == '.')) ++p;
     if (start == p) {
-      data.onlyAbsoluteMoveThenLines = false;
+      data.onlyAbsoluteMovesAndLines = false;
       return false;
     }
     data.numbers.emplace_back(start, p);
@@ -173,16 +177,99 @@ PathData ParsePathData(const std::string& d) {
     skip();
     if (p >= end) break;
     const char command = *p++;
-    if (command != (first ? 'M' : 'L')) {
-      data.onlyAbsoluteMoveThenLines = false;
+    if (command != 'M' && (first || command != 'L')) {
+      data.onlyAbsoluteMovesAndLines = false;
       break;
     }
     first = false;
     ScreenPoint v;
     if (!number(v.x) || !number(v.y)) break;
     data.vertices.push_back(v);
+    if (command == 'M') data.subpaths.emplace_back();
+    data.subpaths.back().push_back(v);
   }
   return data;
+}
+
+Stretches ClippedStretches(const std::vector<ScreenPoint>& exact, double side) {
+  Stretches stretches;
+  auto inside = [&](const ScreenPoint& p) {
+    return p.x >= 0 && p.x <= side && p.y >= 0 && p.y <= side;
+  };
+  if (exact.size() == 1 && inside(exact[0])) stretches.push_back({exact[0]});
+  for (size_t i = 1; i < exact.size(); ++i) {
+    const ScreenPoint& a = exact[i - 1];
+    const ScreenPoint& b = exact[i];
+    double x0 = static_cast<double>(a.x), y0 = static_cast<double>(a.y);
+    double x1 = static_cast<double>(b.x), y1 = static_cast<double>(b.y);
+    if (!ClipToBox(x0, y0, x1, y1, 0, 0, side, side)) continue;
+    const ScreenPoint to = inside(b) ? b : ScreenPoint{x1, y1};
+    if (inside(a) && !stretches.empty()) {
+      stretches.back().push_back(to);
+    } else {
+      stretches.push_back({inside(a) ? a : ScreenPoint{x0, y0}, to});
+    }
+  }
+  return stretches;
+}
+
+namespace {
+
+long double Distance(const ScreenPoint& a, const ScreenPoint& b) {
+  return std::hypot(a.x - b.x, a.y - b.y);
+}
+
+long double SegmentDistance(const ScreenPoint& p, const ScreenPoint& a, const ScreenPoint& b) {
+  const long double dx = b.x - a.x, dy = b.y - a.y;
+  const long double length = dx * dx + dy * dy;
+  long double t = length > 0 ? ((p.x - a.x) * dx + (p.y - a.y) * dy) / length : 0;
+  t = std::clamp(t, 0.0L, 1.0L);
+  return std::hypot(p.x - (a.x + t * dx), p.y - (a.y + t * dy));
+}
+
+bool Near(const ScreenPoint& a, const ScreenPoint& b, long double tolerance) {
+  return std::fabs(a.x - b.x) <= tolerance && std::fabs(a.y - b.y) <= tolerance;
+}
+
+}  // namespace
+
+bool WrittenFollowClipped(const Stretches& written, const Stretches& clipped,
+                          long double tolerancePx, long double dropPx) {
+  EXPECT_EQ(written.size(), clipped.size()) << "stretches";
+  if (written.size() != clipped.size()) return false;
+  for (size_t s = 0; s < written.size(); ++s) {
+    const auto& w = written[s];
+    const auto& c = clipped[s];
+    if (w.empty() || c.empty() || !Near(w.front(), c.front(), tolerancePx)) {
+      ADD_FAILURE() << "stretch " << s << " does not start where the clipped one does";
+      return false;
+    }
+    size_t j = 0;
+    for (size_t k = 1; k < w.size(); ++k) {
+      const size_t from = j++;
+      while (j < c.size() && !Near(c[j], w[k], tolerancePx)) ++j;
+      if (j == c.size()) {
+        ADD_FAILURE() << "stretch " << s << ", vertex " << k << " (" << w[k].x << ", " << w[k].y
+                      << ") is not a clipped point in order after (" << c[from].x << ", "
+                      << c[from].y << ")";
+        return false;
+      }
+      for (size_t i = from + 1; i < j; ++i) {
+        if (SegmentDistance(c[i], w[k - 1], w[k]) > dropPx) {
+          ADD_FAILURE() << "stretch " << s << ": point " << i << " dropped, "
+                        << SegmentDistance(c[i], w[k - 1], w[k]) << " px off";
+          return false;
+        }
+      }
+    }
+    for (size_t i = j + 1; i < c.size(); ++i) {
+      if (Distance(c[i], w.back()) > dropPx) {
+        ADD_FAILURE() << "stretch " << s << " ends before the clipped one";
+        return false;
+      }
+    }
+  }
+  return true;
 }
 
 std::vector<const Element*> Layers(const Element& svg) {

@@ -63,11 +63,25 @@ struct Element {
 Element ParseSvg(const std::string& text);
 
 struct PathData {
-  std::vector<ScreenPoint> vertices;  // in user units (mm)
-  std::vector<std::string> numbers;   // every number as written
-  bool onlyAbsoluteMoveThenLines = true;
+  std::vector<ScreenPoint> vertices;               // in user units (mm)
+  std::vector<std::vector<ScreenPoint>> subpaths;  // the same, from each M on
+  std::vector<std::string> numbers;                // every number as written
+  bool onlyAbsoluteMovesAndLines = true;           // M first, then M and L
 };
 PathData ParsePathData(const std::string& d);
+
+// The pattern's exact points cut to the page [0, side] px with the screen's
+// own clipping (in doubles): the stretches a page shows, in order.
+using Stretches = std::vector<std::vector<ScreenPoint>>;
+Stretches ClippedStretches(const std::vector<ScreenPoint>& exact, double side = 640);
+
+// Matches the written stretches (px) to the clipped ones: the same count,
+// and in each, the written vertices an ordered selection of the points
+// within `tolerancePx`, both ends included. Every point passed over lies
+// within `dropPx` of the written segment around it. Returns false after
+// adding failures.
+bool WrittenFollowClipped(const Stretches& written, const Stretches& clipped,
+                          long double tolerancePx, long double dropPx);
 
 // The layers (Inkscape layer groups) of a document, in order.
 std::vector<const Element*> Layers(const Element& svg);

@@ -1,9 +1,11 @@
 #include <QByteArray>
 #include <QtEndian>
 #include <cmath>
+#include <random>
 #include <regex>
 #include <sstream>
 
+#include "core/run_time_error.h"
 #include "export_support.h"
 
 namespace export_test {
@@ -146,21 +148,102 @@ TEST(PdfExport, PathsFollowTheExactPoints) {
   EXPECT_NEAR(std::stod(width[1]), 2 * static_cast<double>(scale), 1e-3);
 }
 
-// Far-away parts are cut a little beyond the page, so the numbers the writer
-// prints stay small; what is on the page is the curve.
-TEST(PdfExport, HugeDesignsAreCutBeyondThePage) {
-  const PatternRecord record = Design(0x0000FF, 96, 60, 0, 0, 360, 1, 50000000, 0, 0);
-  const std::string content = Content(Export({{record, 5}}, Pdf(200, false)));
-  const auto lines = Polylines(content);
-  ASSERT_FALSE(lines.empty());
-  const long double scale = 200 / 25.4L * 1200 / 640;
-  for (const auto& line : lines)
-    for (const ScreenPoint& p : line) {
-      ASSERT_GE(p.x / scale, -1030);
-      ASSERT_LE(p.x / scale, 640 + 1030);
-      ASSERT_GE(p.y / scale, -1030);
-      ASSERT_LE(p.y / scale, 640 + 1030);
+// Device units a screen pixel, and the page's side in them as its MediaBox
+// gives it.
+long double Scale(double sizeMm) {
+  return sizeMm / 25.4L * 1200 / 640;
+}
+long double PageSide(const std::string& pdf) {
+  return MediaBox(pdf).at(2) / 0.06L;
+}
+
+// Stroked pieces joined where one starts at the point the one before ended,
+// in screen pixels.
+Stretches InPixels(const std::vector<std::vector<ScreenPoint>>& lines, double sizeMm) {
+  Stretches joined;
+  for (const auto& line : lines) {
+    std::vector<ScreenPoint> px;
+    for (const ScreenPoint& p : line) px.push_back({p.x / Scale(sizeMm), p.y / Scale(sizeMm)});
+    if (!joined.empty() && joined.back().back().x == px.front().x &&
+        joined.back().back().y == px.front().y) {
+      joined.back().insert(joined.back().end(), px.begin() + 1, px.end());
+    } else {
+      joined.push_back(px);
     }
+  }
+  return joined;
+}
+
+void ExpectOnThePage(const std::string& pdf) {
+  const long double side = PageSide(pdf);
+  for (const auto& line : Polylines(Content(pdf)))
+    for (const ScreenPoint& p : line) {
+      ASSERT_TRUE(p.x >= 0 && p.x <= side && p.y >= 0 && p.y <= side) << p.x << " " << p.y;
+    }
+}
+
+// A design far larger than the page is cut exactly at its edge.
+TEST(PdfExport, HugeDesignsAreCutAtThePage) {
+  const PatternRecord record = Design(0x0000FF, 96, 60, 0, 0, 360, 1, 50000000, 0, 0);
+  for (const double size : {200.0, 33.3}) {
+    SCOPED_TRACE(size);
+    const std::string pdf = Export({{record, 5}}, Pdf(size, false));
+    ASSERT_FALSE(Polylines(Content(pdf)).empty());
+    ExpectOnThePage(pdf);
+    // Within a hundredth of a unit, what a number held on the page may lose.
+    const long double unit = 0.01L / Scale(size) + 1e-9L;
+    EXPECT_TRUE(WrittenFollowClipped(InPixels(Polylines(Content(pdf)), size),
+                                     ClippedStretches(ExactPoints(record)), unit, 2 * unit));
+  }
+}
+
+TEST(PdfExport, RandomDesignsStayOnThePage) {
+  std::mt19937 random(7122026);
+  auto between = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(random); };
+  for (int n = 0; n < 10;) {
+    const PatternRecord record = Design(0x0000FF, between(30, 150), between(10, 120), between(0, 1),
+                                        between(0, 359), between(0, 900), between(1, 20),
+                                        between(300, 3000), between(-500, 500), between(-500, 500));
+    try {
+      if (engine::Curve(record).EstimatedSegments() > 100000) continue;
+    } catch (const RunTimeError&) {
+      continue;
+    }
+    ++n;
+    const double size = n % 2 ? 200 : 1.7;
+    SCOPED_TRACE(testing::Message() << "design " << n << ", " << size << " mm");
+    const std::string pdf = Export({{record, between(1, 5)}}, Pdf(size));
+    ExpectOnThePage(pdf);
+    // Hundredths of a unit, within 0.003 px at 1.7 mm too; repeats left out.
+    const Stretches clipped = ClippedStretches(ExactPoints(record));
+    const Stretches written = InPixels(Polylines(Content(pdf)), size);
+    EXPECT_TRUE(WrittenFollowClipped(written, clipped, 0.01L / Scale(size) + 1e-9L,
+                                     0.02L / Scale(size) + 1e-9L));
+    for (const auto& stretch : written)
+      for (size_t i = 1; stretch.size() > 2 && i < stretch.size(); ++i)
+        ASSERT_FALSE(stretch[i].x == stretch[i - 1].x && stretch[i].y == stretch[i - 1].y);
+  }
+}
+
+TEST(PdfExport, APointThatReadsAsTheOneBeforeIsLeftOut) {
+  // Points that crowd in the loops of a small pattern.
+  const PatternRecord tiny = Design(0x0000FF, 30, 1, 1, 0, 8, 5, 1, 0, 0);
+  const std::vector<ScreenPoint> exact = ExactPoints(tiny);
+  const auto lines = Polylines(Content(Export({{tiny, 1}}, Pdf(20, false))));
+  ASSERT_EQ(lines.size(), 1u);
+  ASSERT_GT(lines[0].size(), 2u);
+  EXPECT_LT(lines[0].size(), exact.size() * 9 / 10);
+  for (size_t i = 1; i < lines[0].size(); ++i)
+    ASSERT_FALSE(lines[0][i].x == lines[0][i - 1].x && lines[0][i].y == lines[0][i - 1].y) << i;
+}
+
+TEST(PdfExport, APatternEntirelyOffThePageWritesNothing) {
+  const PatternRecord away = Design(0x00FF00, 96, 60, 0, 0, 480, 5, 1000, 30000, 0);
+  const std::string alone = Content(Export({{away, 1}}, Pdf(200, false)));
+  EXPECT_TRUE(Polylines(alone).empty());
+  EXPECT_EQ(alone.find(" RG"), std::string::npos);
+  const std::string two = Content(Export({{Initial(), 1}, {away, 1}}, Pdf(200, false)));
+  EXPECT_EQ(two.find(" RG"), two.rfind(" RG"));
 }
 
 TEST(PdfExport, SimplifiedPathsHaveFewerVertices) {
@@ -184,6 +267,12 @@ TEST(PdfExport, CanvasIsFilledFirstUnlessLeftOut) {
   const size_t rect = with.find(" re");
   ASSERT_NE(rect, std::string::npos);
   EXPECT_LT(rect, with.find(" l\n"));
+  // The page exactly, no more.
+  std::smatch box;
+  ASSERT_TRUE(std::regex_search(with, box, std::regex(R"(0 0 ([\d.]+) ([\d.]+) re)")));
+  const long double side = MediaBox(Export(patterns, Pdf(200))).at(2) / 0.06L;
+  EXPECT_LE(std::stold(box[1]), side);
+  EXPECT_GT(std::stold(box[1]), side - 0.01L);
   EXPECT_EQ(without.find(" re"), std::string::npos);
 }
 
