@@ -8,7 +8,7 @@
 #   sudo scripts/check_fresh_machine.sh [VERB...]   (default: run bench fuzz package test)
 # WORK (default /var/tmp/korva-fresh) keeps the pristine system for the next
 # run, and a copy and a log VERB.log per verb. MIRROR overrides the mirror
-# taken from apt's sources. The source is the committed tree (git archive HEAD).
+# taken from apt's sources. The source is the commit checked out (git archive HEAD).
 #   run      builds and starts Korva off-screen; it must still run after 5 s
 #   bench    with KORVA_BENCH_ARGS (default: the two quick initial-design cases)
 #   fuzz     for FUZZ_SECONDS (default 10)
@@ -45,8 +45,7 @@ if [ ! -x "$pristine/usr/bin/apt-get" ]; then
     { tail -20 "$work/debootstrap.log"; exit 1; }
 fi
 
-source_tar=$work/korva-src.tar
-git -C "$root" archive --format=tar HEAD > "$source_tar"
+commit=$(git -C "$root" rev-parse HEAD)
 
 copy=
 mounts=()
@@ -124,7 +123,7 @@ for verb in "${verbs[@]}"; do
   rm -rf "$copy"
   cp -a "$pristine" "$copy"
   mkdir -p "$copy/src/korva"
-  tar -xf "$source_tar" -C "$copy/src/korva"
+  git -C "$root" archive --format=tar "$commit" | tar -x -C "$copy/src/korva"
   mount -t proc proc "$copy/proc"
   mounts+=("$copy/proc")
   lend_env=()
