@@ -13,12 +13,12 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTextBrowser>
 #include <QVBoxLayout>
 #include <map>
 #include <vector>
 
 #include "ui/canvas.h"
+#include "ui/document_dialog.h"
 
 namespace ui {
 
@@ -196,17 +196,7 @@ std::optional<int> QtPrompts::AskInteger(const std::string& prompt, int min, int
 }
 
 void QtPrompts::ShowDocument(const std::string& title, const std::string& markdown) {
-  QDialog dialog(parent_);
-  dialog.setWindowTitle(QString::fromStdString(title));
-  auto* text = new QTextBrowser(&dialog);
-  text->setOpenExternalLinks(true);
-  text->setMarkdown(QString::fromStdString(markdown));
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, &dialog);
-  QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
-  auto* layout = new QVBoxLayout(&dialog);
-  layout->addWidget(text);
-  layout->addWidget(buttons);
-  dialog.resize(560, 520);
+  DocumentDialog dialog(parent_, title, markdown);
   dialog.exec();
 }
 
