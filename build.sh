@@ -2,17 +2,26 @@
 # One entry point for building, running and testing Korva on Debian.
 #   ./build.sh run     build (Release) and start the program
 #   ./build.sh test    build and run the whole test suite headless, also under sanitizers
-#   ./build.sh bench   build and run the benchmarks
+#   ./build.sh bench   build and run the benchmarks (KORVA_BENCH_ARGS: more benchmark flags)
 #   ./build.sh fuzz    run the design-file fuzzer for a bounded time
 #   ./build.sh package build (Release) the Debian package build/korva_VERSION_ARCH.deb
-# Every verb first installs the Debian packages it needs when they are missing.
+# Every verb first installs the Debian packages it needs when they are missing,
+# so each one works as the first command on a fresh Debian 12
+# (scripts/check_fresh_machine.sh checks that).
 set -euo pipefail
 cd "$(dirname "$0")"
 root=$(pwd)
 jobs=$(nproc 2>/dev/null || echo 2)
 
 as_root() {
-  if [ "$(id -u)" = 0 ]; then "$@"; else sudo "$@"; fi
+  if [ "$(id -u)" = 0 ]; then
+    "$@"
+  elif command -v sudo > /dev/null; then
+    sudo "$@"
+  else
+    echo "build.sh: installing packages needs root; run it as root or install sudo" >&2
+    exit 1
+  fi
 }
 
 apt_updated=0
@@ -71,8 +80,10 @@ case "$verb" in
   bench)
     base_packages
     configure_and_build build
-    ./build/bench/korva_bench --benchmark_min_time=1
-    ./build/bench/korva_view_bench
+    # shellcheck disable=SC2086 # KORVA_BENCH_ARGS holds several flags
+    ./build/bench/korva_bench --benchmark_min_time=1 ${KORVA_BENCH_ARGS:-}
+    # shellcheck disable=SC2086
+    ./build/bench/korva_view_bench ${KORVA_BENCH_ARGS:-}
     ;;
   fuzz)
     base_packages
@@ -80,7 +91,8 @@ case "$verb" in
     ;;
   package)
     base_packages
-    need_packages dpkg-dev
+    # dpkg-shlibdeps, which works out the package's Depends, runs file(1).
+    need_packages dpkg-dev file
     configure_and_build build
     (cd build && cpack -G DEB > cpack.log 2>&1) || { cat build/cpack.log; exit 1; }
     version=$(sed -n 's/^set(CPACK_PACKAGE_VERSION "\(.*\)")$/\1/p' build/CPackConfig.cmake)

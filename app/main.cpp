@@ -9,6 +9,7 @@
 
 #include "generated/version.h"
 #include "ui/qt_prompts.h"
+#include "ui/runtime_dir_notice.h"
 #include "window/main_window.h"
 
 namespace {
@@ -52,13 +53,18 @@ int main(int argc, char** argv) {
       std::printf("korva %s\n", korva::kVersion);
       return 0;
     }
-    if (argv[i][0] == '-' || !design.empty()) {
-      std::fputs(kUsage, stderr);
+    if (argv[i][0] == '-') {
+      std::fprintf(stderr, "korva: unknown option '%s'\n%s", argv[i], kUsage);
+      return 2;
+    }
+    if (!design.empty()) {
+      std::fprintf(stderr, "korva: one design file only, not also '%s'\n%s", argv[i], kUsage);
       return 2;
     }
     design = argv[i];
   }
 
+  ui::QuietenRuntimeDirNotice();
   QApplication app(argc, argv);
   QApplication::setApplicationName("Korva");
   QApplication::setApplicationVersion(korva::kVersion);

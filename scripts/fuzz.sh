@@ -11,7 +11,14 @@ seconds=${1:-60}
 out=$root/build-fuzz
 
 as_root() {
-  if [ "$(id -u)" = 0 ]; then "$@"; else sudo "$@"; fi
+  if [ "$(id -u)" = 0 ]; then
+    "$@"
+  elif command -v sudo > /dev/null; then
+    sudo "$@"
+  else
+    echo "fuzz.sh: installing packages needs root; run it as root or install sudo" >&2
+    exit 1
+  fi
 }
 
 missing=()

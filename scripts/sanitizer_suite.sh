@@ -32,7 +32,7 @@ rm -rf "$reports"
 mkdir -p "$reports"
 echo "== Building the tests with sanitizers"
 # Test discovery runs the test binaries, so the options above apply here too.
-cmake --build "$out" -j "$jobs" --target engine_tests ui_tests export_tests commands_tests window_tests korva-batch
+cmake --build "$out" -j "$jobs" --target engine_tests ui_tests export_tests commands_tests window_tests korva-batch korva
 
 # The monkey runs about fifteen times slower under the sanitizers; two of its
 # four seeds run here, all four in the plain suite.

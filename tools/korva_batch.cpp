@@ -23,6 +23,7 @@
 #include "export/export.h"
 #include "generated/version.h"
 #include "tools/batch_script.h"
+#include "ui/runtime_dir_notice.h"
 #include "ui/scripted_prompts.h"
 #include "window/main_window.h"
 
@@ -39,6 +40,12 @@ constexpr const char* kUsage =
 
 void Usage() {
   std::cerr << kUsage;
+}
+
+// A usage error that names the argument at fault: status 2.
+int UsageError(const std::string& what, const std::string& arg) {
+  std::cerr << "korva-batch: " << what << " '" << arg << "'\n" << kUsage;
+  return 2;
 }
 
 // The window off-screen with a design opened by its own File > Open; what
@@ -221,6 +228,7 @@ int main(int argc, char** argv) {
     }
   }
   if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  ui::QuietenRuntimeDirNotice();
   QApplication app(argc, argv);
 
   BatchOptions options;
@@ -234,7 +242,8 @@ int main(int argc, char** argv) {
       options.segments = true;
     } else if (a == "--print-segments") {
       options.printSegments = true;
-    } else if (a == "--screenshot" && i + 1 < args.size()) {
+    } else if (a == "--screenshot") {
+      if (i + 1 == args.size()) return UsageError("a file name must follow", a);
       options.screenshot = args[++i];
     } else if (a == "--export") {
       return Export(std::vector<std::string>(args.begin() + static_cast<long>(i) + 1, args.end()));
@@ -245,13 +254,11 @@ int main(int argc, char** argv) {
       }
       return Render(args[i + 1], args[i + 2]);
     } else if (!a.empty() && a[0] == '-') {
-      Usage();
-      return 2;
+      return UsageError("unknown option", a);
     } else if (scriptPath.empty()) {
       scriptPath = a;
     } else {
-      Usage();
-      return 2;
+      return UsageError("one script only, not also", a);
     }
   }
   if (scriptPath.empty()) {

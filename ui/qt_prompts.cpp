@@ -23,6 +23,7 @@
 
 #include "ui/canvas.h"
 #include "ui/start_folder.h"
+#include "ui/document_dialog.h"
 
 namespace ui {
 
@@ -233,17 +234,7 @@ std::optional<int> QtPrompts::AskInteger(const std::string& prompt, int min, int
 }
 
 void QtPrompts::ShowDocument(const std::string& title, const std::string& markdown) {
-  QDialog dialog(parent_);
-  dialog.setWindowTitle(QString::fromStdString(title));
-  auto* text = new QTextBrowser(&dialog);
-  text->setOpenExternalLinks(true);
-  text->setMarkdown(QString::fromStdString(markdown));
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, &dialog);
-  QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
-  auto* layout = new QVBoxLayout(&dialog);
-  layout->addWidget(text);
-  layout->addWidget(buttons);
-  dialog.resize(560, 520);
+  DocumentDialog dialog(parent_, title, markdown);
   dialog.exec();
 }
 

@@ -130,7 +130,8 @@ std::optional<ExportChoices> ScriptedPrompts::AskExportOptions(const std::string
   return offered;
 }
 
-void ScriptedPrompts::ShowDocument(const std::string& title, const std::string& /*markdown*/) {
+void ScriptedPrompts::ShowDocument(const std::string& title, const std::string& markdown) {
+  lastDocument = markdown;
   Log("document " + title);
 }
 

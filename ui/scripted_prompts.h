@@ -58,6 +58,7 @@ class ScriptedPrompts : public Prompts {
   std::vector<MessageButtons> messageButtons;  // the buttons of each message box shown
   std::optional<::Colour> lastInitialColour;
   std::optional<CustomColours> lastCustomColours;
+  std::optional<std::string> lastDocument;  // the Markdown of the last document shown
 
  private:
   void Log(std::string line);

@@ -1,7 +1,5 @@
 // File > Export's options against the format, over scripted dialogs whose
 // option answers a test chooses.
-#include "commands/export_command.h"
-
 #include <gtest/gtest.h>
 
 #include <QFileInfo>
@@ -9,6 +7,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "commands/export_command.h"
 #include "core/run_time_error.h"
 #include "ui/scripted_prompts.h"
 
@@ -37,7 +36,8 @@ class ExportCommandTest : public testing::Test {
   // Exports and returns the error shown, empty when none.
   std::string Export(ExportFormat format, const std::string& name) {
     prompts.AnswerSave(Path(name));
-    commands::ExportCommand command(prompts, history, [] { return kWhite; });
+    commands::ExportCommand command(
+        prompts, history, [] { return kWhite; }, [] { return std::string(); });
     try {
       command.Export(format);
     } catch (const RunTimeError& e) {
