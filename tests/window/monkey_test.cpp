@@ -215,29 +215,28 @@ constexpr const char* kCloseQuestion =
     "message Confirm: Save changes to the design before closing?";
 
 constexpr const char* kExportItems[] = {"ExportSVG1", "ExportPDF1", "ExportPNG1"};
-constexpr const char* kViewItems[] = {"ShowGears1", "PreviewPattern1", "AnimateDraw1",
-                                      "SpeedQuarter1", "SpeedNormal1", "SpeedFast1",
+constexpr const char* kViewItems[] = {"ShowGears1",    "PreviewPattern1", "AnimateDraw1",
+                                      "SpeedQuarter1", "SpeedNormal1",    "SpeedFast1",
                                       "SpeedFastest1"};
 constexpr std::pair<const char*, const char*> kHelpItems[] = {
     {"QuickGuide1", "document Korva Quick Guide"}, {"About1", "document About Korva"}};
 // Menus and submenus that only open, and the buttons the layout hides: none
 // of them may change anything.
 constexpr const char* kInertCommands[] = {
-    "File1",  "Background1", "Printer1",     "Colour1",      "Zoom1",   "Load",
-    "save",   "savebmp",     "BackColor",    "BlackOnWhite", "WhiteonBlack", "Refresh",
-    "Button1", "LoadPrint",  "Edit1",        "View1",        "Speed1",  "Help1",
-    "OpenRecent1"};
+    "File1",   "Background1", "Printer1",     "Colour1",      "Zoom1",      "Load",    "save",
+    "savebmp", "BackColor",   "BlackOnWhite", "WhiteonBlack", "Refresh",    "Button1", "LoadPrint",
+    "Edit1",   "View1",       "Speed1",       "Help1",        "OpenRecent1"};
 constexpr const char* kPanelButtons[] = {
-    "default_pos",  "default_centre", "DrawStep1Deg", "DrawStep2Deg", "DrawStep5Deg",
-    "DrawStep10Deg", "RepeatReset1",  "ZeroPosStep",  "ZeroCentStep", "ZeroColStep"};
+    "default_pos",   "default_centre", "DrawStep1Deg", "DrawStep2Deg", "DrawStep5Deg",
+    "DrawStep10Deg", "RepeatReset1",   "ZeroPosStep",  "ZeroCentStep", "ZeroColStep"};
 constexpr int kRecentDesigns = 5;
 
 // Every control and menu item the monkey clicks.
 std::vector<std::string> KnownClicks() {
   std::vector<std::string> names = {
-      "Draw", "Clear", "undo", "PenColor", "rb_internal", "rb_external", "cb_reflect",
-      "Open1", "SaveBMP1", "SelectColour1", "WhiteBlackPen1", "BlackWhitePen1", "PrintDesign1",
-      "Mono2", "N7Colours1", "FullColour1", "Undo1", "Redo1"};
+      "Draw",         "Clear", "undo",       "PenColor",      "rb_internal",    "rb_external",
+      "cb_reflect",   "Open1", "SaveBMP1",   "SelectColour1", "WhiteBlackPen1", "BlackWhitePen1",
+      "PrintDesign1", "Mono2", "N7Colours1", "FullColour1",   "Undo1",          "Redo1"};
   for (const SaveCommand& c : kSaveCommands) names.push_back(c.item);
   for (const char* n : kCloseCommands) names.push_back(n);
   for (const char* n : kExportItems) names.push_back(n);
@@ -354,7 +353,6 @@ class Monkey {
     Seen before, after;
     ModelState modelBefore, modelAfter;
   };
-
 
   // ------------------------------------------------------------ randomness
 
@@ -751,7 +749,8 @@ class Monkey {
     plannedDraw_ = plan.patterns;
     stopEnds_.clear();
     int64_t total = 0;
-    for (const DrawnPattern& p : plan.patterns) stopEnds_.push_back(total += TracedSegments(p.record));
+    for (const DrawnPattern& p : plan.patterns)
+      stopEnds_.push_back(total += TracedSegments(p.record));
     const int64_t count = StopCount(stopEnds_);
     stopAfter_ = count;
     Act("stop-after " + std::to_string(count) + " / click Draw", [this, count] {
@@ -779,8 +778,8 @@ class Monkey {
     int64_t total = 0;
     for (const PatternRecord& p : patterns) total += TracedSegments(p);
     stopEnds_ = {total};
-    const int64_t count = Chance(80) ? static_cast<int64_t>(Rand(static_cast<uint64_t>(total)))
-                                     : total;
+    const int64_t count =
+        Chance(80) ? static_cast<int64_t>(Rand(static_cast<uint64_t>(total))) : total;
     stopAfter_ = count;
     openPath_ = path;
     pictureBeforeOpen_ = window_->picture().Image().copy();
@@ -801,8 +800,8 @@ class Monkey {
     int64_t total = 0;
     for (int32_t i = 1; i < count; ++i) total += TracedSegments(window_->history().Entry(i));
     stopEnds_ = {total};
-    const int64_t stop = Chance(80) ? static_cast<int64_t>(Rand(static_cast<uint64_t>(total)))
-                                    : total;
+    const int64_t stop =
+        Chance(80) ? static_cast<int64_t>(Rand(static_cast<uint64_t>(total))) : total;
     stopAfter_ = stop;
     Act("stop-after " + std::to_string(stop) + " / click undo", [this, stop] {
       window_->stopNextTraceAfter(stop);
@@ -814,9 +813,9 @@ class Monkey {
   void ExportAction() {
     const std::string item = kExportItems[Rand(std::size(kExportItems))];
     const std::string extension[] = {".svg", ".pdf", ".png"};
-    const size_t format = static_cast<size_t>(
-        std::find(std::begin(kExportItems), std::end(kExportItems), item) -
-        std::begin(kExportItems));
+    const size_t format =
+        static_cast<size_t>(std::find(std::begin(kExportItems), std::end(kExportItems), item) -
+                            std::begin(kExportItems));
     const std::string path = PathOf("export" + extension[format]);
     QFile::remove(QString::fromStdString(path));
     const int r = static_cast<int>(Rand(10));
@@ -826,14 +825,22 @@ class Monkey {
         ClickByName(item);
       });
     }
-    const char* options = r == 1 ? "cancel" : "ok";
+    // The options at the size offered, or at a size of the monkey's: a PNG
+    // is kept small, as it is drawn pixel by pixel.
+    const bool png = format == 2;
+    const int size = png ? Between(16, 700) : Between(10, 400);
+    const std::string options = r == 1         ? "cancel"
+                                : r < 5 || png ? "value " + std::to_string(size)
+                                               : "ok";
     Act("answer save " + path + " / answer " + options + " / click " + item,
-        [this, path, item, r] {
+        [this, path, item, r, options, size] {
           prompts_.AnswerSave(path);
           if (r == 1) {
             prompts_.AnswerCancel();
-          } else {
+          } else if (options == "ok") {
             prompts_.AnswerOk();
+          } else {
+            prompts_.AnswerValue(size);
           }
           ClickByName(item);
         });
@@ -879,12 +886,11 @@ class Monkey {
         });
       default: {
         const std::string path = SavePath();
-        return Act("answer yes / answer save " + path + " / click " + control,
-                   [this, click, path] {
-                     prompts_.AnswerYes();
-                     prompts_.AnswerSave(path);
-                     click();
-                   });
+        return Act("answer yes / answer save " + path + " / click " + control, [this, click, path] {
+          prompts_.AnswerYes();
+          prompts_.AnswerSave(path);
+          click();
+        });
       }
     }
   }
@@ -973,8 +979,16 @@ class Monkey {
 
   PatternRecord CurrentDesign() const {
     const DesignState& d = window_->design();
-    return {window_->penColour(), d.FixedTeeth, d.MovingTeeth, d.GearMode, d.TopOfDesign,
-            d.PenHole,           d.StepDeg,    d.DesignSize,  d.CentreX,  d.CentreY};
+    return {window_->penColour(),
+            d.FixedTeeth,
+            d.MovingTeeth,
+            d.GearMode,
+            d.TopOfDesign,
+            d.PenHole,
+            d.StepDeg,
+            d.DesignSize,
+            d.CentreX,
+            d.CentreY};
   }
 
   Snapshot Take() {
@@ -1067,7 +1081,8 @@ class Monkey {
     if (prompts_.Pending() != 0) {
       problems.push_back(std::to_string(prompts_.Pending()) + " scripted answers were not taken");
     }
-    if (WindowProbe::StopPending(*window_)) problems.push_back("the stop asked for is still waiting");
+    if (WindowProbe::StopPending(*window_))
+      problems.push_back("the stop asked for is still waiting");
     if (window_->form().Closed() && !closeAllowed_) problems.push_back("the window closed");
     if (!problems.empty()) Fail(problems);
 
@@ -1327,8 +1342,8 @@ class Monkey {
   }
 
   // A stop puts back the state from before the pattern it interrupted.
-  void ExpectStoppedDraw(size_t completed, const Snapshot& before, bool colourSteps,
-                         Expect& expect, Problems& problems) {
+  void ExpectStoppedDraw(size_t completed, const Snapshot& before, bool colourSteps, Expect& expect,
+                         Problems& problems) {
     const int32_t old = before.next;
     if (old > 1) backgroundEnabled_ = false;
     if (completed == 0) {
@@ -1539,6 +1554,13 @@ class Monkey {
                        : format == "PDF" ? bytes.starts_with("%PDF-")
                                          : bytes.starts_with("\x89PNG");
     if (!right) problems.push_back("the export did not write " + format + " to " + *path);
+    const std::optional<std::string> size = Answered(what, "answer value ");
+    if (right && format == "PNG" && size) {
+      const int side = std::stoi(*size);
+      if (QImage(QString::fromStdString(*path)).size() != QSize(side, side)) {
+        problems.push_back("the PNG is not " + *size + " pixels square");
+      }
+    }
   }
 
   // Exit asks only with unsaved changes; the window closes unless the answer
@@ -1589,7 +1611,8 @@ class Monkey {
       }
     };
     if (!openPath_) return unchanged();  // cancelled
-    if (stopAfter_ && *stopAfter_ < stopEnds_.back()) return ExpectUnchanged("a stopped Open", problems);
+    if (stopAfter_ && *stopAfter_ < stopEnds_.back())
+      return ExpectUnchanged("a stopped Open", problems);
     const std::string path = *openPath_;
     if (!QFileInfo::exists(QString::fromStdString(path))) {
       expectedLog_ = {"error: File not found"};
@@ -1843,11 +1866,10 @@ class Monkey {
     const bool unsaved = Unsaved();
     std::string caption = plainCaption_;
     if (!designPath_.empty() || unsaved) {
-      const std::string name = designPath_.empty()
-                                   ? "Untitled"
-                                   : QFileInfo(QString::fromStdString(designPath_))
-                                         .fileName()
-                                         .toStdString();
+      const std::string name =
+          designPath_.empty()
+              ? "Untitled"
+              : QFileInfo(QString::fromStdString(designPath_)).fileName().toStdString();
       caption = name + (unsaved ? "*" : "") + " - " + plainCaption_;
     }
     problem(window_->form().Caption() != caption,
@@ -1855,9 +1877,9 @@ class Monkey {
     problem(window_->recentDesigns() != recentDesigns_, "File > Open Recent lists other designs");
     const bool overlaid =
         find_->menuItem("ShowGears1")->Checked() || find_->menuItem("PreviewPattern1")->Checked();
-    problem(dynamic_cast<ui::PaintArea*>(window_->form().Find("PaintBox1"))->HasOverlay() !=
-                overlaid,
-            "the drawing area's overlay does not follow Show Gears and Preview");
+    problem(
+        dynamic_cast<ui::PaintArea*>(window_->form().Find("PaintBox1"))->HasOverlay() != overlaid,
+        "the drawing area's overlay does not follow Show Gears and Preview");
     problem(find_->menuItem("Mono2")->Checked() + find_->menuItem("N7Colours1")->Checked() +
                     find_->menuItem("FullColour1")->Checked() !=
                 1,
@@ -1935,12 +1957,12 @@ class Monkey {
   int printedBefore_ = 0;
   size_t linesBefore_ = 0;
   QImage pictureBeforeOpen_;
-  std::optional<int64_t> stopAfter_;        // the stop the action asks for
-  std::vector<int64_t> stopEnds_;           // segments traced by the end of each pattern
-  std::optional<Seen> seenBefore_;          // the window before a command Edit > Undo sees
-  bool closeAllowed_ = false;               // the window may close
+  std::optional<int64_t> stopAfter_;       // the stop the action asks for
+  std::vector<int64_t> stopEnds_;          // segments traced by the end of each pattern
+  std::optional<Seen> seenBefore_;         // the window before a command Edit > Undo sees
+  bool closeAllowed_ = false;              // the window may close
   std::vector<DrawnPattern> plannedDraw_;  // what a stopped Draw would draw in full
-  std::optional<std::string> openPath_;     // the file an Open or Open Recent reads
+  std::optional<std::string> openPath_;    // the file an Open or Open Recent reads
 };
 
 std::vector<uint64_t> MonkeySeeds() {
