@@ -47,7 +47,7 @@ constexpr long double kDrawSegments = 40000;
 constexpr long double kHistorySegments = 150000;
 constexpr long double kWidePenCost = 8;
 
-constexpr int kDefaultActions = 2500;
+constexpr int kDefaultActions = 1300;
 const std::vector<uint64_t> kDefaultSeeds = {1, 20240611, 777, 9001};
 
 constexpr const char* kHistoryFull =
