@@ -1,9 +1,14 @@
-// The monkey: thousands of seeded random user actions on the real window, each
-// followed by a check of the panel's invariants, the history and every box the
-// user saw. A failure names the seed and the action and lists the actions
-// before it in korva-batch's script words.
+// The monkey: thousands of seeded random user actions on the real window, every
+// command among them, each followed by a check of the panel's invariants, the
+// history and every box the user saw. Around each command Edit > Undo takes
+// back, the whole window is kept: Edit > Undo must bring back the state before
+// it, and Redo the state after it. A failure names the seed and the action and
+// lists the actions before it in korva-batch's script words.
 //
-// KORVA_MONKEY_SEEDS=1,2,3 and KORVA_MONKEY_ACTIONS=N run other seeds or longer.
+// KORVA_MONKEY_SEEDS=1,2,3 and KORVA_MONKEY_ACTIONS=N run other seeds or longer;
+// a run of 20,000 actions or more must also have clicked every command, e.g.
+//   KORVA_MONKEY_SEEDS=1,2,3,4,5,6,7,8 KORVA_MONKEY_ACTIONS=20000 window_tests
+//       --gtest_filter='Monkey*'
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
