@@ -1,5 +1,7 @@
 #include "ui/scripted_prompts.h"
 
+#include <algorithm>
+
 namespace ui {
 
 namespace {
@@ -126,6 +128,12 @@ std::optional<ExportChoices> ScriptedPrompts::AskExportOptions(const std::string
   if (kind == AnswerKind::Cancel) {
     answers_.pop_front();
     return std::nullopt;
+  }
+  if (kind == AnswerKind::Value) {
+    ExportChoices chosen = offered;
+    chosen.size = std::clamp<double>(answers_.front().value, 1, offered.maxSize);
+    answers_.pop_front();
+    return chosen;
   }
   return offered;
 }

@@ -44,7 +44,7 @@ class ScriptedPrompts : public Prompts {
   // Logged as "input <prompt> [min..max]"; takes a queued value (Cancel cancels).
   std::optional<int> AskInteger(const std::string& prompt, int min, int max, int value) override;
   // Logged as "options <title>"; a queued OK (or none) takes the options
-  // offered, Cancel cancels.
+  // offered, a value takes them at that size, Cancel cancels.
   std::optional<ExportChoices> AskExportOptions(const std::string& title,
                                                 const ExportChoices& offered) override;
   // Logged as "document <title>".

@@ -64,6 +64,8 @@ void MainWindow::openDesignFrom(const std::optional<commands::OpenedDesign>& des
   designPath_ = design->path;
   savedHistory_ = history_;
   rememberRecent(design->path);
+  // The title names the file even when the history stays as it was.
+  updateTitle();
 }
 
 void MainWindow::save() {

@@ -94,6 +94,7 @@ void MainWindow::restoreState(const commands::WindowState& state) {
   seriesStartTop_ = state.seriesStartTop;
   history_ = *state.history;
   form_.RestoreState(state.panel);
+  followViewMenu();
   state.picture.RestoreTo(Picture());
   if (state.picture.Dropped()) redrawFromHistory();
   pictureHistory_.Cache().Restored(state.pictureIsHistory);

@@ -135,6 +135,8 @@ class MainWindow : private commands::DrawingSurface {
   // View: the gears, a preview of the next Draw, an animated Draw.
   void createViewMenu();
   void toggleView(ui::MenuItem* item);
+  // Follows the View menu's check marks once Edit > Undo or Redo has put them back.
+  void followViewMenu();
   void updateOverlay();
   void paintOverlay(QPainter& painter, double scale);
   void refreshPreview();

@@ -114,6 +114,13 @@ void MainWindow::toggleView(ui::MenuItem* item) {
   updateOverlay();
 }
 
+void MainWindow::followViewMenu() {
+  for (const Speed& s : kSpeeds) {
+    if (form_.FindMenuItem(s.name)->Checked()) animationSpeed_ = s.factor;
+  }
+  updateOverlay();
+}
+
 bool MainWindow::animating() const {
   return animateItem_->Checked() && (animateOffscreen_ || !Offscreen());
 }

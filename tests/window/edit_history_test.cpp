@@ -263,6 +263,38 @@ TEST_F(EditHistory, TitleShowsTheFileAndUnsavedChanges) {
   EXPECT_EQ(window.recentDesigns(), std::vector<std::string>{path});
 }
 
+TEST_F(EditHistory, UndoAndRedoFollowTheViewMenuTheyPutBack) {
+  auto* area = dynamic_cast<ui::PaintArea*>(window.form().Find("PaintBox1"));
+  Click(menuItem("ShowGears1"));
+  Click(menuItem("SpeedFast1"));
+  Click(button("Draw"));
+  Click(menuItem("ShowGears1"));
+  Click(menuItem("SpeedNormal1"));
+  ASSERT_FALSE(area->HasOverlay());
+  EditUndo();
+  EXPECT_TRUE(menuItem("ShowGears1")->Checked());
+  EXPECT_TRUE(menuItem("SpeedFast1")->Checked());
+  EXPECT_EQ(WindowProbe::AnimationSpeed(window), 4);
+  EXPECT_TRUE(area->HasOverlay());
+
+  // And the other way: gears shown after a Draw, Edit > Undo hides them.
+  Click(menuItem("ShowGears1"));
+  Click(button("Draw"));
+  Click(menuItem("ShowGears1"));
+  ASSERT_TRUE(area->HasOverlay());
+  EditUndo();
+  EXPECT_FALSE(menuItem("ShowGears1")->Checked());
+  EXPECT_FALSE(area->HasOverlay());
+}
+
+TEST_F(EditHistory, TitleNamesAnOpenedDesignThatLeavesTheHistoryAsItWas) {
+  const std::string path = Path("empty.txt");
+  Write(path, "KORVA,x\r\n");
+  Open(path);
+  EXPECT_FALSE(CanUndo());
+  EXPECT_EQ(window.form().Caption(), "empty.txt - Korva  Version 4.2");
+}
+
 TEST_F(EditHistory, DoubleClickTypesAValueAsADragWould) {
   // A double-click on the moving teeth's box asks, then moves the bar.
   QWidget* box = window.form().Find("Moving")->Widget();

@@ -38,6 +38,16 @@ TEST_F(ExportMenu, EachFormatWritesAfterThePickerAndTheOptions) {
   EXPECT_EQ(prompts.lastFileDialog->initialName, Path("design.SVG"));
 }
 
+TEST_F(ExportMenu, AScriptedValueChoosesTheSize) {
+  Click(button("Draw"));
+  const std::string path = Path("small.png");
+  prompts.AnswerSave(path);
+  prompts.AnswerValue(64);
+  Click(menuItem("ExportPNG1"));
+  EXPECT_EQ(QImage(QString::fromStdString(path)).size(), QSize(64, 64));
+  EXPECT_EQ(prompts.Pending(), 0u);
+}
+
 TEST_F(ExportMenu, CancelWritesNothing) {
   Click(button("Draw"));
   const std::string path = Path("never.svg");

@@ -1,9 +1,14 @@
-// The monkey: thousands of seeded random user actions on the real window, each
-// followed by a check of the panel's invariants, the history and every box the
-// user saw. A failure names the seed and the action and lists the actions
-// before it in korva-batch's script words.
+// The monkey: thousands of seeded random user actions on the real window, every
+// command among them, each followed by a check of the panel's invariants, the
+// history and every box the user saw. Around each command Edit > Undo takes
+// back, the whole window is kept: Edit > Undo must bring back the state before
+// it, and Redo the state after it. A failure names the seed and the action and
+// lists the actions before it in korva-batch's script words.
 //
-// KORVA_MONKEY_SEEDS=1,2,3 and KORVA_MONKEY_ACTIONS=N run other seeds or longer.
+// KORVA_MONKEY_SEEDS=1,2,3 and KORVA_MONKEY_ACTIONS=N run other seeds or longer;
+// a run of 20,000 actions or more must also have clicked every command, e.g.
+//   KORVA_MONKEY_SEEDS=1,2,3,4,5,6,7,8 KORVA_MONKEY_ACTIONS=20000 window_tests
+//       --gtest_filter='Monkey*'
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
@@ -20,12 +25,14 @@
 #include <optional>
 #include <random>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "engine/curve.h"
 #include "engine/design_file.h"
+#include "engine/series_plan.h"
 #include "tests/window/window_fixture.h"
 #include "window/print_zoom.h"
 
@@ -45,7 +52,7 @@ constexpr long double kDrawSegments = 40000;
 constexpr long double kHistorySegments = 150000;
 constexpr long double kWidePenCost = 8;
 
-constexpr int kDefaultActions = 2500;
+constexpr int kDefaultActions = 1300;
 const std::vector<uint64_t> kDefaultSeeds = {1, 20240611, 777, 9001};
 
 constexpr const char* kHistoryFull =
@@ -138,31 +145,166 @@ long double SegmentsOf(const PatternRecord& p) {
   }
 }
 
+// Everything Edit > Undo and Redo put back: the panel with the menu's check
+// marks, the design, the history with its widths, and the picture with its pen.
+struct Seen {
+  ui::FormState panel;
+  DesignState design;
+  RepeatSteps steps;
+  DerivedValues derived;
+  int32_t seriesStartTop = 0;
+  std::vector<DrawnPattern> history;
+  size_t pixels = 0;  // a hash of the picture's pixels
+  Colour pen = 0, brush = 0;
+  int penWidth = 1;
+};
+
+size_t PixelsHash(const QImage& image) {
+  return std::hash<std::string_view>{}(std::string_view(
+      reinterpret_cast<const char*>(image.constBits()), static_cast<size_t>(image.sizeInBytes())));
+}
+
+Seen SeenIn(const MainWindow& window) {
+  MainWindow& w = const_cast<MainWindow&>(window);
+  return {w.form().SaveState(),
+          window.design(),
+          window.steps(),
+          window.derived(),
+          window.seriesStartTop(),
+          HistoryPatterns(window),
+          PixelsHash(window.picture().Image()),
+          window.picture().PenColour(),
+          window.picture().BrushColour(),
+          window.picture().PenWidth()};
+}
+
+// What differs between two states, for a failure message; empty when nothing does.
+std::string Differences(const Seen& a, const Seen& b, const ui::Form& form) {
+  std::string out;
+  auto differs = [&](bool d, const std::string& what) {
+    if (d) out += (out.empty() ? "" : ", ") + what;
+  };
+  for (size_t i = 0; i < a.panel.controls.size() && i < b.panel.controls.size(); ++i) {
+    differs(a.panel.controls[i] != b.panel.controls[i], form.Controls()[i]->Name());
+  }
+  for (size_t i = 0; i < a.panel.checkedItems.size() && i < b.panel.checkedItems.size(); ++i) {
+    differs(a.panel.checkedItems[i] != b.panel.checkedItems[i],
+            "the check mark of " + form.MenuItems()[i]->Name());
+  }
+  differs(a.design != b.design, "the design state");
+  differs(a.steps != b.steps, "the steps");
+  differs(a.derived != b.derived, "the gear counts and span");
+  differs(a.seriesStartTop != b.seriesStartTop, "the series' starting top");
+  differs(a.history != b.history, "the history");
+  differs(a.pixels != b.pixels, "the picture");
+  differs(a.pen != b.pen || a.brush != b.brush || a.penWidth != b.penWidth, "the picture's pen");
+  return out;
+}
+
+// Segments a pattern traces, counted as a stop counts them.
+int64_t TracedSegments(const PatternRecord& p) {
+  return Curve(p).Trace([](auto&&, auto&&) {});
+}
+
+// The File menu's commands that save the design, and whether each asks for a
+// name when the design already has a file.
+struct SaveCommand {
+  const char* item;
+  bool asksWhenNamed;
+};
+constexpr SaveCommand kSaveCommands[] = {{"SaveTXT1", true}, {"Save1", false}};
+// What closes the window, asking first about unsaved changes.
+constexpr const char* kCloseCommands[] = {"BitBtn1", "Quit1"};
+constexpr const char* kCloseQuestion =
+    "message Confirm: Save changes to the design before closing?";
+
+constexpr const char* kExportItems[] = {"ExportSVG1", "ExportPDF1", "ExportPNG1"};
+constexpr const char* kViewItems[] = {"ShowGears1",    "PreviewPattern1", "AnimateDraw1",
+                                      "SpeedQuarter1", "SpeedNormal1",    "SpeedFast1",
+                                      "SpeedFastest1"};
+constexpr std::pair<const char*, const char*> kHelpItems[] = {
+    {"QuickGuide1", "document Korva Quick Guide"}, {"About1", "document About Korva"}};
+// Menus and submenus that only open, and the buttons the layout hides: none
+// of them may change anything.
+constexpr const char* kInertCommands[] = {
+    "File1",   "Background1", "Printer1",     "Colour1",      "Zoom1",      "Load",    "save",
+    "savebmp", "BackColor",   "BlackOnWhite", "WhiteonBlack", "Refresh",    "Button1", "LoadPrint",
+    "Edit1",   "View1",       "Speed1",       "Help1",        "OpenRecent1"};
+constexpr const char* kPanelButtons[] = {
+    "default_pos",   "default_centre", "DrawStep1Deg", "DrawStep2Deg", "DrawStep5Deg",
+    "DrawStep10Deg", "RepeatReset1",   "ZeroPosStep",  "ZeroCentStep", "ZeroColStep"};
+constexpr int kRecentDesigns = 5;
+
+// Every control and menu item the monkey clicks.
+std::vector<std::string> KnownClicks() {
+  std::vector<std::string> names = {
+      "Draw",         "Clear", "undo",       "PenColor",      "rb_internal",    "rb_external",
+      "cb_reflect",   "Open1", "SaveBMP1",   "SelectColour1", "WhiteBlackPen1", "BlackWhitePen1",
+      "PrintDesign1", "Mono2", "N7Colours1", "FullColour1",   "Undo1",          "Redo1"};
+  for (const SaveCommand& c : kSaveCommands) names.push_back(c.item);
+  for (const char* n : kCloseCommands) names.push_back(n);
+  for (const char* n : kExportItems) names.push_back(n);
+  for (const char* n : kViewItems) names.push_back(n);
+  for (const auto& help : kHelpItems) names.push_back(help.first);
+  for (const char* n : kInertCommands) names.push_back(n);
+  for (const char* n : kPanelButtons) names.push_back(n);
+  for (const ZoomItem& zoom : kZoomItems) names.push_back(zoom.name);
+  for (int i = 1; i <= kRecentDesigns; ++i) names.push_back("RecentFile" + std::to_string(i));
+  return names;
+}
+
 class Monkey {
  public:
-  explicit Monkey(uint64_t seed)
-      : seed_(seed),
-        rng_(seed),
-        window_(prompts_,
-                [this]() -> std::unique_ptr<ui::Printer> {
-                  return std::make_unique<TallyPrinter>(tally_);
-                }),
-        find_(window_) {
-    bars_ = {find_.bar("ScrollBarFixed"),   find_.bar("ScrollBarMoving"),
-             find_.bar("ScrollBarHole"),    find_.bar("ScrollBarTop"),
-             find_.bar("ScrollBarMagni"),   find_.bar("ScrollBarCentreX"),
-             find_.bar("ScrollBarCentreY"), find_.bar("ScrollBarStepFine"),
-             find_.bar("ScrollBarReps")};
-  }
+  explicit Monkey(uint64_t seed) : seed_(seed), rng_(seed) { OpenWindow(); }
 
   // Runs the actions; stops at the first one after which a check fails.
   void Run(int actions) {
     ASSERT_TRUE(dir_.isValid());
-    Observe();
-    while (index_ < actions && !failed_) RandomAction();
+    while (index_ < actions && !failed_) {
+      RandomAction();
+      if (!failed_ && window_->form().Closed()) {
+        recent_.push_back("   (the window closed; a new one opens)");
+        OpenWindow();
+      }
+    }
+  }
+
+  // Known clicks the run has not made.
+  std::vector<std::string> NeverClicked() const {
+    std::vector<std::string> missing;
+    for (const std::string& name : KnownClicks()) {
+      if (clicks_.count(name) == 0) missing.push_back(name);
+    }
+    return missing;
   }
 
  private:
+  // A new window, and the model of a new window.
+  void OpenWindow() {
+    find_.reset();
+    window_ = std::make_unique<MainWindow>(prompts_, [this]() -> std::unique_ptr<ui::Printer> {
+      return std::make_unique<TallyPrinter>(tally_);
+    });
+    find_ = std::make_unique<ControlsByName>(*window_);
+    bars_ = {find_->bar("ScrollBarFixed"),   find_->bar("ScrollBarMoving"),
+             find_->bar("ScrollBarHole"),    find_->bar("ScrollBarTop"),
+             find_->bar("ScrollBarMagni"),   find_->bar("ScrollBarCentreX"),
+             find_->bar("ScrollBarCentreY"), find_->bar("ScrollBarStepFine"),
+             find_->bar("ScrollBarReps")};
+    plainCaption_ = window_->form().Caption();
+    ModelState fresh;
+    fresh.pen = kBlack;
+    RestoreModel(fresh);
+    drawnAhead_.fill(false);
+    lastPicked_ = kBlack;
+    undoSteps_.clear();
+    redoSteps_.clear();
+    designPath_.clear();
+    savedPatterns_.clear();
+    recentDesigns_.clear();
+    Observe();
+  }
+
   // Indexes of the values a Draw series can leave ahead of the panel.
   enum Stale { kHole, kTop, kSize, kX, kY, kStaleCount };
 
@@ -184,6 +326,38 @@ class Monkey {
 
   using Problems = std::vector<std::string>;
 
+  // What Edit > Undo and Redo put back of the model, with the window.
+  struct ModelState {
+    std::vector<PatternRecord> model;
+    std::vector<long double> cost;
+    long double historyCost = 0;
+    bool undoEnabled = false, backgroundEnabled = true;
+    std::optional<Colour> pen;
+    Colour canvas = kWhite;
+    std::array<bool, kStaleCount> stale{};
+  };
+
+  ModelState SaveModel() const {
+    return {model_, cost_, historyCost_, undoEnabled_, backgroundEnabled_, pen_, canvas_, stale_};
+  }
+
+  void RestoreModel(const ModelState& m) {
+    model_ = m.model;
+    cost_ = m.cost;
+    historyCost_ = m.historyCost;
+    undoEnabled_ = m.undoEnabled;
+    backgroundEnabled_ = m.backgroundEnabled;
+    pen_ = m.pen;
+    canvas_ = m.canvas;
+    stale_ = m.stale;
+  }
+
+  // Edit > Undo and Redo: the window and the model around each command kept.
+  struct Step {
+    Seen before, after;
+    ModelState modelBefore, modelAfter;
+  };
+
   // ------------------------------------------------------------ randomness
 
   uint64_t Rand(uint64_t n) { return n == 0 ? 0 : rng_() % n; }
@@ -196,25 +370,44 @@ class Monkey {
 
   // ------------------------------------------------------------ the actions
 
+  // The mix: each kind of action with its share.
+  struct Share {
+    int weight;
+    void (Monkey::*action)();
+  };
   void RandomAction() {
-    const int r = static_cast<int>(Rand(1000));
-    if (r < 380) return BarAction();
-    if (r < 470) return SpinAction();
-    if (r < 560) return DrawAction();
-    if (r < 580) return ClearAction();
-    if (r < 610) return UndoAction();
-    if (r < 640) return PenColourAction();
-    if (r < 700) return PanelButtonAction();
-    if (r < 740) return RadioAction();
-    if (r < 760) return ReflectAction();
-    if (r < 800) return OpenAction();
-    if (r < 830) return SaveAction();
-    if (r < 840) return SaveBitmapAction();
-    if (r < 865) return CanvasColourAction();
-    if (r < 880) return SchemeAction();
-    if (r < 905) return PrintAction();
-    if (r < 960) return PrintSettingAction();
-    return HiddenOrMenuAction();
+    static constexpr Share kMix[] = {
+        {380, &Monkey::BarAction},         {90, &Monkey::SpinAction},
+        {90, &Monkey::DrawAction},         {20, &Monkey::ClearAction},
+        {30, &Monkey::UndoAction},         {30, &Monkey::PenColourAction},
+        {60, &Monkey::PanelButtonAction},  {40, &Monkey::RadioAction},
+        {20, &Monkey::ReflectAction},      {40, &Monkey::OpenAction},
+        {30, &Monkey::SaveAction},         {10, &Monkey::SaveBitmapAction},
+        {25, &Monkey::CanvasColourAction}, {15, &Monkey::SchemeAction},
+        {25, &Monkey::PrintAction},        {55, &Monkey::PrintSettingAction},
+        {40, &Monkey::InertAction},        {45, &Monkey::EditUndoAction},
+        {25, &Monkey::EditRedoAction},     {20, &Monkey::ViewAction},
+        {15, &Monkey::StoppedDrawAction},  {10, &Monkey::StoppedOpenAction},
+        {10, &Monkey::StoppedUndoAction},  {12, &Monkey::ExportAction},
+        {10, &Monkey::RecentAction},       {4, &Monkey::HelpAction},
+        {6, &Monkey::CloseAction}};
+    int total = 0;
+    for (const Share& s : kMix) total += s.weight;
+    int r = static_cast<int>(Rand(static_cast<uint64_t>(total)));
+    for (const Share& s : kMix) {
+      if (r < s.weight) return (this->*s.action)();
+      r -= s.weight;
+    }
+  }
+
+  // A button or menu item by layout name, clicked as the user clicks it.
+  void ClickByName(const std::string& name) {
+    if (ui::MenuItem* item = window_->form().FindMenuItem(name)) return item->UserClick();
+    ui::Control* control = window_->form().Find(name);
+    if (auto* button = dynamic_cast<ui::Button*>(control)) return button->UserClick();
+    if (auto* radio = dynamic_cast<ui::RadioButton*>(control)) return radio->UserClick();
+    if (auto* check = dynamic_cast<ui::CheckBox*>(control)) return check->UserClick();
+    throw std::logic_error("cannot click " + name);
   }
 
   void BarAction() {
@@ -241,7 +434,7 @@ class Monkey {
 
   int DragTarget(ui::ScrollBar* bar) {
     const int lo = bar->Min(), hi = bar->Max();
-    if (bar == find_.bar("ScrollBarReps") && Chance(70)) return Between(1, 6);
+    if (bar == find_->bar("ScrollBarReps") && Chance(70)) return Between(1, 6);
     const int r = static_cast<int>(Rand(10));
     if (r < 6) return Between(lo, hi);
     if (r < 8) return Chance(50) ? Between(lo - 3, lo + 3) : Between(hi - 3, hi + 3);
@@ -255,9 +448,9 @@ class Monkey {
 
   void SpinAction() {
     const std::vector<ui::SpinBox*> spins = {
-        find_.spin("holespin"),  find_.spin("topspin"),  find_.spin("sizespin"),
-        find_.spin("xspin"),     find_.spin("yspin"),    find_.spin("SpinRed"),
-        find_.spin("SpinGreen"), find_.spin("SpinBlue"), find_.spin("Linesize")};
+        find_->spin("holespin"),  find_->spin("topspin"),  find_->spin("sizespin"),
+        find_->spin("xspin"),     find_->spin("yspin"),    find_->spin("SpinRed"),
+        find_->spin("SpinGreen"), find_->spin("SpinBlue"), find_->spin("Linesize")};
     ui::SpinBox* spin = Pick(spins);
     const int d = Chance(50) ? 1 : -1;
     // A held arrow: a run of clicks, each one an action.
@@ -268,27 +461,27 @@ class Monkey {
   }
 
   void ClearAction() {
-    Act("click Clear", [this] { find_.button("Clear")->UserClick(); });
+    Act("click Clear", [this] { find_->button("Clear")->UserClick(); });
   }
 
   void UndoAction() {
     if (RedrawCost() > kHistorySegments) ClearAction();
-    Act("click undo", [this] { find_.button("undo")->UserClick(); });
+    Act("click undo", [this] { find_->button("undo")->UserClick(); });
   }
 
   void DrawAction() {
     if (Chance(6)) return FillAction();
     if (!MakeDrawCheap()) return;
-    Act("click Draw", [this] { find_.button("Draw")->UserClick(); });
+    Act("click Draw", [this] { find_->button("Draw")->UserClick(); });
   }
 
   // Long series of star shapes, Draw after Draw, up to the history's limit.
   void FillAction() {
-    Drag(find_.bar("ScrollBarStepFine"), 3600);
-    Drag(find_.bar("ScrollBarReps"), Between(100, 200));
+    Drag(find_->bar("ScrollBarStepFine"), 3600);
+    Drag(find_->bar("ScrollBarReps"), Between(100, 200));
     const int draws = Between(1, 6);
     for (int i = 0; i < draws && !failed_; ++i) {
-      if (MakeDrawCheap()) Act("click Draw", [this] { find_.button("Draw")->UserClick(); });
+      if (MakeDrawCheap()) Act("click Draw", [this] { find_->button("Draw")->UserClick(); });
     }
   }
 
@@ -297,27 +490,27 @@ class Monkey {
   bool MakeDrawCheap() {
     for (int tries = 0; tries < 30; ++tries) {
       if (failed_) return false;
-      const long double width = find_.spin("Linesize")->Value() > 1 ? kWidePenCost : 1;
+      const long double width = find_->spin("Linesize")->Value() > 1 ? kWidePenCost : 1;
       const long double perPattern = SegmentsOf(CurrentDesign()) * width;
       const int traces =
-          window_.design().RepeatCount * (find_.checkBox("cb_reflect")->Checked() ? 2 : 1);
-      const int room = std::max(0, 1001 - window_.history().NextPatternIndex());
+          window_->design().RepeatCount * (find_->checkBox("cb_reflect")->Checked() ? 2 : 1);
+      const int room = std::max(0, 1001 - window_->history().NextPatternIndex());
       if (perPattern > kPatternSegments) {
-        if (window_.design().StepDeg < 3600 && tries < 10) {
+        if (window_->design().StepDeg < 3600 && tries < 10) {
           const int step =
-              std::min(3600, Between(std::max(30, window_.design().StepDeg * 2), 3600));
-          Drag(find_.bar("ScrollBarStepFine"), step);
+              std::min(3600, Between(std::max(30, window_->design().StepDeg * 2), 3600));
+          Drag(find_->bar("ScrollBarStepFine"), step);
         } else if (width > 1) {
-          Act("spin Linesize down", [this] { find_.spin("Linesize")->UserStep(-1); });
+          Act("spin Linesize down", [this] { find_->spin("Linesize")->UserStep(-1); });
         } else {
-          Drag(Chance(50) ? find_.bar("ScrollBarFixed") : find_.bar("ScrollBarMoving"),
+          Drag(Chance(50) ? find_->bar("ScrollBarFixed") : find_->bar("ScrollBarMoving"),
                Between(2, 120));
         }
       } else if (perPattern * traces > kDrawSegments) {
-        if (window_.design().RepeatCount > 1) {
-          Drag(find_.bar("ScrollBarReps"), Between(1, window_.design().RepeatCount - 1));
+        if (window_->design().RepeatCount > 1) {
+          Drag(find_->bar("ScrollBarReps"), Between(1, window_->design().RepeatCount - 1));
         } else {
-          Act("click cb_reflect", [this] { find_.checkBox("cb_reflect")->UserClick(); });
+          Act("click cb_reflect", [this] { find_->checkBox("cb_reflect")->UserClick(); });
         }
       } else if (historyCost_ * width + perPattern * std::min(traces, room) > kHistorySegments) {
         ClearAction();
@@ -329,11 +522,11 @@ class Monkey {
   }
 
   void PenColourAction() {
-    ColourPickAction("PenColor", [this] { find_.button("PenColor")->UserClick(); });
+    ColourPickAction("PenColor", [this] { find_->button("PenColor")->UserClick(); });
   }
 
   void CanvasColourAction() {
-    ColourPickAction("SelectColour1", [this] { find_.menuItem("SelectColour1")->UserClick(); });
+    ColourPickAction("SelectColour1", [this] { find_->menuItem("SelectColour1")->UserClick(); });
   }
 
   // Opens the colour picker through `click` and answers it, or cancels.
@@ -357,9 +550,9 @@ class Monkey {
       case 0:
         return std::nullopt;
       case 1:
-        return window_.canvasColour();
+        return window_->canvasColour();
       case 2:
-        return window_.penColour();
+        return window_->penColour();
       case 3:
         return Chance(50) ? kWhite : kBlack;
       case 4:
@@ -371,57 +564,42 @@ class Monkey {
 
   void SchemeAction() {
     ui::MenuItem* item =
-        Chance(50) ? find_.menuItem("WhiteBlackPen1") : find_.menuItem("BlackWhitePen1");
+        Chance(50) ? find_->menuItem("WhiteBlackPen1") : find_->menuItem("BlackWhitePen1");
     Act("click " + item->Name(), [item] { item->UserClick(); });
   }
 
   void PanelButtonAction() {
-    const std::vector<ui::Button*> buttons = {
-        find_.button("default_pos"),  find_.button("default_centre"), find_.button("DrawStep1Deg"),
-        find_.button("DrawStep2Deg"), find_.button("DrawStep5Deg"),   find_.button("DrawStep10Deg"),
-        find_.button("RepeatReset1"), find_.button("ZeroPosStep"),    find_.button("ZeroCentStep"),
-        find_.button("ZeroColStep")};
-    ui::Button* b = Pick(buttons);
-    Act("click " + b->Name(), [b] { b->UserClick(); });
+    const std::string name = kPanelButtons[Rand(std::size(kPanelButtons))];
+    Act("click " + name, [this, name] { ClickByName(name); });
   }
 
   void RadioAction() {
-    ui::RadioButton* r = Chance(50) ? find_.radio("rb_internal") : find_.radio("rb_external");
+    ui::RadioButton* r = Chance(50) ? find_->radio("rb_internal") : find_->radio("rb_external");
     Act("click " + r->Name(), [r] { r->UserClick(); });
   }
 
   void ReflectAction() {
-    Act("click cb_reflect", [this] { find_.checkBox("cb_reflect")->UserClick(); });
+    Act("click cb_reflect", [this] { find_->checkBox("cb_reflect")->UserClick(); });
   }
 
   void PrintSettingAction() {
-    std::vector<ui::MenuItem*> items = {find_.menuItem("Mono2"), find_.menuItem("N7Colours1"),
-                                        find_.menuItem("FullColour1")};
-    for (const ZoomItem& zoom : kZoomItems) items.push_back(find_.menuItem(zoom.name));
+    std::vector<ui::MenuItem*> items = {find_->menuItem("Mono2"), find_->menuItem("N7Colours1"),
+                                        find_->menuItem("FullColour1")};
+    for (const ZoomItem& zoom : kZoomItems) items.push_back(find_->menuItem(zoom.name));
     ui::MenuItem* item = Pick(items);
     Act("click " + item->Name(), [item] { item->UserClick(); });
   }
 
-  // Menus and submenus that only open, and the buttons the layout hides: none
-  // of them may change anything.
-  void HiddenOrMenuAction() {
-    const std::vector<std::string> names = {"File1",     "Background1",  "Printer1",     "Colour1",
-                                            "Zoom1",     "Load",         "save",         "savebmp",
-                                            "BackColor", "BlackOnWhite", "WhiteonBlack", "Refresh",
-                                            "Button1",   "LoadPrint"};
-    const std::string& name = Pick(names);
-    if (ui::MenuItem* item = window_.form().FindMenuItem(name)) {
-      return Act("click " + name, [item] { item->UserClick(); });
-    }
-    auto* button = dynamic_cast<ui::Button*>(window_.form().Find(name));
-    Act("click " + name, [button] { button->UserClick(); });
+  void InertAction() {
+    const std::string name = kInertCommands[Rand(std::size(kInertCommands))];
+    Act("click " + name, [this, name] { ClickByName(name); });
   }
 
   void PrintAction() {
     // Print redraws the history twice over.
     if (RedrawCost() * 2 > kHistorySegments) ClearAction();
     if (failed_) return;
-    const bool empty = window_.history().Empty();
+    const bool empty = window_->history().Empty();
     const int answer = static_cast<int>(Rand(4));  // yes, yes, no, cancel
     const char* words[] = {"answer yes", "answer yes", "answer no", "answer cancel"};
     Act(empty ? std::string("click PrintDesign1")
@@ -432,7 +610,7 @@ class Monkey {
             if (answer == 2) prompts_.AnswerNo();
             if (answer == 3) prompts_.AnswerCancel();
           }
-          find_.menuItem("PrintDesign1")->UserClick();
+          find_->menuItem("PrintDesign1")->UserClick();
         });
   }
 
@@ -440,22 +618,30 @@ class Monkey {
     return dir_.filePath(QString::fromStdString(name)).toStdString();
   }
 
-  void SaveAction() {
-    const int r = static_cast<int>(Rand(20));
-    if (r < 3) {
-      return Act("answer cancel / click SaveTXT1", [this] {
-        prompts_.AnswerCancel();
-        find_.menuItem("SaveTXT1")->UserClick();
-      });
-    }
+  // A name for the save dialog; one in twenty lies in a folder that does not exist.
+  std::string SavePath() {
     // A name without an extension gets ".txt" from the dialog.
     const std::vector<std::string> names = {"design-a.txt", "design-b", "design-c.txt",
                                             "missing-folder/design.txt"};
-    const std::string name = r == 3 ? names[3] : names[Rand(3)];
-    const std::string path = PathOf(name);
-    Act("answer save " + path + " / click SaveTXT1", [this, path] {
+    return PathOf(Rand(20) == 0 ? names[3] : names[Rand(3)]);
+  }
+
+  void SaveAction() {
+    const SaveCommand& command = kSaveCommands[Rand(std::size(kSaveCommands))];
+    const std::string item = command.item;
+    if (!designPath_.empty() && !command.asksWhenNamed) {
+      return Act("click " + item, [this, item] { ClickByName(item); });
+    }
+    if (Rand(20) < 3) {
+      return Act("answer cancel / click " + item, [this, item] {
+        prompts_.AnswerCancel();
+        ClickByName(item);
+      });
+    }
+    const std::string path = SavePath();
+    Act("answer save " + path + " / click " + item, [this, path, item] {
       prompts_.AnswerSave(path);
-      find_.menuItem("SaveTXT1")->UserClick();
+      ClickByName(item);
     });
   }
 
@@ -463,13 +649,13 @@ class Monkey {
     if (Chance(20)) {
       return Act("answer cancel / click SaveBMP1", [this] {
         prompts_.AnswerCancel();
-        find_.menuItem("SaveBMP1")->UserClick();
+        find_->menuItem("SaveBMP1")->UserClick();
       });
     }
     const std::string path = PathOf(Chance(50) ? "picture.bmp" : "picture2");
     Act("answer save " + path + " / click SaveBMP1", [this, path] {
       prompts_.AnswerSave(path);
-      find_.menuItem("SaveBMP1")->UserClick();
+      find_->menuItem("SaveBMP1")->UserClick();
     });
   }
 
@@ -479,7 +665,7 @@ class Monkey {
     if (r < 2) {
       return Act("answer cancel / click Open1", [this] {
         prompts_.AnswerCancel();
-        find_.menuItem("Open1")->UserClick();
+        find_->menuItem("Open1")->UserClick();
       });
     } else if (r < 4) {
       path = PathOf("missing.txt");
@@ -508,12 +694,212 @@ class Monkey {
       return;
     }
     if (RedrawCost() > kHistorySegments) ClearAction();
-    pictureBeforeOpen_ = window_.picture().Image().copy();
+    pictureBeforeOpen_ = window_->picture().Image().copy();
+    openPath_ = path;
     Act("answer open " + path + " / click Open1", [this, path] {
       prompts_.AnswerOpen(path);
-      find_.menuItem("Open1")->UserClick();
+      find_->menuItem("Open1")->UserClick();
     });
   }
+
+  void EditUndoAction() {
+    Act("click Undo1", [this] { find_->menuItem("Undo1")->UserClick(); });
+  }
+
+  void EditRedoAction() {
+    Act("click Redo1", [this] { find_->menuItem("Redo1")->UserClick(); });
+  }
+
+  // The View menu. A preview is worked out afresh after every input, so it is
+  // left on only for a while.
+  void ViewAction() {
+    std::string name = kViewItems[Rand(std::size(kViewItems))];
+    if (find_->menuItem("PreviewPattern1")->Checked() && Chance(50)) name = "PreviewPattern1";
+    Act("click " + name, [this, name] { ClickByName(name); });
+  }
+
+  void HelpAction() {
+    const std::string name = kHelpItems[Rand(std::size(kHelpItems))].first;
+    Act("click " + name, [this, name] { ClickByName(name); });
+  }
+
+  // A stop count: none, at the end of a pattern or one segment either side of
+  // it, all of them, or anywhere.
+  int64_t StopCount(const std::vector<int64_t>& ends) {
+    const int64_t total = ends.empty() ? 0 : ends.back();
+    const int64_t end = ends.empty() ? 0 : ends[Rand(ends.size())];
+    switch (Rand(6)) {
+      case 0:
+        return 0;
+      case 1:
+        return end;
+      case 2:
+        return std::max<int64_t>(0, end + (Chance(50) ? 1 : -1));
+      case 3:
+        return total;
+      default:
+        return static_cast<int64_t>(Rand(static_cast<uint64_t>(total) + 1));
+    }
+  }
+
+  // A Draw stopped part-way keeps the patterns it completed.
+  void StoppedDrawAction() {
+    if (!MakeDrawCheap()) return;
+    const SeriesPlan plan = PlanSeries(WindowProbe::DrawInputs(*window_), 100'000'000);
+    const size_t room = static_cast<size_t>(1001 - window_->history().NextPatternIndex());
+    if (plan.patterns.empty() || plan.cutShort || plan.failed || plan.patterns.size() > room) {
+      return;
+    }
+    plannedDraw_ = plan.patterns;
+    stopEnds_.clear();
+    int64_t total = 0;
+    for (const DrawnPattern& p : plan.patterns)
+      stopEnds_.push_back(total += TracedSegments(p.record));
+    const int64_t count = StopCount(stopEnds_);
+    stopAfter_ = count;
+    Act("stop-after " + std::to_string(count) + " / click Draw", [this, count] {
+      window_->stopNextTraceAfter(count);
+      find_->button("Draw")->UserClick();
+    });
+  }
+
+  // A stopped Open changes nothing.
+  void StoppedOpenAction() {
+    if (saved_.empty()) return SaveAction();
+    auto it = saved_.begin();
+    std::advance(it, static_cast<long>(Rand(saved_.size())));
+    const std::string path = it->first;
+    const std::string bytes = ReadBytes(path);
+    std::vector<PatternRecord> patterns;
+    try {
+      patterns = ParseDesignFile(bytes);
+      CheckDesignDrawable(patterns, window_->design());
+    } catch (const DesignFileError&) {
+      return;
+    }
+    if (patterns.empty() || !OpenableCheaply(bytes)) return;
+    if (RedrawCost() > kHistorySegments) ClearAction();
+    int64_t total = 0;
+    for (const PatternRecord& p : patterns) total += TracedSegments(p);
+    stopEnds_ = {total};
+    const int64_t count =
+        Chance(80) ? static_cast<int64_t>(Rand(static_cast<uint64_t>(total))) : total;
+    stopAfter_ = count;
+    openPath_ = path;
+    pictureBeforeOpen_ = window_->picture().Image().copy();
+    Act("stop-after " + std::to_string(count) + " / answer open " + path + " / click Open1",
+        [this, path, count] {
+          window_->stopNextTraceAfter(count);
+          prompts_.AnswerOpen(path);
+          find_->menuItem("Open1")->UserClick();
+        });
+  }
+
+  // The Undo button, stopped while it draws the patterns before the last
+  // again, changes nothing.
+  void StoppedUndoAction() {
+    if (RedrawCost() > kHistorySegments) ClearAction();
+    const int32_t count = window_->history().Count();
+    if (count < 2 || !find_->button("undo")->Enabled()) return UndoAction();
+    int64_t total = 0;
+    for (int32_t i = 1; i < count; ++i) total += TracedSegments(window_->history().Entry(i));
+    stopEnds_ = {total};
+    const int64_t stop =
+        Chance(80) ? static_cast<int64_t>(Rand(static_cast<uint64_t>(total))) : total;
+    stopAfter_ = stop;
+    Act("stop-after " + std::to_string(stop) + " / click undo", [this, stop] {
+      window_->stopNextTraceAfter(stop);
+      find_->button("undo")->UserClick();
+    });
+  }
+
+  // File > Export: the picker cancelled, the options cancelled, or a file.
+  void ExportAction() {
+    const std::string item = kExportItems[Rand(std::size(kExportItems))];
+    const std::string extension[] = {".svg", ".pdf", ".png"};
+    const size_t format =
+        static_cast<size_t>(std::find(std::begin(kExportItems), std::end(kExportItems), item) -
+                            std::begin(kExportItems));
+    const std::string path = PathOf("export" + extension[format]);
+    QFile::remove(QString::fromStdString(path));
+    const int r = static_cast<int>(Rand(10));
+    if (r == 0) {
+      return Act("answer cancel / click " + item, [this, item] {
+        prompts_.AnswerCancel();
+        ClickByName(item);
+      });
+    }
+    // The options at the size offered, or at a size of the monkey's: a PNG
+    // is kept small, as it is drawn pixel by pixel.
+    const bool png = format == 2;
+    const int size = png ? Between(16, 700) : Between(10, 400);
+    const std::string options = r == 1         ? "cancel"
+                                : r < 5 || png ? "value " + std::to_string(size)
+                                               : "ok";
+    Act("answer save " + path + " / answer " + options + " / click " + item,
+        [this, path, item, r, options, size] {
+          prompts_.AnswerSave(path);
+          if (r == 1) {
+            prompts_.AnswerCancel();
+          } else if (options == "ok") {
+            prompts_.AnswerOk();
+          } else {
+            prompts_.AnswerValue(size);
+          }
+          ClickByName(item);
+        });
+  }
+
+  // File > Open Recent: a design saved or opened before, read without a dialog.
+  void RecentAction() {
+    if (recentDesigns_.empty()) return SaveAction();
+    const size_t i = Rand(recentDesigns_.size());
+    const std::string path = recentDesigns_[i];
+    if (!OpenableCheaply(ReadBytes(path))) return;
+    if (RedrawCost() > kHistorySegments) ClearAction();
+    openPath_ = path;
+    pictureBeforeOpen_ = window_->picture().Image().copy();
+    const std::string item = "RecentFile" + std::to_string(i + 1);
+    Act("click " + item, [this, item] { ClickByName(item); });
+  }
+
+  // Exit, answering the question about unsaved changes either way. A closed
+  // window is replaced by a new one.
+  void CloseAction() {
+    const std::string control = kCloseCommands[Rand(std::size(kCloseCommands))];
+    auto click = [this, control] { ClickByName(control); };
+    if (!Unsaved()) return Act("click " + control, click);
+    switch (Rand(6)) {
+      case 0:
+      case 1:
+        return Act("answer cancel / click " + control, [this, click] {
+          prompts_.AnswerCancel();
+          click();
+        });
+      case 2:
+      case 3:
+        return Act("answer no / click " + control, [this, click] {
+          prompts_.AnswerNo();
+          click();
+        });
+      case 4:
+        return Act("answer yes / answer cancel / click " + control, [this, click] {
+          prompts_.AnswerYes();
+          prompts_.AnswerCancel();
+          click();
+        });
+      default: {
+        const std::string path = SavePath();
+        return Act("answer yes / answer save " + path + " / click " + control, [this, click, path] {
+          prompts_.AnswerYes();
+          prompts_.AnswerSave(path);
+          click();
+        });
+      }
+    }
+  }
+
+  bool Unsaved() const { return HistoryPatterns(*window_) != savedPatterns_; }
 
   // Whether opening these bytes is refused, or draws within the budget with
   // fixed gears the panel could show (a fixed gear of 1 leaves a moving gear
@@ -522,7 +908,7 @@ class Monkey {
     std::vector<PatternRecord> patterns;
     try {
       patterns = ParseDesignFile(bytes);
-      CheckDesignDrawable(patterns, window_.design());
+      CheckDesignDrawable(patterns, window_->design());
     } catch (const DesignFileError&) {
       return true;
     }
@@ -531,7 +917,7 @@ class Monkey {
       if (p.FixedTeeth < 2) return false;
       cost += SegmentsOf(p);
     }
-    if (find_.spin("Linesize")->Value() > 1) cost *= kWidePenCost;
+    if (find_->spin("Linesize")->Value() > 1) cost *= kWidePenCost;
     return cost <= kHistorySegments;
   }
 
@@ -596,19 +982,27 @@ class Monkey {
   // ------------------------------------------------------------ checking
 
   PatternRecord CurrentDesign() const {
-    const DesignState& d = window_.design();
-    return {window_.penColour(), d.FixedTeeth, d.MovingTeeth, d.GearMode, d.TopOfDesign,
-            d.PenHole,           d.StepDeg,    d.DesignSize,  d.CentreX,  d.CentreY};
+    const DesignState& d = window_->design();
+    return {window_->penColour(),
+            d.FixedTeeth,
+            d.MovingTeeth,
+            d.GearMode,
+            d.TopOfDesign,
+            d.PenHole,
+            d.StepDeg,
+            d.DesignSize,
+            d.CentreX,
+            d.CentreY};
   }
 
   Snapshot Take() {
     Snapshot s;
-    s.design = window_.design();
-    s.pen = window_.penColour();
-    s.next = window_.history().NextPatternIndex();
+    s.design = window_->design();
+    s.pen = window_->penColour();
+    s.next = window_->history().NextPatternIndex();
     for (size_t i = 0; i < bars_.size(); ++i) s.bars[i] = bars_[i]->Position();
-    s.areaPen = window_.picture().PenColour();
-    s.areaBrush = window_.picture().BrushColour();
+    s.areaPen = window_->picture().PenColour();
+    s.areaBrush = window_->picture().BrushColour();
     s.log = prompts_.log.size();
     return s;
   }
@@ -618,14 +1012,58 @@ class Monkey {
     return before.bars[static_cast<size_t>(at)];
   }
 
+  static bool EndsWith(const std::string& what, const std::string& tail) {
+    return what.size() >= tail.size() &&
+           what.compare(what.size() - tail.size(), tail.size(), tail) == 0;
+  }
+
+  // The commands Edit > Undo takes back.
+  static bool IsHistoryCommand(const std::string& what) {
+    return EndsWith(what, "click Draw") || EndsWith(what, "click Clear") ||
+           EndsWith(what, "click undo") || EndsWith(what, "click Open1") ||
+           what.starts_with("click RecentFile");
+  }
+
+  // Commands that change nothing of what Edit > Undo puts back, or put back
+  // what they took: the whole window is compared around them.
+  static bool WatchesWholeWindow(const std::string& what) {
+    std::vector<std::string> names = {"Undo1", "Redo1"};
+    for (const char* n : kExportItems) names.push_back(n);
+    for (const char* n : kViewItems) names.push_back(n);
+    for (const auto& help : kHelpItems) names.push_back(help.first);
+    for (const char* n : kCloseCommands) names.push_back(n);
+    return std::any_of(names.begin(), names.end(),
+                       [&](const std::string& n) { return EndsWith(what, "click " + n); });
+  }
+
+  // The text an action's script gives after `key`, up to the next " / ".
+  static std::optional<std::string> Answered(const std::string& what, const std::string& key) {
+    const size_t at = what.find(key);
+    if (at == std::string::npos) return std::nullopt;
+    const size_t from = at + key.size();
+    return what.substr(from, what.find(" / ", from) - from);
+  }
+
+  void CountClicks(const std::string& what) {
+    for (size_t at = what.find("click "); at != std::string::npos;
+         at = what.find("click ", at + 1)) {
+      ++clicks_[*Answered(what.substr(at), "click ")];
+    }
+  }
+
   // Performs one user action and checks everything after it.
   void Act(const std::string& what, const std::function<void()>& input) {
     if (failed_) return;
     ++index_;
     recent_.push_back(std::to_string(index_) + ": " + what);
     if (recent_.size() > 12) recent_.pop_front();
+    CountClicks(what);
 
     const Snapshot before = Take();
+    const bool historyCommand = IsHistoryCommand(what);
+    if (historyCommand || WatchesWholeWindow(what)) seenBefore_ = SeenIn(*window_);
+    std::optional<ModelState> modelBefore;
+    if (historyCommand) modelBefore = SaveModel();
     Problems problems;
     try {
       input();
@@ -637,12 +1075,43 @@ class Monkey {
     Expect expect;
     ExpectOf(what, before, expect, problems);
     CheckLog(before, expect, problems);
-    UpdateStale(before, expect);
+    if (modelRestored_) {
+      drawnAhead_.fill(false);  // the stale values came back with the model
+    } else {
+      UpdateStale(before, expect);
+    }
+    if (historyCommand) KeepStep(*modelBefore);
     CheckInvariants(problems);
     if (prompts_.Pending() != 0) {
       problems.push_back(std::to_string(prompts_.Pending()) + " scripted answers were not taken");
     }
+    if (WindowProbe::StopPending(*window_))
+      problems.push_back("the stop asked for is still waiting");
+    if (window_->form().Closed() && !closeAllowed_) problems.push_back("the window closed");
     if (!problems.empty()) Fail(problems);
+
+    seenBefore_.reset();
+    stopAfter_.reset();
+    stopEnds_.clear();
+    plannedDraw_.clear();
+    openPath_.reset();
+    modelRestored_ = false;
+    closeAllowed_ = false;
+  }
+
+  // A history command that changed the history or the picture is one Edit >
+  // Undo takes back; it empties the redo list.
+  void KeepStep(const ModelState& modelBefore) {
+    Seen after = SeenIn(*window_);
+    if (after.history == seenBefore_->history && after.pixels == seenBefore_->pixels) return;
+    redoSteps_.clear();
+    undoSteps_.push_back({*seenBefore_, std::move(after), modelBefore, SaveModel()});
+    if (undoSteps_.size() > commands::CommandHistory::kMaxCommands) undoSteps_.pop_front();
+  }
+
+  void ExpectUnchanged(const std::string& command, Problems& problems) {
+    const std::string d = Differences(*seenBefore_, SeenIn(*window_), window_->form());
+    if (!d.empty()) problems.push_back(command + " changed " + d);
   }
 
   void Fail(const Problems& problems) {
@@ -661,14 +1130,37 @@ class Monkey {
   // The per-action expectations: the boxes shown, the history and colours.
   void ExpectOf(const std::string& what, const Snapshot& before, Expect& expect,
                 Problems& problems) {
-    const PatternHistory& h = window_.history();
+    const PatternHistory& h = window_->history();
     const int32_t next = h.NextPatternIndex();
     auto verb = [&](const std::string& s) {
       return what.size() >= s.size() && what.compare(what.size() - s.size(), s.size(), s) == 0;
     };
 
-    if (what == "click Draw") return ExpectDraw(before, expect, problems);
+    if (what == "click Undo1") return ExpectEditHistory(undoSteps_, redoSteps_, true, problems);
+    if (what == "click Redo1") return ExpectEditHistory(redoSteps_, undoSteps_, false, problems);
+    for (const char* item : kViewItems) {
+      if (what == "click " + std::string(item)) return ExpectView(item, problems);
+    }
+    for (const auto& [item, shown] : kHelpItems) {
+      if (what == "click " + std::string(item)) {
+        expect.log.push_back(shown);
+        return ExpectUnchanged(item, problems);
+      }
+    }
+    for (const char* item : kExportItems) {
+      if (verb("click " + std::string(item))) return ExpectExport(what, item, expect, problems);
+    }
+    for (const char* control : kCloseCommands) {
+      if (verb("click " + std::string(control))) return ExpectClose(what, expect, problems);
+    }
+    for (const SaveCommand& command : kSaveCommands) {
+      if (verb("click " + std::string(command.item))) return ExpectSave(what, problems);
+    }
+    if (verb("click Draw")) return ExpectDraw(before, expect, problems);
     if (verb("click undo")) {
+      if (stopAfter_ && *stopAfter_ < stopEnds_.back()) {
+        return ExpectUnchanged("a stopped Undo button", problems);
+      }
       if (!undoEnabled_) {
         if (next != before.next) problems.push_back("a disabled Undo changed the history");
         return;
@@ -706,27 +1198,28 @@ class Monkey {
       return;
     }
     if (verb("click PrintDesign1")) return ExpectPrint(what, before, expect, problems);
-    if (verb("click SaveTXT1")) return ExpectSave(what, problems);
     if (verb("click SaveBMP1")) return ExpectBitmap(what, problems);
-    if (verb("click Open1")) return ExpectOpen(what, before, expect, problems);
+    if (verb("click Open1") || what.starts_with("click RecentFile")) {
+      return ExpectOpen(before, expect, problems);
+    }
     if (what == "click default_pos") {
       expect.shown[kHole] = expect.shown[kTop] = expect.shown[kSize] = true;
-      if (window_.design().TopOfDesign != 0) problems.push_back("Default left the top non-zero");
+      if (window_->design().TopOfDesign != 0) problems.push_back("Default left the top non-zero");
     }
     if (what == "click default_centre") {
       expect.shown[kX] = expect.shown[kY] = true;
-      if (window_.design().CentreX != 0 || window_.design().CentreY != 0) {
+      if (window_->design().CentreX != 0 || window_->design().CentreY != 0) {
         problems.push_back("Default left the centre off 0, 0");
       }
     }
     for (const auto& [name, degrees] : kQuickSteps) {
-      if (what == "click " + std::string(name) && window_.design().StepDeg != degrees) {
+      if (what == "click " + std::string(name) && window_->design().StepDeg != degrees) {
         problems.push_back("the quick step did not set the step");
       }
     }
     for (const ZoomItem& zoom : kZoomItems) {
       if (what == "click " + std::string(zoom.name) &&
-          window_.design().PrintFactor != zoom.percent) {
+          window_->design().PrintFactor != zoom.percent) {
         problems.push_back("the zoom item did not set the zoom");
       }
     }
@@ -734,13 +1227,13 @@ class Monkey {
   }
 
   void ExpectDraw(const Snapshot& before, Expect& expect, Problems& problems) {
-    const PatternHistory& h = window_.history();
+    const PatternHistory& h = window_->history();
     const int32_t next = h.NextPatternIndex();
     const int32_t old = before.next;
-    const bool reflect = find_.checkBox("cb_reflect")->Checked();
+    const bool reflect = find_->checkBox("cb_reflect")->Checked();
     const int mult = reflect ? 2 : 1;
     const int32_t repeats = before.design.RepeatCount;
-    const RepeatSteps& s = window_.steps();
+    const RepeatSteps& s = window_->steps();
     const bool colourSteps = s.RedStep != 0 || s.GreenStep != 0 || s.BlueStep != 0;
     const bool anySteps = colourSteps || s.HoleStep != 0 || s.TopStep != 0 || s.SizeStep != 0 ||
                           s.CentreXStep != 0 || s.CentreYStep != 0;
@@ -754,6 +1247,22 @@ class Monkey {
                               before.design.DesignSize,
                               before.design.CentreX,
                               before.design.CentreY};
+    if (stopAfter_) {
+      // Kept: the patterns traced in full within the stop's segments.
+      const size_t completed = static_cast<size_t>(
+          std::upper_bound(stopEnds_.begin(), stopEnds_.end(), *stopAfter_) - stopEnds_.begin());
+      std::vector<DrawnPattern> kept = seenBefore_->history;
+      kept.insert(kept.end(), plannedDraw_.begin(),
+                  plannedDraw_.begin() + static_cast<long>(completed));
+      if (HistoryPatterns(*window_) != kept) {
+        problems.push_back("a Draw stopped after " + std::to_string(*stopAfter_) +
+                           " segments did not keep the " + std::to_string(completed) +
+                           " patterns it completed");
+      }
+      if (completed < plannedDraw_.size()) {
+        return ExpectStoppedDraw(completed, before, colourSteps, expect, problems);
+      }
+    }
     expect.traced = true;
     undoEnabled_ = true;
     if (old > 1) backgroundEnabled_ = false;
@@ -836,6 +1345,54 @@ class Monkey {
     if (reflect) drawnAhead_[kTop] = true;
   }
 
+  // A stop puts back the state from before the pattern it interrupted.
+  void ExpectStoppedDraw(size_t completed, const Snapshot& before, bool colourSteps, Expect& expect,
+                         Problems& problems) {
+    const int32_t old = before.next;
+    if (old > 1) backgroundEnabled_ = false;
+    if (completed == 0) {
+      // Only what Draw sets before it begins may differ: the series starts
+      // from the top shown, and the buttons follow the history.
+      undoEnabled_ = old > 1;
+      Seen now = SeenIn(*window_);
+      if (now.seriesStartTop != seenBefore_->design.TopOfDesign) {
+        problems.push_back("a stopped Draw did not start its series from the top shown");
+      }
+      now.seriesStartTop = seenBefore_->seriesStartTop;
+      const std::vector<ui::Control*>& controls = window_->form().Controls();
+      for (size_t i = 0; i < controls.size(); ++i) {
+        const std::string& name = controls[i]->Name();
+        if (name == "undo" || name == "BackColor" || name == "BlackOnWhite" ||
+            name == "WhiteonBlack") {
+          now.panel.controls[i].enabled = seenBefore_->panel.controls[i].enabled;
+        }
+      }
+      const std::string d = Differences(*seenBefore_, now, window_->form());
+      if (!d.empty()) problems.push_back("a Draw stopped before its first pattern changed " + d);
+      return;
+    }
+    undoEnabled_ = true;
+    expect.traced = true;
+    for (size_t i = 0; i < completed; ++i) {
+      model_.push_back(plannedDraw_[i].record);
+      cost_.push_back(SegmentsOf(model_.back()));
+      historyCost_ += cost_.back();
+    }
+    const bool plainColour = before.pen >= 0 && before.pen <= 0xFFFFFF;
+    if (colourSteps || !plainColour) {
+      pen_.reset();
+    } else {
+      pen_ = before.pen;
+    }
+    // The design may run a step ahead of the panel, as after a whole series.
+    const RepeatSteps& s = window_->steps();
+    drawnAhead_[kHole] = s.HoleStep != 0;
+    drawnAhead_[kTop] = s.TopStep != 0 || find_->checkBox("cb_reflect")->Checked();
+    drawnAhead_[kSize] = s.SizeStep != 0;
+    drawnAhead_[kX] = s.CentreXStep != 0;
+    drawnAhead_[kY] = s.CentreYStep != 0;
+  }
+
   // The number of patterns Draw traces before the top overflows in its first
   // repeat, if it does. The first trace shows the top: the top box stores it,
   // and the top bar's handler stores the bar's end instead if the bar moves.
@@ -844,7 +1401,7 @@ class Monkey {
     auto onBar = [](int64_t v) { return std::clamp<int64_t>(v, -3600, 3600); };
     const int64_t start = before.design.TopOfDesign;
     const int64_t firstShown =
-        onBar(start) == PositionBefore(before, find_.bar("ScrollBarTop")) ? start : onBar(start);
+        onBar(start) == PositionBefore(before, find_->bar("ScrollBarTop")) ? start : onBar(start);
     int64_t top = firstShown;
     if (reflect) {
       const int64_t twice = 2 * start;
@@ -855,7 +1412,7 @@ class Monkey {
       top = twice - mirrorShown;
       if (!fits(top)) return 2;
     }
-    if (!fits(top + window_.steps().TopStep)) return reflect ? 2 : 1;
+    if (!fits(top + window_->steps().TopStep)) return reflect ? 2 : 1;
     return std::nullopt;
   }
 
@@ -886,11 +1443,11 @@ class Monkey {
       return;
     }
     std::string mode;
-    if (find_.menuItem("FullColour1")->Checked()) mode = "full colour.";
-    if (find_.menuItem("Mono2")->Checked()) mode = "monochrome.";
-    if (find_.menuItem("N7Colours1")->Checked()) mode = "7 colours.";
+    if (find_->menuItem("FullColour1")->Checked()) mode = "full colour.";
+    if (find_->menuItem("Mono2")->Checked()) mode = "monochrome.";
+    if (find_->menuItem("N7Colours1")->Checked()) mode = "7 colours.";
     expect.log.push_back("message Confirm: Printing pattern of size " +
-                         std::to_string(window_.design().PrintFactor) + "% in " + mode +
+                         std::to_string(window_->design().PrintFactor) + "% in " + mode +
                          "\\nAre you sure ? ");
     if (what.rfind("answer yes", 0) != 0) {
       expect.log.push_back("message Warning: Printing abandoned.");
@@ -909,19 +1466,26 @@ class Monkey {
   }
 
   void ExpectSave(const std::string& what, Problems& problems) {
-    const size_t at = what.find("answer save ");
-    if (at == std::string::npos) return;  // cancelled
-    std::string path = what.substr(12, what.find(" / ") - 12);
+    std::optional<std::string> path = Answered(what, "answer save ");
+    if (!path) {
+      if (what.starts_with("answer cancel") || designPath_.empty()) return;
+      path = designPath_;  // the design's own file, without a dialog
+    }
+    ExpectSaved(*path, problems);
+  }
+
+  // Whether the design was saved to `path`, as the dialog answered.
+  bool ExpectSaved(std::string path, Problems& problems) {
     if (QFileInfo(QString::fromStdString(path)).suffix().isEmpty()) path += ".txt";
     if (path.find("missing-folder") != std::string::npos) {
       expectedLog_ = {"error: Cannot create file " + path};
-      return;
+      return false;
     }
     const std::string bytes = ReadBytes(path);
     const std::string header = "KORVA," + path + ",";
     if (bytes.compare(0, header.size(), header) != 0) {
       problems.push_back("the saved file lacks its header: " + bytes.substr(0, 80));
-      return;
+      return false;
     }
     try {
       if (ParseDesignFile(bytes) != model_)
@@ -930,10 +1494,101 @@ class Monkey {
       problems.push_back(std::string("the saved file cannot be read back: ") + e.what());
     }
     saved_[path] = model_;
+    designPath_ = path;
+    savedPatterns_ = HistoryPatterns(*window_);
+    Remember(path);
+    return true;
+  }
+
+  void Remember(const std::string& path) {
+    std::erase(recentDesigns_, path);
+    recentDesigns_.insert(recentDesigns_.begin(), path);
+    if (recentDesigns_.size() > kRecentDesigns) recentDesigns_.resize(kRecentDesigns);
+  }
+
+  // Edit > Undo or Redo: the window as it stood before (or after) the command
+  // taken back (or again), and the model with it.
+  void ExpectEditHistory(std::deque<Step>& from, std::deque<Step>& to, bool undo,
+                         Problems& problems) {
+    const std::string command = undo ? "Edit > Undo" : "Edit > Redo";
+    if (from.empty()) return ExpectUnchanged(command + " with nothing to do", problems);
+    Step step = std::move(from.back());
+    from.pop_back();
+    const std::string d =
+        Differences(undo ? step.before : step.after, SeenIn(*window_), window_->form());
+    if (!d.empty()) problems.push_back(command + " did not put back " + d);
+    RestoreModel(undo ? step.modelBefore : step.modelAfter);
+    modelRestored_ = true;
+    to.push_back(std::move(step));
+  }
+
+  // A View item changes its check mark and nothing Edit > Undo puts back.
+  void ExpectView(const std::string& item, Problems& problems) {
+    const std::vector<ui::MenuItem*>& items = window_->form().MenuItems();
+    const size_t at = static_cast<size_t>(
+        std::find(items.begin(), items.end(), find_->menuItem(item)) - items.begin());
+    Seen now = SeenIn(*window_);
+    const bool was = seenBefore_->panel.checkedItems[at];
+    const bool speed = item.starts_with("Speed");
+    if (now.panel.checkedItems[at] != (speed || !was)) {
+      problems.push_back(item + " did not " + (speed ? "take" : "change") + " its check mark");
+    }
+    now.panel.checkedItems = seenBefore_->panel.checkedItems;
+    const std::string d = Differences(*seenBefore_, now, window_->form());
+    if (!d.empty()) problems.push_back(item + " changed " + d);
+  }
+
+  // An export writes its file once the picker and the options are answered,
+  // and changes nothing in the window.
+  void ExpectExport(const std::string& what, const std::string& item, Expect& expect,
+                    Problems& problems) {
+    ExpectUnchanged(item, problems);
+    const std::optional<std::string> path = Answered(what, "answer save ");
+    if (!path) return;  // the picker cancelled
+    const std::string format = item.substr(6, 3);
+    expect.log.push_back("options Export " + format);
+    const std::string bytes = ReadBytes(*path);
+    if (what.find("answer cancel") != std::string::npos) {
+      if (QFileInfo::exists(QString::fromStdString(*path))) {
+        problems.push_back("a cancelled export wrote " + *path);
+      }
+      return;
+    }
+    const bool right = format == "SVG"   ? bytes.find("<svg") != std::string::npos
+                       : format == "PDF" ? bytes.starts_with("%PDF-")
+                                         : bytes.starts_with("\x89PNG");
+    if (!right) problems.push_back("the export did not write " + format + " to " + *path);
+    const std::optional<std::string> size = Answered(what, "answer value ");
+    if (right && format == "PNG" && size) {
+      const int side = std::stoi(*size);
+      if (QImage(QString::fromStdString(*path)).size() != QSize(side, side)) {
+        problems.push_back("the PNG is not " + *size + " pixels square");
+      }
+    }
+  }
+
+  // Exit asks only with unsaved changes; the window closes unless the answer
+  // is Cancel, or Yes and a save that does not happen.
+  void ExpectClose(const std::string& what, Expect& expect, Problems& problems) {
+    ExpectUnchanged("closing", problems);
+    bool closes = true;
+    if (Unsaved()) {
+      expect.log.push_back(kCloseQuestion);
+      if (what.starts_with("answer cancel")) {
+        closes = false;
+      } else if (what.starts_with("answer yes")) {
+        const std::optional<std::string> path = Answered(what, "answer save ");
+        closes = path && ExpectSaved(*path, problems);
+      }
+    }
+    if (window_->form().Closed() != closes) {
+      problems.push_back(closes ? "the window stayed open" : "the window closed");
+    }
+    closeAllowed_ = closes;
   }
 
   void ExpectBitmap(const std::string& what, Problems& problems) {
-    if (window_.backingPicture().Image().copy(0, 0, 640, 640) != window_.picture().Image()) {
+    if (window_->backingPicture().Image().copy(0, 0, 640, 640) != window_->picture().Image()) {
       problems.push_back("Save BMP did not copy the picture to the backing area");
     }
     const size_t at = what.find("answer save ");
@@ -947,22 +1602,22 @@ class Monkey {
     }
     QImage saved(QString::fromStdString(path));
     if (saved.convertToFormat(QImage::Format_RGB32) !=
-        window_.picture().Image().convertToFormat(QImage::Format_RGB32)) {
+        window_->picture().Image().convertToFormat(QImage::Format_RGB32)) {
       problems.push_back("the bitmap differs from the drawing area");
     }
   }
 
-  void ExpectOpen(const std::string& what, const Snapshot& before, Expect& expect,
-                  Problems& problems) {
-    const PatternHistory& h = window_.history();
-    const size_t at = what.find("answer open ");
+  void ExpectOpen(const Snapshot& before, Expect& expect, Problems& problems) {
+    const PatternHistory& h = window_->history();
     auto unchanged = [&] {
       if (h.NextPatternIndex() != before.next) {
         problems.push_back("a refused Open changed the history");
       }
     };
-    if (at == std::string::npos) return unchanged();
-    const std::string path = what.substr(12, what.find(" / ") - 12);
+    if (!openPath_) return unchanged();  // cancelled
+    if (stopAfter_ && *stopAfter_ < stopEnds_.back())
+      return ExpectUnchanged("a stopped Open", problems);
+    const std::string path = *openPath_;
     if (!QFileInfo::exists(QString::fromStdString(path))) {
       expectedLog_ = {"error: File not found"};
       return unchanged();
@@ -975,7 +1630,7 @@ class Monkey {
       expectedLog_ = {e.kind() == DesignFileError::Kind::NotKorva
                           ? std::string("message Error: ") + kNotKorvaFile
                           : std::string("error: ") + e.what()};
-      if (pictureBeforeOpen_ != window_.picture().Image()) {
+      if (pictureBeforeOpen_ != window_->picture().Image()) {
         problems.push_back("a refused Open changed the picture");
       }
       return unchanged();
@@ -1006,9 +1661,12 @@ class Monkey {
       undoEnabled_ = true;
       pen_ = lastDrawn;
     }
-    if (window_.backingPicture().Image().copy(0, 0, 640, 640) != window_.picture().Image()) {
+    if (window_->backingPicture().Image().copy(0, 0, 640, 640) != window_->picture().Image()) {
       problems.push_back("Open did not copy the picture to the backing area");
     }
+    designPath_ = path;
+    savedPatterns_ = HistoryPatterns(*window_);
+    Remember(path);
   }
 
   std::vector<std::string> NewLogLines(const Snapshot& before) const {
@@ -1042,20 +1700,20 @@ class Monkey {
     if (expect.traced) shown.fill(true);
     auto moved = [&](ui::ScrollBar* bar) { return PositionBefore(before, bar) != bar->Position(); };
     // A bar's handler shows its position, and the box's handler stores it.
-    if (moved(find_.bar("ScrollBarHole"))) shown[kHole] = true;
-    if (moved(find_.bar("ScrollBarTop"))) shown[kTop] = true;
-    if (moved(find_.bar("ScrollBarMagni"))) shown[kSize] = true;
-    if (moved(find_.bar("ScrollBarCentreX"))) shown[kX] = true;
-    if (moved(find_.bar("ScrollBarCentreY"))) shown[kY] = true;
+    if (moved(find_->bar("ScrollBarHole"))) shown[kHole] = true;
+    if (moved(find_->bar("ScrollBarTop"))) shown[kTop] = true;
+    if (moved(find_->bar("ScrollBarMagni"))) shown[kSize] = true;
+    if (moved(find_->bar("ScrollBarCentreX"))) shown[kX] = true;
+    if (moved(find_->bar("ScrollBarCentreY"))) shown[kY] = true;
     // The gear rules place the pen and, but for a new fixed gear in internal
     // mode, the size.
-    if (moved(find_.bar("ScrollBarMoving")) ||
-        window_.design().GearMode != before.design.GearMode) {
+    if (moved(find_->bar("ScrollBarMoving")) ||
+        window_->design().GearMode != before.design.GearMode) {
       shown[kHole] = shown[kSize] = true;
     }
-    if (moved(find_.bar("ScrollBarFixed"))) {
+    if (moved(find_->bar("ScrollBarFixed"))) {
       shown[kHole] = true;
-      if (window_.design().GearMode == kExternalMode) shown[kSize] = true;
+      if (window_->design().GearMode == kExternalMode) shown[kSize] = true;
     }
     for (int i = 0; i < kStaleCount; ++i) {
       if (shown[i]) stale_[i] = false;
@@ -1063,51 +1721,51 @@ class Monkey {
     }
     drawnAhead_.fill(false);
     // A value the design holds in step with its box again needs no excuse.
-    const ui::ValueBox* boxes[] = {find_.box("Hole"), find_.box("Align"), find_.box("Size"),
-                                   find_.box("xcent"), find_.box("ycent")};
-    const int32_t values[] = {window_.design().PenHole, window_.design().TopOfDesign,
-                              window_.design().DesignSize, window_.design().CentreX,
-                              window_.design().CentreY};
+    const ui::ValueBox* boxes[] = {find_->box("Hole"), find_->box("Align"), find_->box("Size"),
+                                   find_->box("xcent"), find_->box("ycent")};
+    const int32_t values[] = {window_->design().PenHole, window_->design().TopOfDesign,
+                              window_->design().DesignSize, window_->design().CentreX,
+                              window_->design().CentreY};
     for (int i = 0; i < kStaleCount; ++i) {
       if (stale_[i] && boxes[i]->Text() == std::to_string(values[i])) stale_[i] = false;
     }
   }
 
   void CheckInvariants(Problems& problems) {
-    const DesignState& d = window_.design();
+    const DesignState& d = window_->design();
     auto problem = [&](bool bad, const std::string& text) {
       if (bad) problems.push_back(text);
     };
 
     // Mode.
-    problem(find_.radio("rb_internal")->Checked() == find_.radio("rb_external")->Checked(),
+    problem(find_->radio("rb_internal")->Checked() == find_->radio("rb_external")->Checked(),
             "not exactly one mode button is checked");
-    problem(d.GearMode == 0 && !find_.radio("rb_internal")->Checked(),
+    problem(d.GearMode == 0 && !find_->radio("rb_internal")->Checked(),
             "internal mode, Internal unchecked");
-    problem(d.GearMode == 1 && !find_.radio("rb_external")->Checked(),
+    problem(d.GearMode == 1 && !find_->radio("rb_external")->Checked(),
             "external mode, External unchecked");
     problem(d.GearMode != 0 && d.GearMode != 1, "GearMode is " + std::to_string(d.GearMode));
     // Gears.
     problem(d.GearMode == 0 && d.MovingTeeth > d.FixedTeeth - 1,
             "internal mode with moving " + std::to_string(d.MovingTeeth) + " and fixed " +
                 std::to_string(d.FixedTeeth));
-    problem(find_.bar("ScrollBarHole")->Min() != 0 ||
-                find_.bar("ScrollBarHole")->Max() != 20 * int64_t{d.MovingTeeth},
-            "the hole bar runs " + std::to_string(find_.bar("ScrollBarHole")->Min()) + ".." +
-                std::to_string(find_.bar("ScrollBarHole")->Max()) + " with moving " +
+    problem(find_->bar("ScrollBarHole")->Min() != 0 ||
+                find_->bar("ScrollBarHole")->Max() != 20 * int64_t{d.MovingTeeth},
+            "the hole bar runs " + std::to_string(find_->bar("ScrollBarHole")->Min()) + ".." +
+                std::to_string(find_->bar("ScrollBarHole")->Max()) + " with moving " +
                 std::to_string(d.MovingTeeth));
-    problem(find_.box("Points")->Text() != std::to_string(window_.derived().ReducedFixed),
-            "Points shows " + find_.box("Points")->Text() + ", ReducedFixed is " +
-                std::to_string(window_.derived().ReducedFixed));
+    problem(find_->box("Points")->Text() != std::to_string(window_->derived().ReducedFixed),
+            "Points shows " + find_->box("Points")->Text() + ", ReducedFixed is " +
+                std::to_string(window_->derived().ReducedFixed));
     if (d.FixedTeeth >= 1 && d.MovingTeeth >= 1) {
       const int32_t g = std::gcd(d.FixedTeeth, d.MovingTeeth);
-      problem(window_.derived().ReducedFixed != d.FixedTeeth / g ||
-                  window_.derived().ReducedMoving != d.MovingTeeth / g,
+      problem(window_->derived().ReducedFixed != d.FixedTeeth / g ||
+                  window_->derived().ReducedMoving != d.MovingTeeth / g,
               "the reduced counts do not match the gears");
       const int64_t larger =
-          std::max(window_.derived().ReducedFixed, window_.derived().ReducedMoving);
-      problem(d.StepDeg >= 1 && window_.derived().TraceSpanDeg != Lcm(360 * larger, d.StepDeg),
-              "the trace span " + std::to_string(window_.derived().TraceSpanDeg) +
+          std::max(window_->derived().ReducedFixed, window_->derived().ReducedMoving);
+      problem(d.StepDeg >= 1 && window_->derived().TraceSpanDeg != Lcm(360 * larger, d.StepDeg),
+              "the trace span " + std::to_string(window_->derived().TraceSpanDeg) +
                   " does not match the gears and the step");
     }
 
@@ -1120,15 +1778,15 @@ class Monkey {
       int stale;
     };
     const View views[] = {
-        {find_.box("Fixed"), find_.bar("ScrollBarFixed"), d.FixedTeeth, -1},
-        {find_.box("Moving"), find_.bar("ScrollBarMoving"), d.MovingTeeth, -1},
-        {find_.box("Hole"), find_.bar("ScrollBarHole"), d.PenHole, kHole},
-        {find_.box("Align"), find_.bar("ScrollBarTop"), d.TopOfDesign, kTop},
-        {find_.box("Size"), find_.bar("ScrollBarMagni"), d.DesignSize, kSize},
-        {find_.box("Stepdeg"), find_.bar("ScrollBarStepFine"), d.StepDeg, -1},
-        {find_.box("xcent"), find_.bar("ScrollBarCentreX"), d.CentreX, kX},
-        {find_.box("ycent"), find_.bar("ScrollBarCentreY"), d.CentreY, kY},
-        {find_.box("reps"), find_.bar("ScrollBarReps"), d.RepeatCount, -1},
+        {find_->box("Fixed"), find_->bar("ScrollBarFixed"), d.FixedTeeth, -1},
+        {find_->box("Moving"), find_->bar("ScrollBarMoving"), d.MovingTeeth, -1},
+        {find_->box("Hole"), find_->bar("ScrollBarHole"), d.PenHole, kHole},
+        {find_->box("Align"), find_->bar("ScrollBarTop"), d.TopOfDesign, kTop},
+        {find_->box("Size"), find_->bar("ScrollBarMagni"), d.DesignSize, kSize},
+        {find_->box("Stepdeg"), find_->bar("ScrollBarStepFine"), d.StepDeg, -1},
+        {find_->box("xcent"), find_->bar("ScrollBarCentreX"), d.CentreX, kX},
+        {find_->box("ycent"), find_->bar("ScrollBarCentreY"), d.CentreY, kY},
+        {find_->box("reps"), find_->bar("ScrollBarReps"), d.RepeatCount, -1},
     };
     for (const View& v : views) {
       if (v.stale >= 0 && stale_[v.stale]) continue;
@@ -1140,30 +1798,30 @@ class Monkey {
                                            std::to_string(v.bar->Position()) + ", not at " +
                                            std::to_string(at));
     }
-    problem(d.RepeatCount != find_.bar("ScrollBarReps")->Position(),
+    problem(d.RepeatCount != find_->bar("ScrollBarReps")->Position(),
             "RepeatCount is not the reps bar");
 
     // Series layout and steps.
-    const RepeatSteps& s = window_.steps();
+    const RepeatSteps& s = window_->steps();
     const bool series = d.RepeatCount > 1;
-    problem(find_.spin("holespin")->Visible() != series ||
-                find_.spin("SpinBlue")->Visible() != series ||
-                find_.button("ZeroCentStep")->Visible() != series,
+    problem(find_->spin("holespin")->Visible() != series ||
+                find_->spin("SpinBlue")->Visible() != series ||
+                find_->button("ZeroCentStep")->Visible() != series,
             "the step controls do not follow the repeat count");
     const std::pair<ui::SpinBox*, int32_t> spins[] = {
-        {find_.spin("holespin"), s.HoleStep},   {find_.spin("topspin"), s.TopStep},
-        {find_.spin("sizespin"), s.SizeStep},   {find_.spin("xspin"), s.CentreXStep},
-        {find_.spin("yspin"), s.CentreYStep},   {find_.spin("SpinRed"), s.RedStep},
-        {find_.spin("SpinGreen"), s.GreenStep}, {find_.spin("SpinBlue"), s.BlueStep}};
+        {find_->spin("holespin"), s.HoleStep},   {find_->spin("topspin"), s.TopStep},
+        {find_->spin("sizespin"), s.SizeStep},   {find_->spin("xspin"), s.CentreXStep},
+        {find_->spin("yspin"), s.CentreYStep},   {find_->spin("SpinRed"), s.RedStep},
+        {find_->spin("SpinGreen"), s.GreenStep}, {find_->spin("SpinBlue"), s.BlueStep}};
     for (auto [spin, step] : spins) {
       problem(spin->Value() != step, spin->Name() + " is not its step");
       problem(!series && step != 0, spin->Name() + " step is not zero with one pattern per Draw");
     }
-    problem(window_.picture().PenWidth() != find_.spin("Linesize")->Value(),
+    problem(window_->picture().PenWidth() != find_->spin("Linesize")->Value(),
             "the pen width is not the line width");
 
     // History.
-    const PatternHistory& h = window_.history();
+    const PatternHistory& h = window_->history();
     const int32_t next = h.NextPatternIndex();
     problem(next < 1 || next > 1001, "NextPatternIndex is " + std::to_string(next));
     if (next == static_cast<int32_t>(model_.size()) + 1) {
@@ -1183,28 +1841,51 @@ class Monkey {
         break;
       }
     }
-    problem(find_.button("undo")->Enabled() != undoEnabled_, "Undo is not enabled as expected");
-    problem(find_.button("BackColor")->Enabled() != backgroundEnabled_ ||
-                find_.button("BlackOnWhite")->Enabled() != backgroundEnabled_,
+    problem(find_->button("undo")->Enabled() != undoEnabled_, "Undo is not enabled as expected");
+    problem(find_->button("BackColor")->Enabled() != backgroundEnabled_ ||
+                find_->button("BlackOnWhite")->Enabled() != backgroundEnabled_,
             "the background buttons are not enabled as expected");
 
     // Colours.
-    problem(window_.canvasColour() != canvas_,
-            "canvas colour " + Hex(window_.canvasColour()) + ", expected " + Hex(canvas_));
-    problem(pen_ && window_.penColour() != *pen_,
-            "pen colour " + Hex(window_.penColour()) + ", expected " + Hex(pen_.value_or(0)));
+    problem(window_->canvasColour() != canvas_,
+            "canvas colour " + Hex(window_->canvasColour()) + ", expected " + Hex(canvas_));
+    problem(pen_ && window_->penColour() != *pen_,
+            "pen colour " + Hex(window_->penColour()) + ", expected " + Hex(pen_.value_or(0)));
 
     // Print settings: one check mark in each group; the zoom follows its mark.
     int zoomChecks = 0;
     for (const ZoomItem& zoom : kZoomItems) {
-      if (find_.menuItem(zoom.name)->Checked()) {
+      if (find_->menuItem(zoom.name)->Checked()) {
         ++zoomChecks;
         problem(d.PrintFactor != zoom.percent, "the zoom is not the checked item's");
       }
     }
     problem(zoomChecks != 1, "not exactly one zoom item is checked");
-    problem(find_.menuItem("Mono2")->Checked() + find_.menuItem("N7Colours1")->Checked() +
-                    find_.menuItem("FullColour1")->Checked() !=
+
+    // Edit > Undo and Redo, the title, the recent designs and the View menu.
+    problem(find_->menuItem("Undo1")->Enabled() == undoSteps_.empty(),
+            "Edit > Undo is not enabled as expected");
+    problem(find_->menuItem("Redo1")->Enabled() == redoSteps_.empty(),
+            "Edit > Redo is not enabled as expected");
+    const bool unsaved = Unsaved();
+    std::string caption = plainCaption_;
+    if (!designPath_.empty() || unsaved) {
+      const std::string name =
+          designPath_.empty()
+              ? "Untitled"
+              : QFileInfo(QString::fromStdString(designPath_)).fileName().toStdString();
+      caption = name + (unsaved ? "*" : "") + " - " + plainCaption_;
+    }
+    problem(window_->form().Caption() != caption,
+            "the title is '" + window_->form().Caption() + "', not '" + caption + "'");
+    problem(window_->recentDesigns() != recentDesigns_, "File > Open Recent lists other designs");
+    const bool overlaid =
+        find_->menuItem("ShowGears1")->Checked() || find_->menuItem("PreviewPattern1")->Checked();
+    problem(
+        dynamic_cast<ui::PaintArea*>(window_->form().Find("PaintBox1"))->HasOverlay() != overlaid,
+        "the drawing area's overlay does not follow Show Gears and Preview");
+    problem(find_->menuItem("Mono2")->Checked() + find_->menuItem("N7Colours1")->Checked() +
+                    find_->menuItem("FullColour1")->Checked() !=
                 1,
             "not exactly one colour mode is checked");
 
@@ -1213,7 +1894,7 @@ class Monkey {
 
   // Keeps what the next action compares against.
   void Observe() {
-    openDesign_ = window_.design();
+    openDesign_ = window_->design();
     printedBefore_ = tally_.documents;
     linesBefore_ = tally_.lines;
   }
@@ -1222,7 +1903,7 @@ class Monkey {
 
   // Segments Undo, Open and Print redraw, weighed by the pen width.
   long double RedrawCost() const {
-    return historyCost_ * (find_.spin("Linesize")->Value() > 1 ? kWidePenCost : 1);
+    return historyCost_ * (find_->spin("Linesize")->Value() > 1 ? kWidePenCost : 1);
   }
 
   void ClearModel() {
@@ -1242,14 +1923,16 @@ class Monkey {
   std::mt19937_64 rng_;
   ui::ScriptedPrompts prompts_;
   PrintTally tally_;
-  MainWindow window_;
-  ControlsByName find_;
+  std::unique_ptr<MainWindow> window_;
+  std::unique_ptr<ControlsByName> find_;
   std::vector<ui::ScrollBar*> bars_;
+  std::string plainCaption_;
   QTemporaryDir dir_;
 
   int index_ = 0;
   bool failed_ = false;
   std::deque<std::string> recent_;
+  std::map<std::string, int> clicks_;  // the clicks made, by control or menu item
 
   // What the window should show, kept beside it.
   std::vector<PatternRecord> model_;
@@ -1264,14 +1947,26 @@ class Monkey {
   std::array<bool, kStaleCount> drawnAhead_{};
   std::map<std::string, std::vector<PatternRecord>> saved_;
   int corrupted_ = 0;
+  std::deque<Step> undoSteps_, redoSteps_;
+  // The design file last saved or opened, its patterns, and File > Open Recent.
+  std::string designPath_;
+  std::vector<DrawnPattern> savedPatterns_;
+  std::vector<std::string> recentDesigns_;
 
   // Per action.
   std::vector<std::string> expectedLog_;
   bool logChecked_ = false;
+  bool modelRestored_ = false;
   DesignState openDesign_;
   int printedBefore_ = 0;
   size_t linesBefore_ = 0;
   QImage pictureBeforeOpen_;
+  std::optional<int64_t> stopAfter_;       // the stop the action asks for
+  std::vector<int64_t> stopEnds_;          // segments traced by the end of each pattern
+  std::optional<Seen> seenBefore_;         // the window before a command Edit > Undo sees
+  bool closeAllowed_ = false;              // the window may close
+  std::vector<DrawnPattern> plannedDraw_;  // what a stopped Draw would draw in full
+  std::optional<std::string> openPath_;    // the file an Open or Open Recent reads
 };
 
 std::vector<uint64_t> MonkeySeeds() {
@@ -1290,11 +1985,39 @@ int MonkeyActions() {
   return env != nullptr && *env != '\0' ? std::atoi(env) : kDefaultActions;
 }
 
+// Runs this long click every command of the window.
+constexpr int kEveryCommandActions = 20000;
+
 class Actions : public testing::TestWithParam<uint64_t> {};
 
 TEST_P(Actions, KeepThePanelAndTheHistoryConsistent) {
   Monkey monkey(GetParam());
-  monkey.Run(MonkeyActions());
+  const int actions = MonkeyActions();
+  monkey.Run(actions);
+  if (actions >= kEveryCommandActions && !HasFailure()) {
+    EXPECT_EQ(monkey.NeverClicked(), std::vector<std::string>{});
+  }
+}
+
+// The monkey knows every button and menu item of the window.
+TEST(MonkeyMix, KnowsEveryCommandOfTheWindow) {
+  ui::ScriptedPrompts prompts;
+  MainWindow window(prompts, [] { return std::make_unique<RecordingPrinter>(); });
+  const std::vector<std::string> known = KnownClicks();
+  auto unknown = [&](const std::string& name) {
+    return std::find(known.begin(), known.end(), name) == known.end();
+  };
+  std::vector<std::string> missing;
+  for (const ui::MenuItem* item : window.form().MenuItems()) {
+    if (unknown(item->Name())) missing.push_back(item->Name());
+  }
+  for (const ui::Control* c : window.form().Controls()) {
+    const bool clickable = dynamic_cast<const ui::Button*>(c) != nullptr ||
+                           dynamic_cast<const ui::RadioButton*>(c) != nullptr ||
+                           dynamic_cast<const ui::CheckBox*>(c) != nullptr;
+    if (clickable && unknown(c->Name())) missing.push_back(c->Name());
+  }
+  EXPECT_EQ(missing, std::vector<std::string>{});
 }
 
 INSTANTIATE_TEST_SUITE_P(Monkey, Actions, testing::ValuesIn(MonkeySeeds()),

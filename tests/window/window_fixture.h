@@ -107,6 +107,9 @@ class WindowProbe {
   }
   static commands::CommandHistory& Commands(MainWindow& window) { return window.commandHistory_; }
   static void AnimateOffscreen(MainWindow& window) { window.animateOffscreen_ = true; }
+  // Whether a stop asked for still waits for a command that traces.
+  static bool StopPending(const MainWindow& window) { return window.pendingStop_.has_value(); }
+  static double AnimationSpeed(const MainWindow& window) { return window.animationSpeed_; }
   static bool KeepsPictureBefore(const MainWindow& window, int32_t pattern) {
     return window.observer_ == nullptr &&
            window.pictureHistory_.Cache().PictureBefore(pattern).has_value();
