@@ -671,7 +671,10 @@ class Monkey {
       path = PathOf("missing.txt");
     } else if (r < 5) {
       path = PathOf(Chance(50) ? "picture.bmp" : "many.txt");
-      if (path == PathOf("many.txt")) WriteBytes(path, ManyPatterns());
+      if (path == PathOf("many.txt")) {
+        WriteBytes(path, ManyPatterns());
+        saved_.erase(path);
+      }
     } else if (r < 11 || saved_.empty()) {
       if (saved_.empty()) return SaveAction();
       auto it = saved_.begin();
@@ -689,6 +692,7 @@ class Monkey {
         bytes = "korva," + bytes;
       }
       WriteBytes(path, bytes);
+      saved_.erase(path);  // File > Save may have written it before
     }
     if (QFileInfo::exists(QString::fromStdString(path)) && !OpenableCheaply(ReadBytes(path))) {
       return;
@@ -869,6 +873,8 @@ class Monkey {
     const std::string control = kCloseCommands[Rand(std::size(kCloseCommands))];
     auto click = [this, control] { ClickByName(control); };
     if (!Unsaved()) return Act("click " + control, click);
+    // Yes saves a design that has a file as File > Save does, without asking.
+    const bool named = !designPath_.empty();
     switch (Rand(6)) {
       case 0:
       case 1:
@@ -883,12 +889,24 @@ class Monkey {
           click();
         });
       case 4:
+        if (named) {
+          return Act("answer yes / click " + control, [this, click] {
+            prompts_.AnswerYes();
+            click();
+          });
+        }
         return Act("answer yes / answer cancel / click " + control, [this, click] {
           prompts_.AnswerYes();
           prompts_.AnswerCancel();
           click();
         });
       default: {
+        if (named) {
+          return Act("answer yes / click " + control, [this, click] {
+            prompts_.AnswerYes();
+            click();
+          });
+        }
         const std::string path = SavePath();
         return Act("answer yes / answer save " + path + " / click " + control, [this, click, path] {
           prompts_.AnswerYes();
@@ -1017,11 +1035,13 @@ class Monkey {
            what.compare(what.size() - tail.size(), tail.size(), tail) == 0;
   }
 
-  // The commands Edit > Undo takes back.
+  // The commands Edit > Undo takes back; the canvas colours only when they
+  // change the picture, as KeepStep sees.
   static bool IsHistoryCommand(const std::string& what) {
     return EndsWith(what, "click Draw") || EndsWith(what, "click Clear") ||
            EndsWith(what, "click undo") || EndsWith(what, "click Open1") ||
-           what.starts_with("click RecentFile");
+           what.starts_with("click RecentFile") || EndsWith(what, "click WhiteBlackPen1") ||
+           EndsWith(what, "click BlackWhitePen1") || EndsWith(what, "click SelectColour1");
   }
 
   // Commands that change nothing of what Edit > Undo puts back, or put back
@@ -1577,7 +1597,8 @@ class Monkey {
       if (what.starts_with("answer cancel")) {
         closes = false;
       } else if (what.starts_with("answer yes")) {
-        const std::optional<std::string> path = Answered(what, "answer save ");
+        std::optional<std::string> path = Answered(what, "answer save ");
+        if (!designPath_.empty()) path = designPath_;
         closes = path && ExpectSaved(*path, problems);
       }
     }
