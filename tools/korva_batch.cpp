@@ -149,7 +149,7 @@ std::optional<int> ParseExportOptions(const std::vector<std::string>& args,
                           std::string(FormatName(format)));
       options.layerPerColour = false;
     } else if (a == "--simplify" || a == "--size") {
-      if (i + 1 == args.size()) return UsageError(a + " needs a value");
+      if (i + 1 == args.size()) return UsageError("'" + a + "' needs a value");
       const std::string& text = args[++i];
       if (a == "--simplify") {
         if (png) return UsageError("--simplify is for SVG and PDF only, not for a PNG");
