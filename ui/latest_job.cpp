@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QMetaObject>
 #include <exception>
+#include <mutex>
 #include <system_error>
 
 namespace ui {
@@ -38,12 +39,23 @@ void LatestJob::JoinFinished() {
   });
 }
 
+namespace {
+// Qt's event queue hands the posted call to the UI thread under a lock that
+// ThreadSanitizer cannot see; this one makes the hand-over visible to it.
+std::mutex& PostLock() {
+  static std::mutex lock;
+  return lock;
+}
+}  // namespace
+
 void LatestJob::Post(const std::shared_ptr<Run>& run, std::function<void()> deliver) const {
   QCoreApplication* app = QCoreApplication::instance();
   if (app == nullptr) return;
+  const std::lock_guard<std::mutex> posting(PostLock());
   QMetaObject::invokeMethod(
       app,
       [run, dispatch = dispatch_, deliver = std::move(deliver)] {
+        { const std::lock_guard<std::mutex> posted(PostLock()); }
         if (!run->cancelled) dispatch(deliver);
       },
       Qt::QueuedConnection);
