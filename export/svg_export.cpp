@@ -13,6 +13,32 @@ namespace exporting::detail {
 
 namespace {
 
+// libxml2, under librsvg and most SVG readers on Linux, stops after 10 MB
+// of input unless it has let go of what it has read, and it lets go only
+// when an element ends near the end of its read buffer: megabyte-long path
+// data seldom does. A run of blanks between two elements always reaches the
+// buffer's end, so one follows every megabyte or two of path data.
+class ReaderBreaks {
+ public:
+  explicit ReaderBreaks(OutputFile& out) : out_(out) {}
+
+  void AfterElement(size_t dataBytes) {
+    bytesSinceBreak_ += dataBytes;
+    if (bytesSinceBreak_ < kBytesBetweenBreaks) return;
+    static const std::string blanks = std::string(kBreakBytes - 1, ' ') + '\n';
+    out_.Append(blanks);
+    bytesSinceBreak_ = 0;
+  }
+
+ private:
+  // Twice libxml2's own margin would do; eight times leaves room for readers
+  // with larger buffers.
+  static constexpr size_t kBreakBytes = 4096;
+  static constexpr size_t kBytesBetweenBreaks = 1'000'000;
+  OutputFile& out_;
+  size_t bytesSinceBreak_ = 0;
+};
+
 // A pattern's path data as absolute M and L commands, a line break now and
 // then so that text tools cope with it. The path element is opened with the
 // first point, so a pattern with nothing on the page writes nothing. A
@@ -23,9 +49,10 @@ namespace {
 template <int kDecimals>
 class PathWriter {
  public:
-  PathWriter(OutputFile& out, const SvgNumbers& numbers, std::string openTag,
+  PathWriter(OutputFile& out, ReaderBreaks& breaks, const SvgNumbers& numbers, std::string openTag,
              std::string attributes, size_t maxDataBytes)
       : out_(out),
+        breaks_(breaks),
         numbers_(numbers),
         openTag_(std::move(openTag)),
         attributes_(std::move(attributes)),
@@ -43,7 +70,7 @@ class PathWriter {
   }
 
   void Finish() {
-    if (pieces_ > 0) out_.Append("\"/>\n");
+    if (pieces_ > 0) ClosePiece();
   }
 
  private:
@@ -58,7 +85,7 @@ class PathWriter {
     char* end = Format(start, command, x, y);
     if (dataBytes_ + static_cast<size_t>(end - start) > maxDataBytes_) {
       // What Format wrote is dropped; the next piece takes the command.
-      out_.Append("\"/>\n");
+      ClosePiece();
       OpenPiece();
       if (command == 'L') Append('M', lastX_, lastY_);
       start = out_.Reserve(kMaxCommandBytes);
@@ -99,7 +126,13 @@ class PathWriter {
     commands_ = 0;
   }
 
+  void ClosePiece() {
+    out_.Append("\"/>\n");
+    breaks_.AfterElement(dataBytes_);
+  }
+
   OutputFile& out_;
+  ReaderBreaks& breaks_;
   const SvgNumbers& numbers_;
   const std::string openTag_;     // up to the id's number
   const std::string attributes_;  // from the end of the id to d's opening quote
@@ -136,7 +169,7 @@ class SimplifiedStretches {
 class SvgWriter {
  public:
   SvgWriter(const ExportOptions& options, OutputFile& out, ProgressMeter& progress)
-      : options_(options), out_(out), progress_(progress), numbers_(options.sizeMm) {
+      : options_(options), out_(out), progress_(progress), breaks_(out), numbers_(options.sizeMm) {
     size_ = ShortestText(options.sizeMm);
     if (options.simplifyMm) {
       // The written vertices may each be off by the rounding, so the dropped
@@ -201,7 +234,8 @@ class SvgWriter {
   template <int kDecimals>
   void WriteData(const engine::Curve& curve, const std::string& openTag,
                  const std::string& attributes) {
-    PathWriter<kDecimals> path(out_, numbers_, openTag, attributes, options_.maxPathDataBytes);
+    PathWriter<kDecimals> path(out_, breaks_, numbers_, openTag, attributes,
+                               options_.maxPathDataBytes);
     if (options_.simplifyMm) {
       SimplifiedStretches<PathWriter<kDecimals>> stretches(tolerancePx_, path);
       Clip(curve, stretches);
@@ -221,6 +255,7 @@ class SvgWriter {
   const ExportOptions& options_;
   OutputFile& out_;
   ProgressMeter& progress_;
+  ReaderBreaks breaks_;
   SvgNumbers numbers_;
   std::string size_;
   long double tolerancePx_ = -1;

@@ -141,6 +141,42 @@ TEST(SvgPieces, OnlyAPathLongerThanTheLimitIsSplit) {
   EXPECT_EQ(Paths(Export(patterns, Svg(200, sorted[2].first))).size(), patterns.size());
 }
 
+// XML readers that keep at most 10 MB of unreleased input (libxml2, under
+// librsvg) release it in a run of blanks between elements.
+TEST(SvgPieces, LongPathDataIsBrokenByBlanksThatXmlReadersReleaseInputAt) {
+  const std::string blanks = std::string(4095, ' ') + '\n';
+  Scratch scratch;
+  const std::string path = scratch.Path("design.svg");
+  const PatternRecord dense = Design(0x0000FF, 150, 7, 0, 0, 480, 1, 1000, 0, 0);
+  ASSERT_TRUE(ExportDesign({{dense, 1}, {Initial(), 1}}, Svg(200), path));
+  const std::string text = ReadFile(path);
+  ASSERT_GT(text.size(), 3'500'000u);
+  std::vector<size_t> breaks;
+  for (size_t at = text.find(blanks); at != std::string::npos; at = text.find(blanks, at + 1)) {
+    breaks.push_back(at);
+    // Between two elements, never inside one.
+    EXPECT_EQ(text.compare(at - 3, 3, "/>\n"), 0);
+    EXPECT_EQ(text[at + blanks.size()], '<');
+  }
+  ASSERT_GE(breaks.size(), 3u);
+  breaks.push_back(text.size());
+  size_t last = 0;
+  for (size_t at : breaks) {
+    // A megabyte and the piece that passed it.
+    EXPECT_LT(at - last, 2'100'000u);
+    last = at;
+  }
+  // Still the same drawing: the dense pattern in pieces, then the other.
+  const Element svg = ParseSvg(text);
+  const auto paths = Paths(svg);
+  ASSERT_GT(paths.size(), 4u);
+  EXPECT_EQ(paths.back()->Attr("id"), "pattern-2");
+  // A small design has none.
+  const std::string small = scratch.Path("small.svg");
+  ASSERT_TRUE(ExportDesign(ThreePatterns(), Svg(200), small));
+  EXPECT_EQ(ReadFile(small).find(blanks), std::string::npos);
+}
+
 TEST(SvgOnThePage, APatternEntirelyOffThePageWritesNothing) {
   const PatternRecord away = Design(0x00FF00, 96, 60, 0, 0, 480, 5, 1000, 30000, 0);
   ASSERT_TRUE(ClippedStretches(ExactPoints(away)).empty());
