@@ -58,6 +58,15 @@ run_tests() {  # dir
   return "${PIPESTATUS[0]}"
 }
 
+# Runs a stage and notes its time for the summary, so that a slow CI run
+# says where its time went.
+stages=""
+timed() {
+  local start=$SECONDS
+  "$@"
+  stages="$stages $(basename "$1")=$((SECONDS - start))"
+}
+
 verb=${1:-}
 case "$verb" in
   run)
@@ -68,14 +77,15 @@ case "$verb" in
   test)
     base_packages
     test_packages
-    configure_and_build build
-    run_tests build
-    if [ -x scripts/sanitizer_suite.sh ]; then scripts/sanitizer_suite.sh; fi
-    if [ -x scripts/tsan_suite.sh ]; then scripts/tsan_suite.sh; fi
-    if [ -x scripts/print_e2e.sh ]; then scripts/print_e2e.sh build; fi
-    if [ -x scripts/fuzz.sh ] && [ "${CI:-}" = true ]; then scripts/fuzz.sh 60; fi
+    timed configure_and_build build
+    timed run_tests build
+    if [ -x scripts/sanitizer_suite.sh ]; then timed scripts/sanitizer_suite.sh; fi
+    if [ -x scripts/tsan_suite.sh ]; then timed scripts/tsan_suite.sh; fi
+    if [ -x scripts/print_e2e.sh ]; then timed scripts/print_e2e.sh build; fi
+    if [ -x scripts/fuzz.sh ] && [ "${CI:-}" = true ]; then timed scripts/fuzz.sh 60; fi
     echo "== Summary of the Release suite (CTest)"
     grep -E "tests passed|Total Test time" build/ctest.log
+    echo "== Stages (seconds):${stages}, all ${SECONDS}"
     ;;
   bench)
     base_packages
