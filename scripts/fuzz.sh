@@ -10,26 +10,9 @@ root=$(pwd)
 seconds=${1:-60}
 out=$root/build-fuzz
 
-as_root() {
-  if [ "$(id -u)" = 0 ]; then
-    "$@"
-  elif command -v sudo > /dev/null; then
-    sudo "$@"
-  else
-    echo "fuzz.sh: installing packages needs root; run it as root or install sudo" >&2
-    exit 1
-  fi
-}
-
-missing=()
-for p in clang-14 libclang-rt-14-dev; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  echo "== Installing ${missing[*]}"
-  as_root apt-get update -qq
-  as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+# shellcheck source=scripts/packages.sh
+source "$root/scripts/packages.sh"
+need_packages clang-14 libclang-rt-14-dev
 
 mkdir -p "$out"
 echo "== Building the design-file fuzzer"
