@@ -68,7 +68,7 @@ std::vector<AreaPoint> Rim(const Frame& frame, const PitchCurve& pitch) {
   return points;
 }
 
-AreaPoint Area(const ShapedPen& pen, double a, double b) {
+AreaPoint OnArea(const ShapedPen& pen, double a, double b) {
   const ShapedPen::Point p = pen.Place(a, b);
   const ShapedPen::ScreenPoint s = pen.Screen(p.column, p.row);
   return {s.x, s.y};
@@ -95,8 +95,9 @@ GearOverlay ShapedGearsAt(const Curve& curve, double theta) {
   // outside, worked out and mapped as the pen's.
   const double sigma = fixed * theta;
   const PitchCurve::Contact c = pitch.At(sigma);
-  const double side = g.external ? 1 : -1;
-  g.gear.centre = Area(pen, c.x + side * moving * c.sinTau, c.y + side * moving * c.cosTau);
+  const double outwards = g.external ? 1 : -1;
+  g.gear.centre =
+      OnArea(pen, c.x + outwards * moving * c.sinTau, c.y + outwards * moving * c.cosTau);
 
   // Rolled σ along the ring, the gear has turned σ / M against the normal:
   // by -ψ internally, from local angle 0, and by ψ externally, from π, as the
