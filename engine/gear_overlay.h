@@ -24,8 +24,14 @@ struct GearOverlay {
   // The fixed ring, around the design's centre. In internal mode the ring
   // is the band between its teeth and the circle of radius ringRim; in
   // external mode it is the toothed disc and ringRim is 0.
+  //
+  // A shaped ring's outline follows its pitch curve, with its teeth spaced
+  // evenly along it; its radius is how far that curve reaches from the
+  // centre. Its rim, in internal mode, is the closed rimOutline, and ringRim
+  // how far that reaches. A circle's rimOutline is empty.
   GearShape ring;
   long double ringRim = 0;
+  std::vector<AreaPoint> rimOutline;
   GearShape gear;
   // The point the tracer draws at this θ, exactly as exports write it;
   // truncated, it is the pixel the trace draws.
@@ -35,7 +41,11 @@ struct GearOverlay {
 // The gears where the pattern's trace starts (θ = 0). Throws what Curve's
 // constructor throws.
 GearOverlay GearsAt(const PatternRecord& pattern);
-// The gears at a θ of the trace: 0, then each curve.NextAngle in turn.
+// The same on a ring that passes RingProblem (std::invalid_argument
+// otherwise).
+GearOverlay GearsAt(const PatternRecord& pattern, const RingShape& ring);
+// The gears at a θ of the trace: 0, then each curve.NextAngle in turn, on
+// the curve's own ring.
 GearOverlay GearsAt(const Curve& curve, double theta);
 
 // Outlines of more teeth than this are drawn as plain circles.

@@ -27,6 +27,13 @@ class ShapedPen {
 
   template <bool kExternal>
   Point PointAt(double theta) const;
+  // The column and row of (a, b) in tooth units about the ring's centre,
+  // mapped as the pen is.
+  Point Place(double a, double b) const {
+    const double u = s_ * (a * cosPhi_ - b * sinPhi_);
+    const double w = s_ * (b * cosPhi_ + a * sinPhi_);
+    return {u + 320, 640 - (w + 320)};
+  }
   double NextTheta(double theta) const { return theta + dTheta_; }
 
   // (column + 0.5) + x * 0.1 and (row + 0.5) - y * 0.1.
@@ -82,9 +89,7 @@ inline ShapedPen::Point ShapedPen::PointAt(double theta) const {
     a = (p.x - moving_ * p.sinTau) + penRadius_ * -sinPsi;
     b = (p.y - moving_ * p.cosTau) + penRadius_ * cosPsi;
   }
-  const double u = s_ * (a * cosPhi_ - b * sinPhi_);
-  const double w = s_ * (b * cosPhi_ + a * sinPhi_);
-  return {u + 320, 640 - (w + 320)};
+  return Place(a, b);
 }
 
 }  // namespace engine

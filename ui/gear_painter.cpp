@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
+#include <vector>
 
 namespace ui {
 
@@ -17,17 +18,21 @@ void AddCircle(QPainterPath& path, const engine::AreaPoint& centre, long double 
   path.addEllipse(ToQPoint(centre), r, r);
 }
 
+void AddClosed(QPainterPath& path, const std::vector<engine::AreaPoint>& outline) {
+  QPolygonF polygon;
+  polygon.reserve(static_cast<qsizetype>(outline.size()));
+  for (const engine::AreaPoint& p : outline) polygon << ToQPoint(p);
+  path.addPolygon(polygon);
+  path.closeSubpath();
+}
+
 // The toothed outline, or the pitch circle of a gear too small to have one.
 void AddGear(QPainterPath& path, const engine::GearShape& gear) {
   if (gear.outline.empty()) {
     AddCircle(path, gear.centre, gear.radius);
     return;
   }
-  QPolygonF polygon;
-  polygon.reserve(static_cast<qsizetype>(gear.outline.size()));
-  for (const engine::AreaPoint& p : gear.outline) polygon << ToQPoint(p);
-  path.addPolygon(polygon);
-  path.closeSubpath();
+  AddClosed(path, gear.outline);
 }
 
 void Fill(QPainter& painter, const QPainterPath& path, unsigned rgba, double scale) {
@@ -46,7 +51,11 @@ void PaintGears(QPainter& painter, const engine::GearOverlay& gears, double scal
   QPainterPath ring;
   ring.setFillRule(Qt::OddEvenFill);
   // An internal ring is the band between its teeth and its rim.
-  if (gears.ringRim > 0) AddCircle(ring, gears.ring.centre, gears.ringRim);
+  if (!gears.rimOutline.empty()) {
+    AddClosed(ring, gears.rimOutline);
+  } else if (gears.ringRim > 0) {
+    AddCircle(ring, gears.ring.centre, gears.ringRim);
+  }
   AddGear(ring, gears.ring);
   Fill(painter, ring, kRingRgba, scale);
 
