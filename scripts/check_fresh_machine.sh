@@ -124,8 +124,11 @@ for verb in "${verbs[@]}"; do
   cp -a "$pristine" "$copy"
   mkdir -p "$copy/src/korva"
   git -C "$root" archive --format=tar "$commit" | tar -x -C "$copy/src/korva"
+  # The kernel's file systems, where a real machine has them.
   mount -t proc proc "$copy/proc"
   mounts+=("$copy/proc")
+  mount -t sysfs sysfs "$copy/sys"
+  mounts+=("$copy/sys")
   lend_env=()
   lend_ccache
   start=$SECONDS
