@@ -1,8 +1,8 @@
 #include "engine/view_mapping.h"
 
-#include "engine/area_place.h"
-
 #include <gtest/gtest.h>
+
+#include "engine/area_place.h"
 
 namespace {
 
