@@ -723,7 +723,7 @@ void PaintArea::Repaint() {
 void PaintArea::ShowNote(const std::string& text) {
   if (note_ == nullptr) {
     if (text.empty()) return;
-    note_ = new QLabel(Surface());
+    note_ = new QLabel(Widget());
     note_->setStyleSheet(QStringLiteral(
         "QLabel { background: rgba(40, 40, 40, 190); color: white; padding: 4px 8px; "
         "border-radius: 4px; }"));

@@ -86,7 +86,7 @@ class Control {
   // Shows the control at `place` in the client area, wherever its layout
   // geometry (which Left, Width and the saved states keep) says; from then on
   // its owner places it, and it no longer follows the panel.
-  void PlaceOnScreen(Geometry place);
+  virtual void PlaceOnScreen(Geometry place);
   // Puts the widget where its layout geometry says, moved right with the
   // panel by the form's panel shift.
   void FollowPanel();
@@ -333,8 +333,7 @@ class PaintArea : public Control {
   // An area shown by a widget of its own, which calls PaintOn.
   PaintArea(Form& form, std::string name, Geometry g, QWidget* widget);
   const Overlay& CurrentOverlay() const { return overlay_; }
-  // The widget the note sits on, and the size it is shown at.
-  virtual QWidget* Surface() const { return Widget(); }
+  // Keeps the note at the bottom of the area as shown.
   void PlaceNote();
 
  private:

@@ -1,6 +1,5 @@
 #include "ui/drawing_view.h"
 
-#include <QAbstractScrollArea>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QNativeGestureEvent>
@@ -24,31 +23,48 @@ constexpr double kArrowPan = 40;
 const QColor kAroundPicture(0x80, 0x80, 0x80);
 }  // namespace
 
-// Hands every input to the view through the form's dispatcher.
-class DrawingViewWidget : public QAbstractScrollArea {
+// Paints the view and hands every input to it through the form's
+// dispatcher. The scroll bars lie over the picture's right and bottom edges
+// while there is something to pan to, so they never resize what is shown.
+class DrawingViewWidget : public QWidget {
  public:
-  explicit DrawingViewWidget(Form& form) : form_(form) {
-    setFrameShape(QFrame::NoFrame);
+  explicit DrawingViewWidget(Form& form)
+      : form_(form),
+        horizontal_(new QScrollBar(Qt::Horizontal, this)),
+        vertical_(new QScrollBar(Qt::Vertical, this)) {
     setFocusPolicy(Qt::StrongFocus);
-    viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
-    viewport()->setAttribute(Qt::WA_AcceptTouchEvents);
-    viewport()->setMouseTracking(false);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    for (QScrollBar* bar : {horizontal_, vertical_}) {
+      bar->hide();
+      bar->setCursor(Qt::ArrowCursor);
+      QObject::connect(bar, &QScrollBar::valueChanged, this, [this] {
+        if (view_ != nullptr && !view_->showingOnBars_) {
+          form_.Dispatch([this] { view_->ScrollBarsMoved(); });
+        }
+      });
+    }
+  }
+  QScrollBar* Horizontal() const { return horizontal_; }
+  QScrollBar* Vertical() const { return vertical_; }
+  // Each bar shows while it has a range.
+  void PlaceBars() {
+    const int thickness = vertical_->sizeHint().width();
+    const bool across = horizontal_->maximum() > 0, down = vertical_->maximum() > 0;
+    horizontal_->setGeometry(0, height() - thickness, width() - (down ? thickness : 0), thickness);
+    vertical_->setGeometry(width() - thickness, 0, thickness, height() - (across ? thickness : 0));
+    horizontal_->setVisible(across);
+    vertical_->setVisible(down);
   }
 
  protected:
   void paintEvent(QPaintEvent* event) override {
     if (view_ == nullptr) return;
-    QPainter painter(viewport());
-    view_->PaintOn(painter, viewport()->size(), event->rect());
+    QPainter painter(this);
+    view_->PaintOn(painter, size(), event->rect());
   }
   void resizeEvent(QResizeEvent* event) override {
-    QAbstractScrollArea::resizeEvent(event);
+    QWidget::resizeEvent(event);
     if (view_ != nullptr) view_->ShownResized();
-  }
-  void scrollContentsBy(int, int) override {
-    if (view_ != nullptr && !view_->showingOnBars_) {
-      form_.Dispatch([this] { view_->ScrollBarsMoved(); });
-    }
   }
   void wheelEvent(QWheelEvent* event) override {
     if (view_ == nullptr) return;
@@ -61,24 +77,24 @@ class DrawingViewWidget : public QAbstractScrollArea {
     form_.Dispatch([&] { view_->UserWheel(delta.x(), delta.y(), key, at.x(), at.y()); });
     event->accept();
   }
-  bool viewportEvent(QEvent* event) override {
+  bool event(QEvent* event) override {
     if (event->type() == QEvent::NativeGesture && view_ != nullptr) {
       auto* gesture = static_cast<QNativeGestureEvent*>(event);
       if (gesture->gestureType() == Qt::ZoomNativeGesture) {
-        const QPointF at = viewport()->mapFromGlobal(gesture->globalPosition());
+        const QPointF at = gesture->position();
         const double factor = 1 + gesture->value();
         form_.Dispatch([&] { view_->UserPinch(factor, at.x(), at.y()); });
         return true;
       }
     }
-    return QAbstractScrollArea::viewportEvent(event);
+    return QWidget::event(event);
   }
   // The middle button, or the left one with Space held, drags the picture.
   void mousePressEvent(QMouseEvent* event) override {
     if (event->button() == Qt::MiddleButton || (event->button() == Qt::LeftButton && spaceHeld_)) {
       dragFrom_ = event->position();
       dragging_ = true;
-      viewport()->setCursor(Qt::ClosedHandCursor);
+      setCursor(Qt::ClosedHandCursor);
     }
   }
   void mouseMoveEvent(QMouseEvent* event) override {
@@ -90,7 +106,7 @@ class DrawingViewWidget : public QAbstractScrollArea {
   void mouseReleaseEvent(QMouseEvent*) override {
     if (!dragging_) return;
     dragging_ = false;
-    viewport()->setCursor(spaceHeld_ ? Qt::OpenHandCursor : Qt::ArrowCursor);
+    setCursor(spaceHeld_ ? Qt::OpenHandCursor : Qt::ArrowCursor);
   }
   void keyPressEvent(QKeyEvent* event) override {
     if (view_ == nullptr) return;
@@ -99,7 +115,7 @@ class DrawingViewWidget : public QAbstractScrollArea {
       case Qt::Key_Space:
         if (!event->isAutoRepeat()) {
           spaceHeld_ = true;
-          viewport()->setCursor(Qt::OpenHandCursor);
+          setCursor(Qt::OpenHandCursor);
         }
         return;
       case Qt::Key_Left:
@@ -115,7 +131,7 @@ class DrawingViewWidget : public QAbstractScrollArea {
         dy = kArrowPan;
         break;
       default:
-        QAbstractScrollArea::keyPressEvent(event);
+        QWidget::keyPressEvent(event);
         return;
     }
     form_.Dispatch([&] { view_->Pan(dx, dy); });
@@ -123,20 +139,21 @@ class DrawingViewWidget : public QAbstractScrollArea {
   void keyReleaseEvent(QKeyEvent* event) override {
     if (event->key() == Qt::Key_Space && !event->isAutoRepeat()) {
       spaceHeld_ = false;
-      if (!dragging_) viewport()->setCursor(Qt::ArrowCursor);
+      if (!dragging_) setCursor(Qt::ArrowCursor);
       return;
     }
-    QAbstractScrollArea::keyReleaseEvent(event);
+    QWidget::keyReleaseEvent(event);
   }
   void focusOutEvent(QFocusEvent* event) override {
     spaceHeld_ = false;
-    QAbstractScrollArea::focusOutEvent(event);
+    QWidget::focusOutEvent(event);
   }
 
  private:
   friend class DrawingView;
   DrawingView* view_ = nullptr;  // set once the view is built
   Form& form_;
+  QScrollBar *horizontal_, *vertical_;
   bool spaceHeld_ = false;
   bool dragging_ = false;
   QPointF dragFrom_;
@@ -193,21 +210,22 @@ void DrawingView::UserPinch(double factor, double x, double y) {
   Changed();
 }
 
-void DrawingView::Repaint() {
-  view_->viewport()->update();
+void DrawingView::PlaceOnScreen(Geometry place) {
+  PaintArea::PlaceOnScreen(place);
+  ShownResized();
 }
 
-QWidget* DrawingView::Surface() const {
-  return view_->viewport();
+void DrawingView::Repaint() {
+  view_->update();
 }
 
 QSize DrawingView::ShownSize() const {
-  return view_->viewport()->size();
+  return view_->size();
 }
 
 // The picture through the view's mapping, then the overlay in the same
 // coordinates, its sizes on screen kept by `scale`.
-void DrawingView::PaintOn(QPainter& painter, const QSize& shown, const QRect& dirty) const {
+void DrawingView::PaintOn(QPainter& painter, const QSize&, const QRect& dirty) const {
   const double scale = mapping_.Scale();
   const engine::ViewMapping::Point origin = mapping_.Origin();
   const QRectF picture(origin.x, origin.y, Canvas().Width() * scale, Canvas().Height() * scale);
@@ -226,17 +244,12 @@ void DrawingView::PaintOn(QPainter& painter, const QSize& shown, const QRect& di
     }
   }
   painter.restore();
-  (void)shown;
 }
 
 void DrawingView::ShownResized() {
   const QSize size = ShownSize();
   mapping_.Resize(size.width(), size.height());
   PlaceNote();
-  if (showingOnBars_) {
-    resizedOnBars_ = true;
-    return;
-  }
   Changed();
 }
 
@@ -244,8 +257,8 @@ void DrawingView::ScrollBarsMoved() {
   if (showingOnBars_) return;
   const double scale = mapping_.Scale();
   const QSize size = ShownSize();
-  mapping_.SetCentre({(view_->horizontalScrollBar()->value() + size.width() / 2.0) / scale,
-                      (view_->verticalScrollBar()->value() + size.height() / 2.0) / scale});
+  mapping_.SetCentre({(view_->Horizontal()->value() + size.width() / 2.0) / scale,
+                      (view_->Vertical()->value() + size.height() / 2.0) / scale});
   Changed();
 }
 
@@ -257,19 +270,7 @@ void DrawingView::Changed() {
 
 // The bars show the part of the zoomed picture in view, in screen pixels.
 void DrawingView::ShowOnScrollBars() {
-  if (showingOnBars_) return;
   showingOnBars_ = true;
-  // A bar that comes or goes resizes the shown area, and so the ranges: a
-  // few rounds settle it.
-  for (int round = 0; round < 3; ++round) {
-    resizedOnBars_ = false;
-    ShowRanges();
-    if (!resizedOnBars_) break;
-  }
-  showingOnBars_ = false;
-}
-
-void DrawingView::ShowRanges() {
   const double scale = mapping_.Scale();
   const QSize size = ShownSize();
   const engine::ViewMapping::Point centre = mapping_.Centre();
@@ -281,8 +282,10 @@ void DrawingView::ShowRanges() {
     bar->setSingleStep(static_cast<int>(kArrowPan));
     bar->setValue(static_cast<int>(std::lround(c * scale - extent / 2.0)));
   };
-  show(view_->horizontalScrollBar(), centre.x, size.width());
-  show(view_->verticalScrollBar(), centre.y, size.height());
+  show(view_->Horizontal(), centre.x, size.width());
+  show(view_->Vertical(), centre.y, size.height());
+  view_->PlaceBars();
+  showingOnBars_ = false;
 }
 
 }  // namespace ui

@@ -43,13 +43,14 @@ class DrawingView : public PaintArea {
   void UserWheel(int deltaX, int deltaY, WheelKey key, double x, double y);
   void UserPinch(double factor, double x, double y);
 
+  // Takes the new size at once, shown or not.
+  void PlaceOnScreen(Geometry place) override;
   void Repaint() override;
   void PaintOn(QPainter& painter, const QSize& shown, const QRect& dirty) const override;
   QSize ShownSize() const override;
 
  private:
   friend class DrawingViewWidget;
-  QWidget* Surface() const override;
   // The shown area took a new size (a window resize, scroll bars coming or
   // going).
   void ShownResized();
@@ -57,13 +58,11 @@ class DrawingView : public PaintArea {
   void ScrollBarsMoved();
   void Changed();
   void ShowOnScrollBars();
-  void ShowRanges();
 
   DrawingViewWidget* view_;
   engine::ViewMapping mapping_;
   int pendingZoom_ = 0;  // wheel eighths of a degree not yet a whole notch
   bool showingOnBars_ = false;
-  bool resizedOnBars_ = false;
 };
 
 }  // namespace ui

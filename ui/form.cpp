@@ -49,6 +49,8 @@ bool Form::ResizeWatch::eventFilter(QObject*, QEvent* event) {
 void Form::Resize(int width, int height) {
   resized_ = true;
   window_->resize(width, height);
+  // An activated layout would not look at the new size again.
+  window_->layout()->invalidate();
   window_->layout()->activate();
   Relayout();
 }
