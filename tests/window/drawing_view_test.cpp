@@ -3,6 +3,8 @@
 #include "ui/drawing_view.h"
 
 #include <QFile>
+#include <QKeyEvent>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <sstream>
 
@@ -120,6 +122,60 @@ TEST_F(DrawingViewTest, WheelZoomsAboutThePointerAndPans) {
   EXPECT_NEAR(View().Mapping().Centre().x, centre.x + 30, 1e-9);
   EXPECT_NEAR(View().Mapping().Centre().y, centre.y + 30, 1e-9);
   EXPECT_EQ(window.form().ViewStatus(), "200 %");
+}
+
+// Zoomed in, the arrow keys, a middle-button drag, Space with a left drag
+// and the scroll bars move the picture, by screen pixels.
+TEST_F(DrawingViewTest, KeysDragsAndScrollBarsPan) {
+  QWidget* area = View().Widget();
+  Click(menuItem("ZoomIn1"));
+  Click(menuItem("ZoomIn1"));  // 2x: a screen pixel is half a picture pixel
+  auto centre = [&] { return View().Mapping().Centre(); };
+  auto key = [&](QEvent::Type type, int k) {
+    QKeyEvent event(type, k, Qt::NoModifier);
+    QApplication::sendEvent(area, &event);
+  };
+  auto mouse = [&](QEvent::Type type, QPointF at, Qt::MouseButton button, Qt::MouseButtons held) {
+    QMouseEvent event(type, at, area->mapToGlobal(at), button, held, Qt::NoModifier);
+    QApplication::sendEvent(area, &event);
+  };
+  key(QEvent::KeyPress, Qt::Key_Right);
+  key(QEvent::KeyPress, Qt::Key_Down);
+  EXPECT_EQ(centre().x, 340);
+  EXPECT_EQ(centre().y, 340);
+
+  mouse(QEvent::MouseButtonPress, {100, 100}, Qt::MiddleButton, Qt::MiddleButton);
+  mouse(QEvent::MouseMove, {60, 130}, Qt::NoButton, Qt::MiddleButton);
+  mouse(QEvent::MouseButtonRelease, {60, 130}, Qt::MiddleButton, Qt::NoButton);
+  EXPECT_EQ(centre().x, 360);
+  EXPECT_EQ(centre().y, 325);
+
+  // A left drag without Space draws nothing and moves nothing.
+  mouse(QEvent::MouseButtonPress, {100, 100}, Qt::LeftButton, Qt::LeftButton);
+  mouse(QEvent::MouseMove, {200, 200}, Qt::NoButton, Qt::LeftButton);
+  mouse(QEvent::MouseButtonRelease, {200, 200}, Qt::LeftButton, Qt::NoButton);
+  EXPECT_EQ(centre().x, 360);
+  key(QEvent::KeyPress, Qt::Key_Space);
+  mouse(QEvent::MouseButtonPress, {100, 100}, Qt::LeftButton, Qt::LeftButton);
+  mouse(QEvent::MouseMove, {200, 100}, Qt::NoButton, Qt::LeftButton);
+  mouse(QEvent::MouseButtonRelease, {200, 100}, Qt::LeftButton, Qt::NoButton);
+  key(QEvent::KeyRelease, Qt::Key_Space);
+  EXPECT_EQ(centre().x, 310);
+
+  // The bars show the view's place in the 1280-pixel picture, and move it.
+  QScrollBar* across = nullptr;
+  for (QScrollBar* bar : area->findChildren<QScrollBar*>()) {
+    if (bar->orientation() == Qt::Horizontal) across = bar;
+  }
+  ASSERT_NE(across, nullptr);
+  EXPECT_TRUE(across->isVisibleTo(area));
+  EXPECT_EQ(across->maximum(), 640);
+  EXPECT_EQ(across->value(), 310 * 2 - 320);
+  across->setValue(0);
+  EXPECT_EQ(centre().x, 160);
+  EXPECT_EQ(Picture(), ui::ImageCanvas(640, 640, kWhite).Image());
+  Click(menuItem("ZoomFit1"));
+  EXPECT_FALSE(across->isVisibleTo(area));
 }
 
 // Zoom, pan and resize are no Edit > Undo steps and leave the design saved.
