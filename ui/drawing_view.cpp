@@ -32,7 +32,8 @@ class DrawingViewWidget : public QWidget {
       : form_(form),
         horizontal_(new QScrollBar(Qt::Horizontal, this)),
         vertical_(new QScrollBar(Qt::Vertical, this)) {
-    setFocusPolicy(Qt::StrongFocus);
+    // A click gives it the arrow keys; the panel keeps the tab order.
+    setFocusPolicy(Qt::ClickFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     for (QScrollBar* bar : {horizontal_, vertical_}) {
       bar->hide();
