@@ -11,6 +11,8 @@
 #include <vector>
 
 #include "engine/int_text.h"
+#include "ui/drawing_view.h"
+#include "ui/form.h"
 #include "ui/scripted_prompts.h"
 #include "window/main_window.h"
 
@@ -139,7 +141,14 @@ class BatchRun {
       if (segments < 0) throw ScriptError("a count cannot be negative");
       return window_->stopNextTraceAfter(segments);
     }
+    if (verb == "resize") {
+      Expect(w, 3);
+      const int width = Number(w[1]), height = Number(w[2]);
+      if (width <= 0 || height <= 0) throw ScriptError("a size must be positive");
+      return window_->form().Resize(width, height);
+    }
     if (w.size() < 2) throw ScriptError("'" + verb + "' needs a control name");
+    if (verb == "wheel") return Wheel(w);
     if (verb == "click") {
       Expect(w, 2);
       if (ui::MenuItem* item = window_->form().FindMenuItem(w[1])) return item->UserClick();
@@ -191,6 +200,8 @@ class BatchRun {
     ui::Form& form = window_->form();
     form.Show();
     for (int i = 0; i < 10; ++i) QApplication::processEvents();
+    // grab() renders at the window's device pixel ratio: QT_SCALE_FACTOR=2
+    // gives twice the pixels each way.
     return form.Window()->grab().save(QString::fromStdString(path), "PNG");
   }
 
@@ -245,6 +256,31 @@ class BatchRun {
   }
 
  private:
+  // wheel NAME STEPS [ctrl|shift] [X Y]: notches away from the user when
+  // positive, the pointer at X Y within the control (its centre by default).
+  void Wheel(const std::vector<std::string>& w) {
+    auto* view = dynamic_cast<ui::DrawingView*>(Find(w[1]));
+    if (view == nullptr) throw ScriptError("'" + w[1] + "' takes no wheel");
+    if (w.size() < 3) throw ScriptError("expected: wheel NAME STEPS [ctrl|shift] [X Y]");
+    const int steps = Number(w[2]);
+    size_t next = 3;
+    auto key = ui::DrawingView::WheelKey::None;
+    if (w.size() > next && (w[next] == "ctrl" || w[next] == "shift")) {
+      key = w[next] == "ctrl" ? ui::DrawingView::WheelKey::Ctrl : ui::DrawingView::WheelKey::Shift;
+      ++next;
+    }
+    const QSize shown = view->ShownSize();
+    double x = shown.width() / 2.0, y = shown.height() / 2.0;
+    if (w.size() == next + 2) {
+      x = Number(w[next]);
+      y = Number(w[next + 1]);
+    } else if (w.size() != next) {
+      throw ScriptError("expected: wheel NAME STEPS [ctrl|shift] [X Y]");
+    }
+    if (steps < -1000 || steps > 1000) throw ScriptError("too many steps");
+    window_->form().Dispatch([&] { view->UserWheel(0, steps * 120, key, x, y); });
+  }
+
   static void Expect(const std::vector<std::string>& w, size_t count) {
     if (w.size() != count) throw ScriptError("wrong number of words for '" + w[0] + "'");
   }

@@ -149,33 +149,15 @@ class SwatchWidget : public QWidget {
   }
 };
 
-// The canvas's pixels as they are, then the overlay over them in vectors.
-void PaintCanvas(QPainter& painter, const ImageCanvas& canvas, const PaintArea::Overlay& overlay,
-                 QSize size, QRect dirty) {
-  painter.drawImage(dirty, canvas.Image(), dirty);
-  if (!overlay) return;
-  painter.save();
-  painter.setRenderHint(QPainter::Antialiasing, true);
-  const double scale = static_cast<double>(size.width()) / canvas.Width();
-  painter.scale(scale, scale);
-  // Nothing may cross back into Qt: an overlay that fails is left unfinished.
-  try {
-    overlay(painter, scale);
-  } catch (...) {
-  }
-  painter.restore();
-}
-
 class PaintWidget : public QWidget {
  public:
-  const ImageCanvas* canvas = nullptr;
-  const PaintArea::Overlay* overlay = nullptr;
+  const PaintArea* area = nullptr;
 
  protected:
   void paintEvent(QPaintEvent* event) override {
-    if (canvas == nullptr) return;
+    if (area == nullptr) return;
     QPainter painter(this);
-    PaintCanvas(painter, *canvas, *overlay, size(), event->rect());
+    area->PaintOn(painter, size(), event->rect());
   }
 };
 
@@ -233,17 +215,28 @@ void Control::RestoreState(const ControlState& state) {
 
 void Control::SetLeft(int left) {
   geometry_.left = left;
-  widget_->move(geometry_.left, geometry_.top);
+  FollowPanel();
 }
 
 void Control::SetWidth(int width) {
   geometry_.width = width;
-  widget_->resize(geometry_.width, geometry_.height);
+  FollowPanel();
 }
 
 void Control::Place(Geometry geometry) {
   geometry_ = geometry;
-  widget_->setGeometry(geometry.left, geometry.top, geometry.width, geometry.height);
+  FollowPanel();
+}
+
+void Control::FollowPanel() {
+  if (placedByOwner_) return;
+  widget_->setGeometry(geometry_.left + form_.PanelShift(), geometry_.top, geometry_.width,
+                       geometry_.height);
+}
+
+void Control::PlaceOnScreen(Geometry place) {
+  placedByOwner_ = true;
+  widget_->setGeometry(place.left, place.top, place.width, place.height);
 }
 
 void Control::SetBold(bool bold) {
@@ -708,13 +701,15 @@ void Swatch::RestoreState(const ControlState& state) {
 // ---------------------------------------------------------------- PaintArea
 
 PaintArea::PaintArea(Form& form, std::string name, Geometry g)
-    : Control(form, std::move(name), new PaintWidget, g),
-      canvas_(new ImageCanvas(g.width, g.height, kWhite)) {
+    : PaintArea(form, std::move(name), g, new PaintWidget) {
   auto* widget = static_cast<PaintWidget*>(Widget());
-  widget->canvas = canvas_;
-  widget->overlay = &overlay_;
+  widget->area = this;
   widget->setAttribute(Qt::WA_OpaquePaintEvent);
 }
+
+PaintArea::PaintArea(Form& form, std::string name, Geometry g, QWidget* widget)
+    : Control(form, std::move(name), widget, g),
+      canvas_(new ImageCanvas(g.width, g.height, kWhite)) {}
 
 // The form deletes its window, and with it the widget, before its controls.
 PaintArea::~PaintArea() {
@@ -736,8 +731,14 @@ void PaintArea::ShowNote(const std::string& text) {
   }
   note_->setText(ToQString(text));
   note_->adjustSize();
-  note_->move((Width() - note_->width()) / 2, Height() - note_->height() - 10);
+  PlaceNote();
   note_->setVisible(!text.empty());
+}
+
+void PaintArea::PlaceNote() {
+  if (note_ == nullptr) return;
+  const QSize shown = ShownSize();
+  note_->move((shown.width() - note_->width()) / 2, shown.height() - note_->height() - 10);
 }
 
 std::string PaintArea::Note() const {
@@ -749,12 +750,32 @@ void PaintArea::SetOverlay(Overlay overlay) {
   Repaint();
 }
 
+QSize PaintArea::ShownSize() const {
+  return {Width(), Height()};
+}
+
+// The canvas's pixels as they are, then the overlay over them in vectors.
+void PaintArea::PaintOn(QPainter& painter, const QSize& shown, const QRect& dirty) const {
+  painter.drawImage(dirty, canvas_->Image(), dirty);
+  if (!overlay_) return;
+  painter.save();
+  painter.setRenderHint(QPainter::Antialiasing, true);
+  const double scale = static_cast<double>(shown.width()) / canvas_->Width();
+  painter.scale(scale, scale);
+  // Nothing may cross back into Qt: an overlay that fails is left unfinished.
+  try {
+    overlay_(painter, scale);
+  } catch (...) {
+  }
+  painter.restore();
+}
+
 QImage PaintArea::Grab(double devicePixelRatio) const {
-  const QSize size(Width(), Height());
+  const QSize size = ShownSize();
   QImage image(size * devicePixelRatio, QImage::Format_RGB32);
   image.setDevicePixelRatio(devicePixelRatio);
   QPainter painter(&image);
-  PaintCanvas(painter, *canvas_, overlay_, size, QRect(QPoint(0, 0), size));
+  PaintOn(painter, size, QRect(QPoint(0, 0), size));
   return image;
 }
 

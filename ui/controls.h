@@ -18,6 +18,8 @@ class QAction;
 class QMenu;
 class QPainter;
 class QImage;
+class QRect;
+class QSize;
 
 namespace ui {
 
@@ -81,6 +83,14 @@ class Control {
   // Shows the saved state again; no handler runs.
   virtual void RestoreState(const ControlState& state);
 
+  // Shows the control at `place` in the client area, wherever its layout
+  // geometry (which Left, Width and the saved states keep) says; from then on
+  // its owner places it, and it no longer follows the panel.
+  virtual void PlaceOnScreen(Geometry place);
+  // Puts the widget where its layout geometry says, moved right with the
+  // panel by the form's panel shift.
+  void FollowPanel();
+
  protected:
   void Place(Geometry geometry);
   void SetBold(bool bold);
@@ -93,6 +103,7 @@ class Control {
   Geometry geometry_;
   bool visible_ = true;
   bool enabled_ = true;
+  bool placedByOwner_ = false;
 };
 
 // A disabled edit box that only displays a value.
@@ -295,7 +306,7 @@ class PaintArea : public Control {
   ImageCanvas& Canvas() { return *canvas_; }
   const ImageCanvas& Canvas() const { return *canvas_; }
   // Schedules a repaint from the canvas.
-  void Repaint();
+  virtual void Repaint();
   // A line of text shown over the bottom of the area, never drawn into the
   // canvas; empty hides it.
   void ShowNote(const std::string& text);
@@ -312,6 +323,18 @@ class PaintArea : public Control {
   // What the area shows, canvas and overlay, as the screen would at
   // `devicePixelRatio` device pixels to a screen pixel.
   QImage Grab(double devicePixelRatio = 1.0) const;
+
+  // Paints what the area shows, `shown` screen pixels, within `dirty`.
+  virtual void PaintOn(QPainter& painter, const QSize& shown, const QRect& dirty) const;
+  // The size the area is shown at, in screen pixels.
+  virtual QSize ShownSize() const;
+
+ protected:
+  // An area shown by a widget of its own, which calls PaintOn.
+  PaintArea(Form& form, std::string name, Geometry g, QWidget* widget);
+  const Overlay& CurrentOverlay() const { return overlay_; }
+  // Keeps the note at the bottom of the area as shown.
+  void PlaceNote();
 
  private:
   ImageCanvas* canvas_;

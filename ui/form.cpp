@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <algorithm>
 #include <exception>
 #include <stdexcept>
 
@@ -37,6 +38,32 @@ Form::Form(std::string caption, int clientWidth, int clientHeight, Prompts& prom
   window->setCentralWidget(client_);
   FitClient();
   window->installEventFilter(new CloseGuard(*this, window));
+  client_->installEventFilter(new ResizeWatch(*this, client_));
+}
+
+bool Form::ResizeWatch::eventFilter(QObject*, QEvent* event) {
+  if (event->type() == QEvent::Resize) form_.Relayout();
+  return false;
+}
+
+void Form::Resize(int width, int height) {
+  resized_ = true;
+  window_->resize(width, height);
+  // An activated layout would not look at the new size again.
+  window_->layout()->invalidate();
+  window_->layout()->activate();
+  Relayout();
+}
+
+// The panel keeps to the top right corner; the owner places the rest.
+void Form::Relayout() {
+  const int shift = std::max(0, client_->width() - clientWidth_);
+  if (shift != panelShift_) {
+    panelShift_ = shift;
+    for (Control* c : order_) c->FollowPanel();
+  }
+  if (onResize)
+    onResize(std::max(client_->width(), clientWidth_), std::max(client_->height(), clientHeight_));
 }
 
 bool Form::CloseGuard::eventFilter(QObject*, QEvent* event) {
@@ -99,9 +126,10 @@ void Form::FitClient() {
   if (statusBar_ != nullptr) statusBar_->ensurePolished();
   const int statusHeight = statusBar_ != nullptr ? statusBar_->sizeHint().height() : 0;
   const int height = clientHeight_ + menuHeight + statusHeight;
-  window_->resize(clientWidth_, height);
   // Smaller, and the panel (Draw included) would be cut off.
   window_->setMinimumSize(clientWidth_, height);
+  const QSize smallest(clientWidth_, height);
+  window_->resize(resized_ ? window_->size().expandedTo(smallest) : smallest);
   window_->layout()->activate();
 }
 
@@ -218,12 +246,24 @@ void Form::AddStatusBar() {
   statusText_->setTextFormat(Qt::PlainText);
   statusText_->setContentsMargins(6, 0, 6, 0);
   statusBar_->addWidget(statusText_, 1);
+  viewStatus_ = new QLabel;
+  viewStatus_->setTextFormat(Qt::PlainText);
+  viewStatus_->setContentsMargins(6, 0, 6, 0);
+  statusBar_->addPermanentWidget(viewStatus_);
   static_cast<QMainWindow*>(window_)->setStatusBar(statusBar_);
   FitClient();
 }
 
 void Form::ShowStatus(const std::string& text) {
   if (statusText_ != nullptr) statusText_->setText(QString::fromStdString(text));
+}
+
+void Form::ShowViewStatus(const std::string& text) {
+  if (viewStatus_ != nullptr) viewStatus_->setText(QString::fromStdString(text));
+}
+
+std::string Form::ViewStatus() const {
+  return viewStatus_ != nullptr ? viewStatus_->text().toStdString() : std::string();
 }
 
 std::string Form::Status() const {

@@ -76,6 +76,16 @@ class Form {
   bool Closed() const { return closed_; }
 
   void Move(int left, int top);
+  // Resizes the window to `width` x `height` screen pixels, menu and status
+  // bar included (never below its minimum size, whatever the screen), and
+  // lays the client area out at once.
+  void Resize(int width, int height);
+  // How far the panel has moved right of its designed place: the extra
+  // width of the client area. Controls keep their designed geometry.
+  int PanelShift() const { return panelShift_; }
+  // Places what does not follow the panel, once the client area has taken
+  // its new width and height.
+  std::function<void(int width, int height)> onResize;
   void Show();
   void Close();
   std::string Caption() const { return caption_; }
@@ -87,6 +97,10 @@ class Form {
   // Empty clears it.
   void ShowStatus(const std::string& text);
   std::string Status() const;
+  // A second field at the bar's right end, for how the picture is shown
+  // (its zoom); kept apart from the status above.
+  void ShowViewStatus(const std::string& text);
+  std::string ViewStatus() const;
 
   QWidget* Window() const { return window_; }
   QWidget* ClientArea() const { return client_; }
@@ -113,7 +127,17 @@ class Form {
    private:
     Form& form_;
   };
+  // Lays the client area out again whenever it is resized.
+  class ResizeWatch : public QObject {
+   public:
+    ResizeWatch(Form& form, QObject* parent) : QObject(parent), form_(form) {}
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
+   private:
+    Form& form_;
+  };
+
+  void Relayout();
   void Register(std::unique_ptr<Control> control);
   MenuItem& RegisterItem(std::unique_ptr<MenuItem> item, MenuItem* parent);
   // Sizes the window so that the client area below the menu bar has its
@@ -128,6 +152,9 @@ class Form {
   QMenuBar* menuBar_;
   QStatusBar* statusBar_ = nullptr;
   QLabel* statusText_ = nullptr;
+  QLabel* viewStatus_ = nullptr;
+  int panelShift_ = 0;
+  bool resized_ = false;  // by Resize, which Show keeps
   std::vector<std::unique_ptr<Control>> controls_;
   std::vector<Control*> order_;
   std::map<std::string, Control*> byName_;

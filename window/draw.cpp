@@ -114,11 +114,11 @@ int64_t MainWindow::traceAnimated(const Curve& curve,
   struct StopRolling {
     MainWindow& window;
     ~StopRolling() {
-      window.rollingGears_.reset();
+      window.overlay_.SetRolling({});
       window.updateOverlay();
     }
   } stopRolling{*this};
-  rollingGears_ = GearsAt(curve, 0);
+  overlay_.SetRolling(GearsAt(curve, 0));
   updateOverlay();
   double theta = 0;
   return curve.TraceScreen([&](Pixel a, Pixel b) {

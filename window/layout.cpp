@@ -59,9 +59,9 @@ void MainWindow::createPanel() {
   using Steps = engine::RepeatSteps;
 
   // Drawing area, and the copy behind it, which is never shown.
-  frame("Bevel1", {4, 4, 644, 644});
+  pictureFrame_ = &f.Add<ui::Frame>("Bevel1", Geometry{4, 4, 644, 644});
   pictureArea_ =
-      &f.Add<ui::PaintArea>("PaintBox1", Geometry{6, 6, kDrawingAreaSize, kDrawingAreaSize});
+      &f.Add<ui::DrawingView>("PaintBox1", Geometry{6, 6, kDrawingAreaSize, kDrawingAreaSize});
   backingArea_ = &f.Add<ui::PaintArea>("PaintBox2", Geometry{10, 1024, 768, 768});
 
   // Command row.

@@ -32,6 +32,7 @@ MainWindow::MainWindow(ui::Prompts& prompts, commands::PrinterFactory makePrinte
   createPanel();
   createMenu();
   form_.AddStatusBar();
+  form_.ShowViewStatus(pictureArea_->ZoomText());
   addToolTips();
   startUp();
   form_.canClose = [this] { return confirmClose(); };

@@ -22,6 +22,8 @@
 #include "engine/series_plan.h"
 #include "ui/canvas.h"
 #include "ui/controls.h"
+#include "ui/drawing_overlay.h"
+#include "ui/drawing_view.h"
 #include "ui/form.h"
 #include "ui/latest_job.h"
 #include "ui/prompts.h"
@@ -138,7 +140,10 @@ class MainWindow : private commands::DrawingSurface {
   // Follows the View menu's check marks once Edit > Undo or Redo has put them back.
   void followViewMenu();
   void updateOverlay();
-  void paintOverlay(QPainter& painter, double scale);
+  engine::GearOverlay nextGears() const;
+  // View: zoom, as the menu items and their keys give it.
+  void createZoomItems(ui::MenuItem& view);
+  void placeDrawingArea(int clientWidth, int clientHeight);
   void refreshPreview();
   void showPreview(const QImage& image);
   void dropPreview(const std::string& reason);
@@ -227,19 +232,20 @@ class MainWindow : private commands::DrawingSurface {
 
   ui::MenuItem *showGearsItem_ = nullptr, *previewItem_ = nullptr, *animateItem_ = nullptr;
   double animationSpeed_ = 1;
-  std::optional<engine::GearOverlay> rollingGears_;
+  ui::DrawingOverlay overlay_{[this] { return nextGears(); }};
   // The preview's picture arrives through the dispatcher, as input does.
   ui::LatestJob previewJob_{[this](const ui::Handler& handler) { form_.Dispatch(handler); }};
   // What the preview shows, or is being worked out for: a Draw's inputs and
   // the canvas colour.
   std::optional<std::pair<engine::DrawInputs, Colour>> previewShows_;
-  QImage previewImage_;
   bool previewCutShort_ = false;
   bool animateOffscreen_ = false;  // tests watch an animation without a screen
   std::vector<std::string> recent_;
 
   // Controls the handlers read or change.
-  ui::PaintArea *pictureArea_ = nullptr, *backingArea_ = nullptr;
+  ui::DrawingView* pictureArea_ = nullptr;
+  ui::PaintArea* backingArea_ = nullptr;
+  ui::Control* pictureFrame_ = nullptr;
   ui::Button *undoButton_ = nullptr, *canvasColourButton_ = nullptr, *blackOnWhiteButton_ = nullptr,
              *whiteOnBlackButton_ = nullptr;
   ui::Swatch *canvasSwatch_ = nullptr, *penSwatch_ = nullptr;

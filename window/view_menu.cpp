@@ -10,7 +10,6 @@
 #include "engine/curve.h"
 #include "engine/series_plan.h"
 #include "ui/canvas.h"
-#include "ui/gear_painter.h"
 #include "window/main_window.h"
 
 using namespace engine;
@@ -18,7 +17,6 @@ using namespace engine;
 namespace {
 // A series beyond this is previewed only as far as it goes.
 constexpr int64_t kPreviewBudget = 2'000'000;
-constexpr double kPreviewOpacity = 0.45;
 
 struct Speed {
   const char* name;
@@ -102,6 +100,7 @@ void MainWindow::createViewMenu() {
     };
   }
   f.FindMenuItem("SpeedNormal1")->SetChecked(true);
+  createZoomItems(view);
   form_.afterInput = [this] {
     refreshPreview();
     showSeriesContinuation();
@@ -126,35 +125,17 @@ bool MainWindow::animating() const {
 }
 
 void MainWindow::updateOverlay() {
-  const bool shown = showGearsItem_->Checked() || previewItem_->Checked() || rollingGears_;
-  if (!shown) {
-    if (pictureArea_->HasOverlay()) pictureArea_->SetOverlay({});
-    return;
-  }
-  if (!pictureArea_->HasOverlay()) {
-    pictureArea_->SetOverlay(
-        [this](QPainter& painter, double scale) { paintOverlay(painter, scale); });
-  }
-  pictureArea_->Repaint();
+  overlay_.SetShown(showGearsItem_->Checked(), previewItem_->Checked());
+  overlay_.ShowOn(*pictureArea_);
 }
 
-void MainWindow::paintOverlay(QPainter& painter, double scale) {
-  if (previewItem_->Checked()) ui::PaintGhost(painter, previewImage_, kPreviewOpacity);
-  if (rollingGears_) {
-    ui::PaintGears(painter, *rollingGears_, scale);
-    return;
-  }
-  if (!showGearsItem_->Checked()) return;
-  // The pattern the next Draw starts with.
+// The pattern the next Draw starts with.
+GearOverlay MainWindow::nextGears() const {
   const PatternRecord next{penColour(),      design_.FixedTeeth,  design_.MovingTeeth,
                            design_.GearMode, design_.TopOfDesign, design_.PenHole,
                            design_.StepDeg,  design_.DesignSize,  design_.CentreX,
                            design_.CentreY};
-  try {
-    ui::PaintGears(painter, GearsAt(next), scale);
-  } catch (const std::exception&) {
-    // A design that cannot be drawn has no gears to show.
-  }
+  return GearsAt(next);
 }
 
 DrawInputs MainWindow::drawInputs() const {
@@ -167,7 +148,7 @@ void MainWindow::refreshPreview() {
   if (!previewItem_->Checked()) {
     previewJob_.Cancel();
     previewShows_.reset();
-    previewImage_ = QImage();
+    overlay_.SetPreview(QImage());
     return;
   }
   // A command under way changes the panel as it goes; the preview follows
@@ -189,7 +170,7 @@ void MainWindow::refreshPreview() {
 }
 
 void MainWindow::showPreview(const QImage& image) {
-  previewImage_ = image;
+  overlay_.SetPreview(image);
   previewCutShort_ = image.text("cutShort") == "1";
   pictureArea_->ShowNote(previewCutShort_ && session_ == nullptr
                              ? "Preview shows the series as far as 2 million segments"
@@ -201,7 +182,7 @@ void MainWindow::showPreview(const QImage& image) {
 // not worth a message box the user never asked for: the ghost goes, and a
 // note says why. The same inputs are not tried again; the next change is.
 void MainWindow::dropPreview(const std::string& reason) {
-  previewImage_ = QImage();
+  overlay_.SetPreview(QImage());
   previewCutShort_ = false;
   if (session_ == nullptr) pictureArea_->ShowNote("Preview failed: " + reason);
   updateOverlay();
@@ -213,7 +194,7 @@ void MainWindow::dropPreview(const std::string& reason) {
 void MainWindow::animateSegment(const Curve& curve, double theta) {
   if (session_ == nullptr || session_->FinishAsked()) return;
   const double due = theta / (2 * M_PI) / animationSpeed_;
-  rollingGears_ = GearsAt(curve, theta);
+  overlay_.SetRolling(GearsAt(curve, theta));
   session_->Frame();
   while (session_->Seconds() < due) {
     session_->Frame();

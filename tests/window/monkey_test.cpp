@@ -222,6 +222,9 @@ constexpr const char* kExportItems[] = {"ExportSVG1", "ExportPDF1", "ExportPNG1"
 constexpr const char* kViewItems[] = {"ShowGears1",    "PreviewPattern1", "AnimateDraw1",
                                       "SpeedQuarter1", "SpeedNormal1",    "SpeedFast1",
                                       "SpeedFastest1"};
+// How the drawing is shown: they change the view alone, never the design,
+// the history, the picture or the Edit > Undo steps.
+constexpr const char* kViewZoomItems[] = {"ZoomIn1", "ZoomOut1", "ZoomFit1", "ZoomActual1"};
 constexpr std::pair<const char*, const char*> kHelpItems[] = {
     {"QuickGuide1", "document Korva Quick Guide"}, {"About1", "document About Korva"}};
 // Menus and submenus that only open, and the buttons the layout hides: none
@@ -245,6 +248,7 @@ std::vector<std::string> KnownClicks() {
   for (const char* n : kCloseCommands) names.push_back(n);
   for (const char* n : kExportItems) names.push_back(n);
   for (const char* n : kViewItems) names.push_back(n);
+  for (const char* n : kViewZoomItems) names.push_back(n);
   for (const auto& help : kHelpItems) names.push_back(help.first);
   for (const char* n : kInertCommands) names.push_back(n);
   for (const char* n : kPanelButtons) names.push_back(n);
@@ -717,7 +721,8 @@ class Monkey {
   // The View menu. A preview is worked out afresh after every input, so it is
   // left on only for a while.
   void ViewAction() {
-    std::string name = kViewItems[Rand(std::size(kViewItems))];
+    std::string name = Chance(30) ? kViewZoomItems[Rand(std::size(kViewZoomItems))]
+                                  : kViewItems[Rand(std::size(kViewItems))];
     if (find_->menuItem("PreviewPattern1")->Checked() && Chance(50)) name = "PreviewPattern1";
     Act("click " + name, [this, name] { ClickByName(name); });
   }
@@ -1052,6 +1057,7 @@ class Monkey {
     std::vector<std::string> names = {"Undo1", "Redo1"};
     for (const char* n : kExportItems) names.push_back(n);
     for (const char* n : kViewItems) names.push_back(n);
+    for (const char* n : kViewZoomItems) names.push_back(n);
     for (const auto& help : kHelpItems) names.push_back(help.first);
     for (const char* n : kCloseCommands) names.push_back(n);
     return std::any_of(names.begin(), names.end(),
@@ -1162,6 +1168,9 @@ class Monkey {
     if (what == "click Redo1") return ExpectEditHistory(redoSteps_, undoSteps_, false, problems);
     for (const char* item : kViewItems) {
       if (what == "click " + std::string(item)) return ExpectView(item, problems);
+    }
+    for (const char* item : kViewZoomItems) {
+      if (what == "click " + std::string(item)) return ExpectZoom(item, problems);
     }
     for (const auto& [item, shown] : kHelpItems) {
       if (what == "click " + std::string(item)) {
@@ -1558,6 +1567,18 @@ class Monkey {
     now.panel.checkedItems = seenBefore_->panel.checkedItems;
     const std::string d = Differences(*seenBefore_, now, window_->form());
     if (!d.empty()) problems.push_back(item + " changed " + d);
+  }
+
+  // A zoom changes how the picture is shown, and nothing else.
+  void ExpectZoom(const std::string& item, Problems& problems) {
+    ExpectUnchanged(item, problems);
+    const auto* view = dynamic_cast<const ui::DrawingView*>(window_->form().Find("PaintBox1"));
+    const engine::ViewMapping& m = view->Mapping();
+    if (item == "ZoomFit1" && !m.IsFit()) problems.push_back("Fit did not fit the picture");
+    if (item == "ZoomActual1" && m.Scale() != 1) problems.push_back("Actual Pixels is not 100 %");
+    if (window_->form().ViewStatus() != view->ZoomText()) {
+      problems.push_back("the status bar does not show the zoom");
+    }
   }
 
   // An export writes its file once the picker and the options are answered,

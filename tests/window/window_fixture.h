@@ -114,13 +114,13 @@ class WindowProbe {
     return window.observer_ == nullptr &&
            window.pictureHistory_.Cache().PictureBefore(pattern).has_value();
   }
-  static const QImage& Preview(MainWindow& window) { return window.previewImage_; }
+  static const QImage& Preview(MainWindow& window) { return window.overlay_.Preview(); }
   static bool PreviewRunning(MainWindow& window) { return window.previewJob_.Running(); }
   // What the window does with a preview that failed unexpectedly.
   static void DropPreview(MainWindow& window, const std::string& reason) {
     window.form_.Dispatch([&] { window.dropPreview(reason); });
   }
-  static bool GearRolls(const MainWindow& window) { return window.rollingGears_.has_value(); }
+  static bool GearRolls(const MainWindow& window) { return window.overlay_.Rolling(); }
   // Waits for the preview worked out off the UI thread, and for it to be shown.
   static void SettlePreview(MainWindow& window) {
     EXPECT_TRUE(ProcessEventsUntil([&] { return !PreviewRunning(window); }, "the preview"));

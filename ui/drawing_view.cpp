@@ -1,0 +1,292 @@
+#include "ui/drawing_view.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QNativeGestureEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <QWheelEvent>
+#include <algorithm>
+#include <cmath>
+
+#include "ui/canvas.h"
+#include "ui/form.h"
+
+namespace ui {
+
+namespace {
+constexpr int kNotch = 120;
+// Screen pixels a wheel notch and an arrow key pan by.
+constexpr double kWheelPan = 60;
+constexpr double kArrowPan = 40;
+const QColor kAroundPicture(0x80, 0x80, 0x80);
+}  // namespace
+
+// Paints the view and hands every input to it through the form's
+// dispatcher. The scroll bars lie over the picture's right and bottom edges
+// while there is something to pan to, so they never resize what is shown.
+class DrawingViewWidget : public QWidget {
+ public:
+  explicit DrawingViewWidget(Form& form)
+      : form_(form),
+        horizontal_(new QScrollBar(Qt::Horizontal, this)),
+        vertical_(new QScrollBar(Qt::Vertical, this)) {
+    // A click gives it the arrow keys; the panel keeps the tab order.
+    setFocusPolicy(Qt::ClickFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    for (QScrollBar* bar : {horizontal_, vertical_}) {
+      bar->hide();
+      bar->setCursor(Qt::ArrowCursor);
+      QObject::connect(bar, &QScrollBar::valueChanged, this, [this] {
+        if (view_ != nullptr && !view_->showingOnBars_) {
+          form_.Dispatch([this] { view_->ScrollBarsMoved(); });
+        }
+      });
+    }
+  }
+  QScrollBar* Horizontal() const { return horizontal_; }
+  QScrollBar* Vertical() const { return vertical_; }
+  // Each bar shows while it has a range.
+  void PlaceBars() {
+    const int thickness = vertical_->sizeHint().width();
+    const bool across = horizontal_->maximum() > 0, down = vertical_->maximum() > 0;
+    horizontal_->setGeometry(0, height() - thickness, width() - (down ? thickness : 0), thickness);
+    vertical_->setGeometry(width() - thickness, 0, thickness, height() - (across ? thickness : 0));
+    horizontal_->setVisible(across);
+    vertical_->setVisible(down);
+  }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override {
+    if (view_ == nullptr) return;
+    QPainter painter(this);
+    view_->PaintOn(painter, size(), event->rect());
+  }
+  void resizeEvent(QResizeEvent* event) override {
+    QWidget::resizeEvent(event);
+    if (view_ != nullptr) view_->ShownResized();
+  }
+  void wheelEvent(QWheelEvent* event) override {
+    if (view_ == nullptr) return;
+    const DrawingView::WheelKey key =
+        event->modifiers() & Qt::ControlModifier ? DrawingView::WheelKey::Ctrl
+        : event->modifiers() & Qt::ShiftModifier ? DrawingView::WheelKey::Shift
+                                                 : DrawingView::WheelKey::None;
+    const QPoint delta = event->angleDelta();
+    const QPointF at = event->position();
+    form_.Dispatch([&] { view_->UserWheel(delta.x(), delta.y(), key, at.x(), at.y()); });
+    event->accept();
+  }
+  bool event(QEvent* event) override {
+    if (event->type() == QEvent::NativeGesture && view_ != nullptr) {
+      auto* gesture = static_cast<QNativeGestureEvent*>(event);
+      if (gesture->gestureType() == Qt::ZoomNativeGesture) {
+        const QPointF at = gesture->position();
+        const double factor = 1 + gesture->value();
+        form_.Dispatch([&] { view_->UserPinch(factor, at.x(), at.y()); });
+        return true;
+      }
+    }
+    return QWidget::event(event);
+  }
+  // The middle button, or the left one with Space held, drags the picture.
+  void mousePressEvent(QMouseEvent* event) override {
+    if (event->button() == Qt::MiddleButton || (event->button() == Qt::LeftButton && spaceHeld_)) {
+      dragFrom_ = event->position();
+      dragging_ = true;
+      setCursor(Qt::ClosedHandCursor);
+    }
+  }
+  void mouseMoveEvent(QMouseEvent* event) override {
+    if (!dragging_ || view_ == nullptr) return;
+    const QPointF moved = event->position() - dragFrom_;
+    dragFrom_ = event->position();
+    form_.Dispatch([&] { view_->Pan(-moved.x(), -moved.y()); });
+  }
+  void mouseReleaseEvent(QMouseEvent*) override {
+    if (!dragging_) return;
+    dragging_ = false;
+    setCursor(spaceHeld_ ? Qt::OpenHandCursor : Qt::ArrowCursor);
+  }
+  void keyPressEvent(QKeyEvent* event) override {
+    if (view_ == nullptr) return;
+    double dx = 0, dy = 0;
+    switch (event->key()) {
+      case Qt::Key_Space:
+        if (!event->isAutoRepeat()) {
+          spaceHeld_ = true;
+          setCursor(Qt::OpenHandCursor);
+        }
+        return;
+      case Qt::Key_Left:
+        dx = -kArrowPan;
+        break;
+      case Qt::Key_Right:
+        dx = kArrowPan;
+        break;
+      case Qt::Key_Up:
+        dy = -kArrowPan;
+        break;
+      case Qt::Key_Down:
+        dy = kArrowPan;
+        break;
+      default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    form_.Dispatch([&] { view_->Pan(dx, dy); });
+  }
+  void keyReleaseEvent(QKeyEvent* event) override {
+    if (event->key() == Qt::Key_Space && !event->isAutoRepeat()) {
+      spaceHeld_ = false;
+      if (!dragging_) setCursor(Qt::ArrowCursor);
+      return;
+    }
+    QWidget::keyReleaseEvent(event);
+  }
+  void focusOutEvent(QFocusEvent* event) override {
+    spaceHeld_ = false;
+    QWidget::focusOutEvent(event);
+  }
+
+ private:
+  friend class DrawingView;
+  DrawingView* view_ = nullptr;  // set once the view is built
+  Form& form_;
+  QScrollBar *horizontal_, *vertical_;
+  bool spaceHeld_ = false;
+  bool dragging_ = false;
+  QPointF dragFrom_;
+};
+
+DrawingView::DrawingView(Form& form, std::string name, Geometry g)
+    : PaintArea(form, std::move(name), g, new DrawingViewWidget(form)),
+      view_(static_cast<DrawingViewWidget*>(Widget())),
+      mapping_(g.width, g.width, g.height) {
+  view_->view_ = this;
+}
+
+void DrawingView::ZoomIn() {
+  mapping_.ZoomIn();
+  Changed();
+}
+void DrawingView::ZoomOut() {
+  mapping_.ZoomOut();
+  Changed();
+}
+void DrawingView::Fit() {
+  mapping_.Fit();
+  Changed();
+}
+void DrawingView::ActualPixels() {
+  mapping_.ActualPixels();
+  Changed();
+}
+void DrawingView::Pan(double dx, double dy) {
+  mapping_.Pan(dx, dy);
+  Changed();
+}
+
+std::string DrawingView::ZoomText() const {
+  return std::to_string(mapping_.Percent()) + " %";
+}
+
+void DrawingView::UserWheel(int deltaX, int deltaY, WheelKey key, double x, double y) {
+  if (key == WheelKey::Ctrl) {
+    pendingZoom_ += deltaY != 0 ? deltaY : deltaX;
+    for (; pendingZoom_ >= kNotch; pendingZoom_ -= kNotch) mapping_.ZoomInAbout({x, y});
+    for (; pendingZoom_ <= -kNotch; pendingZoom_ += kNotch) mapping_.ZoomOutAbout({x, y});
+  } else if (key == WheelKey::Shift) {
+    mapping_.Pan(-(deltaY != 0 ? deltaY : deltaX) * kWheelPan / kNotch, 0);
+  } else {
+    mapping_.Pan(-deltaX * kWheelPan / kNotch, -deltaY * kWheelPan / kNotch);
+  }
+  Changed();
+}
+
+void DrawingView::UserPinch(double factor, double x, double y) {
+  if (!(factor > 0)) return;
+  mapping_.ZoomBy(factor, {x, y});
+  Changed();
+}
+
+void DrawingView::PlaceOnScreen(Geometry place) {
+  PaintArea::PlaceOnScreen(place);
+  ShownResized();
+}
+
+void DrawingView::Repaint() {
+  view_->update();
+}
+
+QSize DrawingView::ShownSize() const {
+  return view_->size();
+}
+
+// The picture through the view's mapping, then the overlay in the same
+// coordinates, its sizes on screen kept by `scale`.
+void DrawingView::PaintOn(QPainter& painter, const QSize&, const QRect& dirty) const {
+  const double scale = mapping_.Scale();
+  const engine::ViewMapping::Point origin = mapping_.Origin();
+  const QRectF picture(origin.x, origin.y, Canvas().Width() * scale, Canvas().Height() * scale);
+  if (!picture.contains(QRectF(dirty))) painter.fillRect(dirty, kAroundPicture);
+  painter.save();
+  painter.setClipRect(dirty);
+  painter.translate(origin.x, origin.y);
+  painter.scale(scale, scale);
+  painter.drawImage(QPointF(0, 0), Canvas().Image());
+  if (CurrentOverlay()) {
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    // Nothing may cross back into Qt: an overlay that fails is left unfinished.
+    try {
+      CurrentOverlay()(painter, scale);
+    } catch (...) {
+    }
+  }
+  painter.restore();
+}
+
+void DrawingView::ShownResized() {
+  const QSize size = ShownSize();
+  mapping_.Resize(size.width(), size.height());
+  PlaceNote();
+  Changed();
+}
+
+void DrawingView::ScrollBarsMoved() {
+  if (showingOnBars_) return;
+  const double scale = mapping_.Scale();
+  const QSize size = ShownSize();
+  mapping_.SetCentre({(view_->Horizontal()->value() + size.width() / 2.0) / scale,
+                      (view_->Vertical()->value() + size.height() / 2.0) / scale});
+  Changed();
+}
+
+void DrawingView::Changed() {
+  ShowOnScrollBars();
+  Repaint();
+  if (onViewChange) onViewChange();
+}
+
+// The bars show the part of the zoomed picture in view, in screen pixels.
+void DrawingView::ShowOnScrollBars() {
+  showingOnBars_ = true;
+  const double scale = mapping_.Scale();
+  const QSize size = ShownSize();
+  const engine::ViewMapping::Point centre = mapping_.Centre();
+  auto show = [&](QScrollBar* bar, double c, int extent) {
+    const double content = Canvas().Width() * scale;
+    const int range = std::max(0, static_cast<int>(std::ceil(content - extent)));
+    bar->setRange(0, range);
+    bar->setPageStep(extent);
+    bar->setSingleStep(static_cast<int>(kArrowPan));
+    bar->setValue(static_cast<int>(std::lround(c * scale - extent / 2.0)));
+  };
+  show(view_->Horizontal(), centre.x, size.width());
+  show(view_->Vertical(), centre.y, size.height());
+  view_->PlaceBars();
+  showingOnBars_ = false;
+}
+
+}  // namespace ui

@@ -1,0 +1,46 @@
+// View: how the drawing is shown, zoomed and panned in a drawing area that
+// fills the window. None of it touches the picture, the history or the panel.
+#include "core/drawing_area.h"
+#include "engine/area_place.h"
+#include "window/main_window.h"
+
+void MainWindow::createZoomItems(ui::MenuItem& view) {
+  struct Zoom {
+    const char* name;
+    const char* caption;
+    const char* text;
+    std::vector<std::string> keys;
+    void (ui::DrawingView::*action)();
+  };
+  const Zoom zooms[] = {
+      {"ZoomIn1", "Zoom In", "Zoom &In", {"Ctrl++", "Ctrl+="}, &ui::DrawingView::ZoomIn},
+      {"ZoomOut1", "Zoom Out", "Zoom &Out", {"Ctrl+-"}, &ui::DrawingView::ZoomOut},
+      {"ZoomFit1", "Fit", "&Fit", {"Ctrl+0"}, &ui::DrawingView::Fit},
+      {"ZoomActual1",
+       "Actual Pixels",
+       "Actual Pi&xels",
+       {"Ctrl+1"},
+       &ui::DrawingView::ActualPixels}};
+  for (const Zoom& z : zooms) {
+    ui::MenuItem& item = form_.AddItem(view, z.name, z.caption);
+    item.SetMenuText(z.text);
+    item.SetShortcuts(z.keys);
+    item.onClick = [this, action = z.action] { (pictureArea_->*action)(); };
+  }
+  pictureArea_->onViewChange = [this] { form_.ShowViewStatus(pictureArea_->ZoomText()); };
+  form_.onResize = [this](int width, int height) { placeDrawingArea(width, height); };
+}
+
+namespace {
+// The panel's column at the right of the client area, from x = 652 in the
+// smallest window.
+constexpr int kPanelColumn = 300;
+}  // namespace
+
+// The panel keeps the right-hand side; the drawing area takes the rest.
+void MainWindow::placeDrawingArea(int clientWidth, int clientHeight) {
+  const engine::AreaPlace at =
+      engine::PlaceDrawingArea(clientWidth - kPanelColumn, clientHeight, kDrawingAreaSize);
+  pictureFrame_->PlaceOnScreen({at.left - 2, at.top - 2, at.side + 4, at.side + 4});
+  pictureArea_->PlaceOnScreen({at.left, at.top, at.side, at.side});
+}
