@@ -18,7 +18,9 @@
 // The window's own seam for tests; here it tells when a preview has arrived.
 class WindowProbe {
  public:
-  static qint64 PreviewKey(const MainWindow& window) { return window.previewImage_.cacheKey(); }
+  static qint64 PreviewKey(const MainWindow& window) {
+    return window.overlay_.Preview().cacheKey();
+  }
   static bool PreviewRunning(const MainWindow& window) { return window.previewJob_.Running(); }
 };
 
