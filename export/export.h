@@ -17,6 +17,7 @@ namespace exporting {
 struct ExportPattern {
   engine::PatternRecord record;
   int lineWidth = 1;  // in screen pixels, 1..5
+  engine::RingShape ring;
 };
 
 enum class ExportFormat { Svg, Pdf, Png };

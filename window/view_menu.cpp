@@ -41,7 +41,7 @@ QImage RenderPreview(const SeriesPlan& plan, Colour canvasColour,
     for (const DrawnPattern& p : plan.patterns) {
       canvas.SetPenColour(p.record.Colour);
       canvas.SetPenWidth(p.lineWidth);
-      Curve(p.record).TraceScreen([&](Pixel a, Pixel b) {
+      Curve(p.record, p.ring).TraceScreen([&](Pixel a, Pixel b) {
         if (--untilCheck == 0) {
           untilCheck = 4096;
           if (cancelled) throw Cancelled{};
