@@ -199,6 +199,32 @@ TEST_F(RingShapeWindow, UndoButtonAndEditUndoKeepEachPatternsRing) {
   EXPECT_EQ(HistoryPatterns(window), std::vector<DrawnPattern>(three.begin(), three.begin() + 2));
 }
 
+TEST_F(RingShapeWindow, PreviewPlansTheShapedSeriesThatDrawDraws) {
+  Choose("Triangle");
+  Drag(bar("ScrollBarCorner"), 70);
+  Drag(bar("ScrollBarReps"), 3);
+  Spin(spin("topspin"), 40);
+  checkBox("cb_reflect")->UserClick();
+  const SeriesPlan plan = PlanSeries(WindowProbe::DrawInputs(window), 100'000'000);
+  Click(button("Draw"));
+  EXPECT_FALSE(plan.failed);
+  EXPECT_EQ(plan.patterns, HistoryPatterns(window));
+}
+
+TEST_F(RingShapeWindow, ADroppedPictureIsRedrawnOnEachPatternsRing) {
+  Choose("Oval");
+  Click(button("Draw"));
+  Choose("Circle");
+  Drag(bar("ScrollBarTop"), 300);
+  Click(button("Draw"));
+  const QImage two = Picture();
+  WindowProbe::Commands(window).SetBudget(0);
+  Click(button("Clear"));
+  Click(menuItem("Undo1"));
+  EXPECT_EQ(Picture(), two);
+  EXPECT_EQ(HistoryRings(), (std::vector<RingShape>{{2, 60}, {}}));
+}
+
 TEST_F(RingShapeWindow, PrintTracesEachPatternOnItsRing) {
   Choose("Square");
   Drag(bar("ScrollBarCorner"), 75);
