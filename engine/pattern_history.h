@@ -29,6 +29,11 @@ struct PatternRecord {
 // A pattern with the line width it is drawn at, in pixels, and the ring it
 // is drawn on.
 struct DrawnPattern {
+  DrawnPattern() = default;
+  // On a circle unless a ring is given.
+  DrawnPattern(const PatternRecord& record, int32_t lineWidth, const RingShape& ring = {})
+      : record(record), lineWidth(lineWidth), ring(ring) {}
+
   PatternRecord record;
   int32_t lineWidth = 1;
   RingShape ring;

@@ -37,7 +37,7 @@ TEST(SeriesPlan, OnePatternAsThePanelShowsIt) {
   DesignState d;
   const SeriesPlan plan = Plan(d, {}, 0x123456, false, 3, kNoLimit);
   ASSERT_EQ(plan.patterns.size(), 1u);
-  EXPECT_EQ(plan.patterns[0], (DrawnPattern{Record(d, 0x123456, 0), 3, {}}));
+  EXPECT_EQ(plan.patterns[0], (DrawnPattern{Record(d, 0x123456, 0), 3}));
   EXPECT_EQ(plan.segments, Curve(Record(d, 0, 0)).EstimatedSegments());
   EXPECT_FALSE(plan.cutShort);
   EXPECT_FALSE(plan.failed);

@@ -103,7 +103,7 @@ class ClickAtFrame : public QObject {
 class WindowProbe {
  public:
   static void TracePattern(MainWindow& window, const engine::PatternRecord& pattern) {
-    window.tracePattern({pattern, window.lineWidthSpin_->Value(), {}});
+    window.tracePattern({pattern, window.lineWidthSpin_->Value()});
   }
   static commands::CommandHistory& Commands(MainWindow& window) { return window.commandHistory_; }
   static void AnimateOffscreen(MainWindow& window) { window.animateOffscreen_ = true; }
