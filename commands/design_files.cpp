@@ -43,9 +43,7 @@ std::optional<OpenedDesign> DesignFiles::Read(const std::string& path,
                                               const engine::DesignState& current) {
   try {
     OpenedDesign design{path, engine::ReadDesignFile(ui::ReadWholeFile(path))};
-    std::vector<engine::PatternRecord> records;
-    for (const engine::DesignLine& line : design.lines) records.push_back(line.record);
-    engine::CheckDesignDrawable(records, current);
+    engine::CheckDesignLinesDrawable(design.lines, current);
     return design;
   } catch (const engine::DesignFileError& e) {
     if (e.kind() != engine::DesignFileError::Kind::NotKorva) throw;

@@ -35,7 +35,7 @@ std::string Megabytes(int64_t bytes) {
 std::vector<exporting::ExportPattern> ExportPatternsOf(const engine::PatternHistory& history) {
   std::vector<exporting::ExportPattern> patterns;
   for (int32_t i = 1; i <= history.Count(); ++i) {
-    patterns.push_back({history.Entry(i), history.LineWidth(i)});
+    patterns.push_back({history.Entry(i), history.LineWidth(i), history.Ring(i)});
   }
   return patterns;
 }

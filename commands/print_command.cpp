@@ -45,7 +45,8 @@ void PrintCommand::Print(const PrintSettings& settings) {
   // A print job cannot always be taken back once begun, so every pattern is
   // checked before the first line goes to the printer.
   for (int32_t i = 1; i <= history_.Count(); ++i) {
-    if (!engine::Curve(history_.Entry(i)).PixelsFit()) throw RunTimeError(errors::kRangeCheck);
+    if (!engine::Curve(history_.Entry(i), history_.Ring(i)).PixelsFit())
+      throw RunTimeError(errors::kRangeCheck);
   }
 
   const bool mono = settings.colours == PrintColours::Mono;

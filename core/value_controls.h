@@ -77,6 +77,16 @@ class ModeControl {
   virtual void SetHandler(ControlHandler handler) = 0;
 };
 
+// A choice of one item from a fixed list, by index. Choosing another item
+// runs the handler before returning.
+class ChoiceControl {
+ public:
+  virtual ~ChoiceControl() = default;
+  virtual int Index() const = 0;
+  virtual void SetIndex(int index) = 0;
+  virtual void SetHandler(ControlHandler handler) = 0;
+};
+
 // The swatch that shows the pen colour.
 class ColourControl {
  public:

@@ -46,14 +46,37 @@ class LineReader {
   size_t pos_ = 0;
 };
 
-// The line width after the tenth comma: an integer 1..5 followed by a comma,
-// or none (0) for anything else.
-int32_t LineWidthField(std::string_view rest) {
+// The text up to the next comma, taken off `rest`; nothing when no comma follows.
+std::optional<std::string> TakeField(std::string_view& rest) {
   const size_t comma = rest.find(',');
-  if (comma == std::string_view::npos) return 0;
-  const std::optional<int32_t> width = TryStrToInt(std::string(rest.substr(0, comma)));
-  if (!width || *width < kMinLineWidth || *width > kMaxLineWidth) return 0;
-  return *width;
+  if (comma == std::string_view::npos) return std::nullopt;
+  std::string field(rest.substr(0, comma));
+  rest.remove_prefix(comma + 1);
+  return field;
+}
+
+[[noreturn]] void RefuseField(const std::string& field, int lineNumber) {
+  throw DesignFileError(
+      DesignFileError::Kind::BadField, lineNumber,
+      InvalidIntegerMessage(field) + " (line " + std::to_string(lineNumber) + ")");
+}
+
+// The fields after the tenth comma: the line width, an integer 1..5 followed
+// by a comma, or none (0) for anything else; then the ring's sides and
+// corner, each an integer followed by a comma, once the sides are there.
+void ReadTrailingFields(std::string_view rest, int lineNumber, DesignLine& line) {
+  const std::optional<std::string> widthField = TakeField(rest);
+  if (!widthField) return;
+  const std::optional<int32_t> width = TryStrToInt(*widthField);
+  if (width && *width >= kMinLineWidth && *width <= kMaxLineWidth) line.lineWidth = *width;
+  const std::optional<std::string> sidesField = TakeField(rest);
+  const std::optional<int32_t> sides = sidesField ? TryStrToInt(*sidesField) : std::nullopt;
+  if (!sides) return;
+  // As for the first ten fields, one without its comma reads as empty.
+  const std::string cornerField = TakeField(rest).value_or("");
+  const std::optional<int32_t> corner = TryStrToInt(cornerField);
+  if (!corner) RefuseField(cornerField, lineNumber);
+  if (*sides != 0) line.ring = {*sides, *corner};
 }
 
 DesignLine ParsePatternLine(std::string_view line, int lineNumber) {
@@ -68,14 +91,13 @@ DesignLine ParsePatternLine(std::string_view line, int lineNumber) {
       line = {};
     }
     const std::optional<int32_t> converted = TryStrToInt(field);
-    if (!converted) {
-      throw DesignFileError(
-          DesignFileError::Kind::BadField, lineNumber,
-          InvalidIntegerMessage(field) + " (line " + std::to_string(lineNumber) + ")");
-    }
+    if (!converted) RefuseField(field, lineNumber);
     value = *converted;
   }
-  return {PatternRecord::FromFields(fields), LineWidthField(line)};
+  DesignLine read;
+  read.record = PatternRecord::FromFields(fields);
+  ReadTrailingFields(line, lineNumber, read);
+  return read;
 }
 
 [[noreturn]] void RefuseUndrawable(int lineNumber, const char* reason) {
@@ -97,7 +119,10 @@ std::string FormatDesignFile(const PatternHistory& history, const std::string& f
       out += ',';
     }
     out += std::to_string(history.LineWidth(i));
-    out += ",\r\n";
+    out += ',';
+    const RingShape& ring = history.Ring(i);
+    if (!ring.Circle()) out += std::to_string(ring.sides) + ',' + std::to_string(ring.corner) + ',';
+    out += "\r\n";
   }
   return out;
 }
@@ -123,6 +148,12 @@ std::vector<PatternRecord> ParseDesignFile(const std::string& bytes) {
 }
 
 void CheckDesignDrawable(const std::vector<PatternRecord>& patterns, const DesignState& current) {
+  std::vector<DesignLine> lines;
+  for (const PatternRecord& p : patterns) lines.push_back({p, 0, {}});
+  CheckDesignLinesDrawable(lines, current);
+}
+
+void CheckDesignLinesDrawable(const std::vector<DesignLine>& lines, const DesignState& current) {
   // While the patterns are shown one after another, the panel mixes a
   // pattern's teeth with the step left by earlier ones (and by the panel's own
   // values), so the largest of each seen so far must keep the span's product
@@ -130,13 +161,17 @@ void CheckDesignDrawable(const std::vector<PatternRecord>& patterns, const Desig
   int64_t maxTeeth =
       std::max({int64_t{360}, int64_t{current.FixedTeeth}, int64_t{current.MovingTeeth}});
   int64_t maxStep = std::max(int64_t{3600}, int64_t{current.StepDeg});
-  for (size_t i = 0; i < patterns.size(); ++i) {
-    const PatternRecord& p = patterns[i];
+  for (size_t i = 0; i < lines.size(); ++i) {
+    const PatternRecord& p = lines[i].record;
+    const RingShape& ring = lines[i].ring;
     const int lineNumber = static_cast<int>(i) + 2;
     if (p.FixedTeeth < 1 || p.MovingTeeth < 1) RefuseUndrawable(lineNumber, "teeth below 1");
     // A one-tooth ring would leave the panel with no room for a moving gear.
     if (p.FixedTeeth < 2) RefuseUndrawable(lineNumber, "fixed gear below 2 teeth");
     if (p.StepDeg < 1) RefuseUndrawable(lineNumber, "step below 1");
+    const std::optional<std::string> ringProblem =
+        RingProblem(ring, p.FixedTeeth, p.MovingTeeth, p.GearMode == kExternalMode);
+    if (ringProblem) RefuseUndrawable(lineNumber, ringProblem->c_str());
     maxTeeth = std::max({maxTeeth, int64_t{p.FixedTeeth}, int64_t{p.MovingTeeth}});
     maxStep = std::max(maxStep, int64_t{p.StepDeg});
     // 360 * t * s > INT32_MAX exactly when t * s > INT32_MAX / 360 (integers).
@@ -145,7 +180,7 @@ void CheckDesignDrawable(const std::vector<PatternRecord>& patterns, const Desig
     }
     std::optional<Curve> curve;
     try {
-      curve.emplace(p);
+      curve.emplace(p, ring);
     } catch (const RunTimeError&) {
       // A working value that overflows cannot be placed on any pixel either.
     }

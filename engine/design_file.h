@@ -29,17 +29,22 @@ class DesignFileError : public RunTimeError {
 inline constexpr const char* kNotKorvaFile = "Error reading input file - not a KORVA file";
 
 // The bytes of a design file: "KORVA," + path + "," + date + "," + time, then
-// one line per pattern of its ten fields and its line width, each followed by
-// a comma, CR LF after every line. Readers of ten fields ignore the width.
-// Writing stops at the first entry whose fixed teeth count is below 1.
+// one line per pattern of its ten fields and its line width, and for a shaped
+// ring its sides and corner, each followed by a comma, CR LF after every line.
+// Readers of ten fields ignore the rest. Writing stops at the first entry
+// whose fixed teeth count is below 1.
 std::string FormatDesignFile(const PatternHistory& history, const std::string& fullPath,
                              const std::string& date, const std::string& time);
 
-// One pattern line: the record, and the line width from an eleventh field
-// that is an integer 1..5 followed by a comma, else 0 (none given).
+// One pattern line: the record, the line width from an eleventh field that
+// is an integer 1..5 followed by a comma, else 0 (none given), and the ring.
+// A twelfth field that is an integer followed by a comma is the ring's sides,
+// and then the thirteenth must be its corner, followed by a comma; without
+// them, or with sides 0, the ring is a circle.
 struct DesignLine {
   PatternRecord record;
   int32_t lineWidth = 0;
+  RingShape ring;
   bool operator==(const DesignLine&) const = default;
 };
 
@@ -53,7 +58,9 @@ std::vector<PatternRecord> ParseDesignFile(const std::string& bytes);
 // below 1, integer overflow in the trace's products (also those the panel
 // makes while showing the patterns one after another, starting from
 // `current`), pixels beyond 32-bit integers, more than 100 million segments.
+// A ring that cannot carry its pattern is refused with RingProblem's reason.
 void CheckDesignDrawable(const std::vector<PatternRecord>& patterns, const DesignState& current);
+void CheckDesignLinesDrawable(const std::vector<DesignLine>& lines, const DesignState& current);
 
 inline constexpr long double kMaxSegmentsPerPattern = 100'000'000.0L;
 

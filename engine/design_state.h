@@ -1,6 +1,8 @@
 #pragma once
 #include <cstdint>
 
+#include "engine/ring_shape.h"
+
 namespace engine {
 
 // The values of the next pattern to be drawn.
@@ -16,8 +18,18 @@ struct DesignState {
   int32_t CentreY = 0;
   int32_t PrintFactor = 600;
   int32_t RepeatCount = 1;
+  // The fixed ring's shape (0 = circle) and corner radius in teeth; the
+  // corner is kept while the ring is a circle, for the next shape.
+  int32_t RingSides = 0;
+  int32_t RingCorner = 60;  // as the panel's Corner starts
   bool operator==(const DesignState&) const = default;
 };
+
+// The ring a Draw now uses: every circle the same, whatever its corner.
+inline RingShape DesignRing(const DesignState& design) {
+  if (design.RingSides == 0) return {};
+  return {design.RingSides, design.RingCorner};
+}
 
 // Added after each pattern of a Draw series.
 struct RepeatSteps {

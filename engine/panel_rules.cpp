@@ -6,6 +6,7 @@
 #include "engine/gear_math.h"
 #include "engine/int_text.h"
 #include "engine/placement.h"
+#include "engine/ring_choice.h"
 
 namespace engine {
 
@@ -53,6 +54,9 @@ void PanelRules::Connect() {
   c_.centreXBox->SetHandler(reads(c_.centreXBox, design_.CentreX));
   c_.centreYBar->SetHandler(showsIn(c_.centreYBar, c_.centreYBox));
   c_.centreYBox->SetHandler(reads(c_.centreYBox, design_.CentreY));
+  c_.ringChoice->SetHandler([this] { RingChosen(); });
+  c_.cornerBar->SetHandler(showsIn(c_.cornerBar, c_.cornerBox));
+  c_.cornerBox->SetHandler([this] { CornerBoxRead(); });
 }
 
 void PanelRules::ChooseStep(int32_t degrees) {
@@ -130,6 +134,28 @@ void PanelRules::KeepMovingGearInsideRing() {
   }
 }
 
+void PanelRules::KeepCornerValid() {
+  int32_t corner = design_.RingCorner;
+  if (corner > design_.FixedTeeth) corner = design_.FixedTeeth;
+  if (c_.internal->Checked() && corner < design_.MovingTeeth) corner = design_.MovingTeeth;
+  if (corner < 1) corner = 1;
+  if (corner != design_.RingCorner) {
+    design_.RingCorner = corner;
+    ShowValue(*c_.cornerBox, corner);
+    c_.cornerBar->SetPosition(corner);
+  }
+  if (design_.FixedTeeth >= 1) c_.cornerBar->SetMax(design_.FixedTeeth);
+}
+
+void PanelRules::RingChosen() {
+  design_.RingSides = SidesOfRingChoice(c_.ringChoice->Index());
+}
+
+void PanelRules::CornerBoxRead() {
+  ReadValue(*c_.cornerBox, design_.RingCorner);
+  KeepCornerValid();
+}
+
 void PanelRules::RefreshGearCounts() {
   ReduceTeeth(design_.MovingTeeth, design_.FixedTeeth, derived_);
   ShowValue(*c_.pointsBox, derived_.ReducedFixed);
@@ -145,6 +171,7 @@ void PanelRules::FixedBarMoved() {
 void PanelRules::FixedBoxRead() {
   ReadValue(*c_.fixedBox, design_.FixedTeeth);
   KeepMovingGearInsideRing();
+  KeepCornerValid();
   RefreshGearCounts();
 }
 
@@ -158,6 +185,7 @@ void PanelRules::MovingBarMoved() {
 void PanelRules::MovingBoxRead() {
   ReadValue(*c_.movingBox, design_.MovingTeeth);
   KeepMovingGearInsideRing();
+  KeepCornerValid();
   ApplyHoleRange();
   RefreshGearCounts();
 }
@@ -169,6 +197,7 @@ void PanelRules::InternalChosen() {
   }
   ShowValue(*c_.movingBox, design_.MovingTeeth);
   c_.movingBar->SetPosition(design_.MovingTeeth);
+  KeepCornerValid();
   c_.sizeBox->SetText("1000");
   design_.DesignSize = 1000;
   c_.sizeBar->SetPosition(1000);
@@ -212,6 +241,13 @@ void PanelRules::ShowMode(int32_t mode) {
     c_.internal->SetChecked(true);
     c_.external->SetChecked(false);
   }
+}
+
+void PanelRules::ShowRing(const RingShape& ring) {
+  c_.ringChoice->SetIndex(RingChoiceOf(ring.sides));
+  if (ring.Circle()) return;
+  ShowAfresh(*c_.cornerBox, ring.corner);
+  c_.cornerBar->SetPosition(ring.corner);
 }
 
 }  // namespace engine

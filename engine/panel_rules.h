@@ -13,7 +13,8 @@ void ShowValue(BoxControl& box, int32_t value);
 void ReadValue(const BoxControl& box, int32_t& value);
 
 // The controls of the step, the gears, the pen position, the size and the
-// centre, with the swatch of the pen colour.
+// centre, with the swatch of the pen colour and the fixed ring's shape and
+// corner.
 struct PanelControls {
   BarControl* stepBar;
   BoxControl* stepBox;
@@ -35,6 +36,9 @@ struct PanelControls {
   ModeControl* internal;
   ModeControl* external;
   ColourControl* pen;
+  ChoiceControl* ringChoice;
+  BarControl* cornerBar;
+  BoxControl* cornerBox;
 };
 
 // What those controls do when they change: to the design state, and to each
@@ -68,6 +72,9 @@ class PanelRules {
   void ShowPattern(const PatternRecord& pattern);
   // Any mode other than external shows as internal.
   void ShowMode(int32_t mode);
+  // A pattern's ring, shown after its mode: the shape, then for a shape its
+  // corner. A circle leaves the corner as it is.
+  void ShowRing(const RingShape& ring);
 
  private:
   void StepBoxRead();
@@ -78,6 +85,8 @@ class PanelRules {
   void HoleBoxRead();
   void InternalChosen();
   void ExternalChosen();
+  void RingChosen();
+  void CornerBoxRead();
 
   void PlaceInternally();
   void PlaceExternally();
@@ -86,6 +95,9 @@ class PanelRules {
   // In internal mode the moving gear must be smaller than the ring.
   void KeepMovingGearInsideRing();
   void RefreshGearCounts();
+  // The corner never exceeds the ring's teeth and, in internal mode, is
+  // never below the moving gear, so that a shape can always be drawn.
+  void KeepCornerValid();
 
   PanelControls c_;
   DesignState& design_;

@@ -28,10 +28,16 @@ int32_t PatternHistory::LineWidth(int32_t index) const {
   return lineWidths_[index - 1];
 }
 
-bool PatternHistory::Record(const PatternRecord& record, int32_t lineWidth) {
+const RingShape& PatternHistory::Ring(int32_t index) const {
+  CheckIndex(index, kCapacity);
+  return rings_[index - 1];
+}
+
+bool PatternHistory::Record(const PatternRecord& record, int32_t lineWidth, const RingShape& ring) {
   if (Full()) return false;
   Entry(next_) = record;
   lineWidths_[next_ - 1] = lineWidth;
+  rings_[next_ - 1] = ring;
   ++next_;
   return true;
 }
@@ -39,6 +45,7 @@ bool PatternHistory::Record(const PatternRecord& record, int32_t lineWidth) {
 void PatternHistory::Clear() {
   entries_.fill(PatternRecord{});
   lineWidths_.fill(0);
+  rings_.fill(RingShape{});
   next_ = 1;
 }
 

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "core/colour.h"
+#include "engine/ring_shape.h"
 
 namespace engine {
 
@@ -25,10 +26,17 @@ struct PatternRecord {
   bool operator==(const PatternRecord&) const = default;
 };
 
-// A pattern with the line width it is drawn at, in pixels.
+// A pattern with the line width it is drawn at, in pixels, and the ring it
+// is drawn on.
 struct DrawnPattern {
+  DrawnPattern() = default;
+  // On a circle unless a ring is given.
+  DrawnPattern(const PatternRecord& record, int32_t lineWidth, const RingShape& ring = {})
+      : record(record), lineWidth(lineWidth), ring(ring) {}
+
   PatternRecord record;
   int32_t lineWidth = 1;
+  RingShape ring;
   bool operator==(const DrawnPattern&) const = default;
 };
 
@@ -36,8 +44,8 @@ inline constexpr int32_t kMinLineWidth = 1;
 inline constexpr int32_t kMaxLineWidth = 5;
 
 // The patterns drawn since the picture was last cleared: entries
-// 1..NextPatternIndex()-1, oldest first, each with its line width. Every index
-// is checked.
+// 1..NextPatternIndex()-1, oldest first, each with its line width and ring.
+// Every index is checked.
 class PatternHistory {
  public:
   static constexpr int32_t kCapacity = 1000;
@@ -51,19 +59,22 @@ class PatternHistory {
   PatternRecord& Entry(int32_t index);
 
   int32_t LineWidth(int32_t index) const;
-  DrawnPattern Drawn(int32_t index) const { return {Entry(index), LineWidth(index)}; }
+  const RingShape& Ring(int32_t index) const;
+  DrawnPattern Drawn(int32_t index) const { return {Entry(index), LineWidth(index), Ring(index)}; }
   // The recording rule: false (and nothing written) when the history is full.
-  bool Record(const PatternRecord& record, int32_t lineWidth = kMinLineWidth);
+  bool Record(const PatternRecord& record, int32_t lineWidth = kMinLineWidth,
+              const RingShape& ring = {});
   // Zeroes every entry and empties the history.
   void Clear();
   void SetNextPatternIndex(int32_t index);
 
-  // Same patterns and widths in use, whatever lies beyond them.
+  // Same patterns, widths and rings in use, whatever lies beyond them.
   bool SamePatterns(const PatternHistory& other) const;
 
  private:
   std::array<PatternRecord, kCapacity> entries_{};
   std::array<int32_t, kCapacity> lineWidths_{};
+  std::array<RingShape, kCapacity> rings_{};
   int32_t next_ = 1;
 };
 

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "engine/gear_math.h"
+#include "engine/ring_choice.h"
 
 namespace engine {
 
@@ -78,6 +79,22 @@ class PlainSwatch : public ColourControl {
   Colour colour_;
 };
 
+class PlainChoice : public ChoiceControl {
+ public:
+  explicit PlainChoice(int index) : index_(index) {}
+  int Index() const override { return index_; }
+  void SetIndex(int index) override {
+    if (index == index_) return;
+    index_ = index;
+    if (handler_) handler_();
+  }
+  void SetHandler(ControlHandler handler) override { handler_ = std::move(handler); }
+
+ private:
+  int index_;
+  ControlHandler handler_;
+};
+
 }  // namespace
 
 struct PlainPanel::Controls {
@@ -101,15 +118,19 @@ struct PlainPanel::Controls {
         centreYBox(v.centreYText),
         internal(v.internal),
         external(v.external),
-        pen(v.pen) {
+        pen(v.pen),
+        ringChoice(v.ringChoice),
+        cornerBar(v.corner),
+        cornerBox(v.cornerText) {
     internal.PairWith(external);
     external.PairWith(internal);
   }
 
   PanelControls Pointers() {
-    return {&stepBar,    &stepBox,    &fixedBar,   &fixedBox, &movingBar, &movingBox, &pointsBox,
-            &holeBar,    &holeBox,    &topBar,     &topBox,   &sizeBar,   &sizeBox,   &centreXBar,
-            &centreXBox, &centreYBar, &centreYBox, &internal, &external,  &pen};
+    return {&stepBar,   &stepBox,    &fixedBar,   &fixedBox,   &movingBar,  &movingBox,
+            &pointsBox, &holeBar,    &holeBox,    &topBar,     &topBox,     &sizeBar,
+            &sizeBox,   &centreXBar, &centreXBox, &centreYBar, &centreYBox, &internal,
+            &external,  &pen,        &ringChoice, &cornerBar,  &cornerBox};
   }
 
   PlainBar stepBar;
@@ -132,6 +153,9 @@ struct PlainPanel::Controls {
   PlainMode internal;
   PlainMode external;
   PlainSwatch pen;
+  PlainChoice ringChoice;
+  PlainBar cornerBar;
+  PlainBox cornerBox;
 };
 
 DerivedValues DerivedOrDefault(const DesignState& d) {
@@ -164,6 +188,9 @@ PanelValues ReadPanel(const PanelControls& c) {
   v.internal = c.internal->Checked();
   v.external = c.external->Checked();
   v.pen = c.pen->FillColour();
+  v.ringChoice = c.ringChoice->Index();
+  v.corner = c.cornerBar->Range();
+  v.cornerText = c.cornerBox->Text();
   return v;
 }
 
@@ -194,6 +221,9 @@ PanelValues PanelShowing(const DesignState& d, Colour pen) {
   v.external = d.GearMode == kExternalMode;
   v.internal = !v.external;
   v.pen = pen;
+  v.ringChoice = RingChoiceOf(d.RingSides);
+  v.corner = bar(1, d.FixedTeeth, d.RingCorner);
+  v.cornerText = std::to_string(v.corner.position);
   return v;
 }
 

@@ -16,6 +16,9 @@ struct PanelValues {
   bool internal = true;
   bool external = false;
   Colour pen = kBlack;
+  int ringChoice = 0;
+  BarRange corner;
+  std::string cornerText;
   bool operator==(const PanelValues&) const = default;
 };
 

@@ -58,7 +58,8 @@ void DrawSeries(PanelRules& panel, const RepeatSteps& steps, bool reflect, int32
     return DrawnPattern{
         {panel.PenColour(), design.FixedTeeth, design.MovingTeeth, design.GearMode, top,
          design.PenHole, design.StepDeg, design.DesignSize, design.CentreX, design.CentreY},
-        lineWidth};
+        lineWidth,
+        DesignRing(design)};
   };
   const int32_t count = design.RepeatCount;
   for (int32_t i = 1; i <= count; ++i) {

@@ -29,7 +29,8 @@ SeriesPlan PlanSeries(const DrawInputs& inputs, int64_t segmentBudget) {
   auto trace = [&](const DrawnPattern& drawn) {
     rules.ShowPattern(drawn.record);
     rules.ShowMode(drawn.record.GearMode);
-    const Curve curve(drawn.record);
+    rules.ShowRing(drawn.ring);
+    const Curve curve(drawn.record, drawn.ring);
     const long double segments = curve.EstimatedSegments();
     if (!(plan.segments + segments <= static_cast<long double>(segmentBudget))) {
       plan.cutShort = true;
@@ -51,10 +52,10 @@ SeriesPlan PlanSeries(const DrawInputs& inputs, int64_t segmentBudget) {
   return plan;
 }
 
-long double EstimatedSegments(const PatternRecord& pattern) {
+long double EstimatedSegments(const PatternRecord& pattern, const RingShape& ring) {
   try {
-    return Curve(pattern).EstimatedSegments();
-  } catch (const RunTimeError&) {
+    return Curve(pattern, ring).EstimatedSegments();
+  } catch (const std::exception&) {
     return 1;
   }
 }
@@ -66,7 +67,8 @@ std::vector<long double> SeriesSegments(const DrawInputs& inputs) {
   auto trace = [&](const DrawnPattern& drawn) {
     rules.ShowPattern(drawn.record);
     rules.ShowMode(drawn.record.GearMode);
-    segments.push_back(EstimatedSegments(drawn.record));
+    rules.ShowRing(drawn.ring);
+    segments.push_back(EstimatedSegments(drawn.record, drawn.ring));
     return true;
   };
   int32_t startTop = 0;

@@ -50,7 +50,8 @@ SeriesPlan PlanSeries(const DrawInputs& inputs, int64_t segmentBudget);
 // whether it fits the screen, so cheap enough to work out for every Draw.
 std::vector<long double> SeriesSegments(const DrawInputs& inputs);
 
-// The estimated segments of one pattern; 1 for one that cannot be traced.
-long double EstimatedSegments(const PatternRecord& pattern);
+// The estimated segments of one pattern on its ring; 1 for one that cannot
+// be traced.
+long double EstimatedSegments(const PatternRecord& pattern, const RingShape& ring = {});
 
 }  // namespace engine

@@ -59,9 +59,9 @@ int64_t SaturatingAdd(int64_t a, int64_t b) {
   return __builtin_add_overflow(a, b, &sum) ? std::numeric_limits<int64_t>::max() : sum;
 }
 
-int64_t EstimatedPoints(const engine::PatternRecord& record) {
+int64_t EstimatedPoints(const engine::PatternRecord& record, const engine::RingShape& ring) {
   try {
-    const long double segments = engine::Curve(record).EstimatedSegments();
+    const long double segments = engine::Curve(record, ring).EstimatedSegments();
     if (!(segments < 0x1p62L)) return std::numeric_limits<int64_t>::max();
     return static_cast<int64_t>(segments) + 1;
   } catch (const RunTimeError&) {
@@ -110,8 +110,8 @@ bool ExportDesign(const std::vector<ExportPattern>& patterns, const ExportOption
   CheckOptions(patterns, options);
   int64_t total = 0;
   for (const ExportPattern& p : patterns) {
-    (void)engine::Curve(p.record);  // a curve that cannot be set up fails before any file
-    total = detail::SaturatingAdd(total, detail::EstimatedPoints(p.record));
+    (void)engine::Curve(p.record, p.ring);  // a curve that cannot be set up fails before any file
+    total = detail::SaturatingAdd(total, detail::EstimatedPoints(p.record, p.ring));
   }
   detail::ProgressMeter meter(progress, total);
   try {
@@ -143,7 +143,7 @@ int64_t EstimateExportBytes(const std::vector<ExportPattern>& patterns,
   constexpr int64_t kMax = std::numeric_limits<int64_t>::max();
   int64_t points = 0;
   for (const ExportPattern& p : patterns)
-    points = SaturatingAdd(points, detail::EstimatedPoints(p.record));
+    points = SaturatingAdd(points, detail::EstimatedPoints(p.record, p.ring));
   auto times = [&](int64_t count, int64_t bytes) {
     return count > kMax / bytes ? kMax : count * bytes;
   };

@@ -15,8 +15,15 @@
 namespace exporting {
 
 struct ExportPattern {
+  ExportPattern() = default;
+  // A circle unless a ring is given.
+  ExportPattern(const engine::PatternRecord& record, int lineWidth,
+                const engine::RingShape& ring = {})
+      : record(record), lineWidth(lineWidth), ring(ring) {}
+
   engine::PatternRecord record;
   int lineWidth = 1;  // in screen pixels, 1..5
+  engine::RingShape ring;
 };
 
 enum class ExportFormat { Svg, Pdf, Png };

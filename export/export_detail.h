@@ -72,7 +72,7 @@ class ProgressMeter {
 
 // The number of points a pattern's trace is expected to give; INT64_MAX for
 // one that never ends, 0 for one whose curve cannot be set up.
-int64_t EstimatedPoints(const engine::PatternRecord& record);
+int64_t EstimatedPoints(const engine::PatternRecord& record, const engine::RingShape& ring);
 int64_t SaturatingAdd(int64_t a, int64_t b);
 
 // The screen's range check on a point: ScreenPixel truncates each value to

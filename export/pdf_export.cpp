@@ -256,7 +256,7 @@ void WritePdf(const std::vector<ExportPattern>& patterns, const ExportOptions& o
       text.append("re\nf\n");
     }
     for (const ExportPattern& pattern : patterns) {
-      const engine::Curve curve(pattern.record);
+      const engine::Curve curve(pattern.record, pattern.ring);
       std::string pen;
       AppendColour(pen, pattern.record.Colour, "RG");
       AppendNumber(pen, pattern.lineWidth * scale, 4);

@@ -61,7 +61,7 @@ void WritePng(const std::vector<ExportPattern>& patterns, const ExportOptions& o
     const bool screen = side == kDrawingAreaSize;
     const long double scale = static_cast<long double>(side) / kDrawingAreaSize;
     for (const ExportPattern& pattern : patterns) {
-      const engine::Curve curve(pattern.record);
+      const engine::Curve curve(pattern.record, pattern.ring);
       const int width = static_cast<int>(
           std::lround(pattern.lineWidth * static_cast<double>(side) / kDrawingAreaSize));
       if (screen) {

@@ -204,7 +204,7 @@ class SvgWriter {
   void End() { out_.Append("</svg>\n"); }
 
   void Pattern(const ExportPattern& pattern, size_t index) {
-    const engine::Curve curve(pattern.record);
+    const engine::Curve curve(pattern.record, pattern.ring);
     const double width = pattern.lineWidth * options_.sizeMm / 640;
     const std::string openTag = "<path id=\"pattern-" + std::to_string(index + 1);
     const std::string attributes = "\" fill=\"none\" stroke=\"" + HexColour(pattern.record.Colour) +

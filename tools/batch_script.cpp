@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QPixmap>
 #include <QWidget>
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 #include <optional>
@@ -178,6 +179,15 @@ class BatchRun {
       if (auto* spin = dynamic_cast<ui::SpinBox*>(Find(w[1]))) return spin->UserType(value);
       return TypingBar(w[1]).UserType(value);
     }
+    if (verb == "choose") {
+      Expect(w, 3);
+      auto* choice = dynamic_cast<ui::ChoiceBox*>(Find(w[1]));
+      if (choice == nullptr) throw ScriptError("'" + w[1] + "' is not a choice");
+      const std::vector<std::string>& items = choice->Items();
+      const auto item = std::find(items.begin(), items.end(), w[2]);
+      if (item == items.end()) throw ScriptError("'" + w[1] + "' has no item '" + w[2] + "'");
+      return choice->UserChoose(static_cast<int>(item - items.begin()));
+    }
     if (verb == "spin") {
       if (w.size() != 3 && w.size() != 4) throw ScriptError("expected: spin NAME up|down [COUNT]");
       auto* spin = dynamic_cast<ui::SpinBox*>(Find(w[1]));
@@ -220,6 +230,8 @@ class BatchRun {
         out_ << n << " checked=" << Flag(radio->Checked()) << '\n';
       } else if (auto* check = dynamic_cast<ui::CheckBox*>(c)) {
         out_ << n << " checked=" << Flag(check->Checked()) << '\n';
+      } else if (auto* choice = dynamic_cast<ui::ChoiceBox*>(c)) {
+        out_ << n << " value=" << choice->Text() << " visible=" << Flag(choice->Visible()) << '\n';
       } else if (auto* button = dynamic_cast<ui::Button*>(c)) {
         out_ << n << " enabled=" << Flag(button->Enabled())
              << " visible=" << Flag(button->Visible()) << '\n';
@@ -245,7 +257,8 @@ class BatchRun {
          << " ReducedFixed=" << v.ReducedFixed << " ReducedMoving=" << v.ReducedMoving
          << " TraceSpanDeg=" << v.TraceSpanDeg << " StartTop=" << window_->seriesStartTop()
          << " PenColour=" << Hex(window_->penColour())
-         << " CanvasColour=" << Hex(window_->canvasColour()) << '\n';
+         << " CanvasColour=" << Hex(window_->canvasColour()) << " RingSides=" << d.RingSides
+         << " RingCorner=" << d.RingCorner << '\n';
     const PatternHistory& h = window_->history();
     out_ << "history " << h.NextPatternIndex() << '\n';
     for (int32_t i = 1; i < h.NextPatternIndex(); ++i) {

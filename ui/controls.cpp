@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QFrame>
 #include <QKeyEvent>
@@ -603,6 +604,51 @@ ControlState CheckBox::SaveState() const {
 void CheckBox::RestoreState(const ControlState& state) {
   Control::RestoreState(state);
   SetChecked(state.checked);
+}
+
+// ---------------------------------------------------------------- ChoiceBox
+
+ChoiceBox::ChoiceBox(Form& form, std::string name, Geometry g, std::vector<std::string> items,
+                     int index)
+    : Control(form, std::move(name), new QComboBox, g),
+      combo_(static_cast<QComboBox*>(Widget())),
+      items_(std::move(items)),
+      index_(index) {
+  for (const std::string& item : items_) combo_->addItem(ToQString(item));
+  Show(index_);
+  QObject::connect(combo_, &QComboBox::activated, combo_, [this](int chosen) {
+    form_.Dispatch([this, chosen] { SetIndex(chosen); });
+    // Qt shows the pick on its own; show what the handlers left.
+    Show(index_);
+  });
+}
+
+void ChoiceBox::Show(int index) {
+  index_ = index;
+  QSignalBlocker block(combo_);
+  combo_->setCurrentIndex(index);
+}
+
+void ChoiceBox::SetIndex(int index) {
+  if (index < 0 || index >= static_cast<int>(items_.size()) || index == index_) return;
+  Show(index);
+  Run(onChange);
+}
+
+void ChoiceBox::UserChoose(int index) {
+  if (!Reachable()) return;
+  form_.Dispatch([this, index] { SetIndex(index); });
+}
+
+ControlState ChoiceBox::SaveState() const {
+  ControlState state = Control::SaveState();
+  state.value = index_;
+  return state;
+}
+
+void ChoiceBox::RestoreState(const ControlState& state) {
+  Control::RestoreState(state);
+  Show(state.value);
 }
 
 // ---------------------------------------------------------------- Button

@@ -12,6 +12,7 @@ class QScrollBar;
 class QSpinBox;
 class QRadioButton;
 class QCheckBox;
+class QComboBox;
 class QPushButton;
 class QLabel;
 class QAction;
@@ -250,6 +251,31 @@ class CheckBox : public Control {
  private:
   QCheckBox* box_;
   bool checked_;
+};
+
+// A drop-down list of fixed items, one of them chosen.
+class ChoiceBox : public Control, public ChoiceControl {
+ public:
+  ChoiceBox(Form& form, std::string name, Geometry g, std::vector<std::string> items, int index);
+  const std::vector<std::string>& Items() const { return items_; }
+  int Index() const override { return index_; }
+  const std::string& Text() const { return items_[static_cast<size_t>(index_)]; }
+  // An index outside the list is ignored; onChange runs when the choice changes.
+  void SetIndex(int index) override;
+  Handler onChange;
+  void SetHandler(ControlHandler handler) override { onChange = std::move(handler); }
+
+  // The user picks an item, through the dispatcher.
+  void UserChoose(int index);
+  ControlState SaveState() const override;
+  void RestoreState(const ControlState& state) override;
+
+ private:
+  void Show(int index);
+
+  QComboBox* combo_;
+  std::vector<std::string> items_;
+  int index_;
 };
 
 class Button : public Control {

@@ -49,12 +49,12 @@ void MainWindow::openDesignFrom(const std::optional<commands::OpenedDesign>& des
   std::vector<DrawnPattern> patterns;
   for (const DesignLine& line : design->lines) {
     patterns.push_back(
-        {line.record, line.lineWidth != 0 ? line.lineWidth : lineWidthSpin_->Value()});
+        {line.record, line.lineWidth != 0 ? line.lineWidth : lineWidthSpin_->Value(), line.ring});
   }
   // Each pattern's counts, with the panel's step, are in place before its
   // values reach the panel.
   std::vector<long double> segments;
-  for (const DrawnPattern& p : patterns) segments.push_back(EstimatedSegments(p.record));
+  for (const DrawnPattern& p : patterns) segments.push_back(EstimatedSegments(p.record, p.ring));
   runTracingCommand(std::move(segments), 1, [&] {
     pictureHistory_.Replace(patterns, [this](const PatternRecord& pattern) {
       ReduceTeeth(pattern.MovingTeeth, pattern.FixedTeeth, derived_);

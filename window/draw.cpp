@@ -75,22 +75,24 @@ void MainWindow::tracePattern(const DrawnPattern& drawn) {
 
 void MainWindow::replayPattern(const DrawnPattern& drawn) {
   // Set up as for a trace, failing where a trace would, but not traced.
-  (void)showPatternForTrace(drawn.record);
+  (void)showPatternForTrace(drawn);
   Picture().SetPenWidth(lineWidthSpin_->Value());
   recordPattern(drawn);
 }
 
-Curve MainWindow::showPatternForTrace(const PatternRecord& pattern) {
+Curve MainWindow::showPatternForTrace(const DrawnPattern& drawn) {
+  const PatternRecord& pattern = drawn.record;
   Picture().SetPenColour(pattern.Colour);
   panel_->ShowPattern(pattern);
   panel_->ShowMode(pattern.GearMode);
-  // The curve uses the pattern's own reduced counts and span, even when a
-  // mode button's handler has moved the panel to another gear pair.
-  return Curve(pattern);
+  panel_->ShowRing(drawn.ring);
+  // The curve uses the pattern's own reduced counts, span and ring, even when
+  // a mode button's handler has moved the panel to another gear pair.
+  return Curve(pattern, drawn.ring);
 }
 
 void MainWindow::traceAndRecord(const DrawnPattern& drawn) {
-  const Curve curve = showPatternForTrace(drawn.record);
+  const Curve curve = showPatternForTrace(drawn);
   ui::ImageCanvas& canvas = Picture();
   const PatternScope scope(curve, canvas, drawn.lineWidth, lineWidthSpin_->Value());
   auto draw = [&](Pixel a, Pixel b) {
@@ -130,7 +132,7 @@ int64_t MainWindow::traceAnimated(const Curve& curve,
 }
 
 void MainWindow::recordPattern(const DrawnPattern& pattern) {
-  if (history_.Record(pattern.record, pattern.lineWidth)) {
+  if (history_.Record(pattern.record, pattern.lineWidth, pattern.ring)) {
     undoButton_->SetEnabled(true);
     return;
   }
@@ -145,7 +147,7 @@ void MainWindow::recordPattern(const DrawnPattern& pattern) {
 // page (one device pixel wide). Nothing is recorded.
 void MainWindow::tracePatternForPrint(const DrawnPattern& drawn, ui::PrinterCanvas& printer,
                                       Colour printerPen) {
-  const Curve curve = showPatternForTrace(drawn.record);
+  const Curve curve = showPatternForTrace(drawn);
   printer.SetPenColour(printerPen);
   ui::ImageCanvas& canvas = Picture();
   const PatternScope scope(curve, canvas, drawn.lineWidth, lineWidthSpin_->Value());

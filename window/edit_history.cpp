@@ -50,7 +50,7 @@ void MainWindow::runTracingCommand(std::vector<long double> segments, int traces
 std::vector<long double> MainWindow::segmentsOf(const PatternHistory& history, int32_t count) {
   std::vector<long double> segments;
   for (int32_t i = 1; i <= count && i <= history.Count(); ++i)
-    segments.push_back(EstimatedSegments(history.Entry(i)));
+    segments.push_back(EstimatedSegments(history.Entry(i), history.Ring(i)));
   return segments;
 }
 
@@ -120,7 +120,7 @@ void MainWindow::redrawFromHistory() {
     const DrawnPattern drawn = history_.Drawn(i);
     canvas.SetPenColour(drawn.record.Colour);
     canvas.SetPenWidth(drawn.lineWidth);
-    const Curve curve(drawn.record);
+    const Curve curve(drawn.record, drawn.ring);
     TraceInSession(curve, session_.get(), Curve::ScreenMap{&curve}, [&](Pixel a, Pixel b) {
       canvas.MoveTo(a.x, a.y);
       canvas.LineTo(b.x, b.y);

@@ -3,6 +3,7 @@
 // Creation order is the panel's tab and listing order.
 #include "core/drawing_area.h"
 #include "engine/panel_rules.h"
+#include "engine/ring_choice.h"
 #include "window/main_window.h"
 #include "window/print_zoom.h"
 
@@ -52,7 +53,9 @@ void MainWindow::createPanel() {
                     FontWeight weight) -> ui::Label& {
     return f.Add<ui::Label>(name, left, top, caption, weight);
   };
-  auto frame = [&f](const char* name, Geometry g) { f.Add<ui::Frame>(name, g); };
+  auto frame = [&f](const char* name, Geometry g) -> ui::Frame& {
+    return f.Add<ui::Frame>(name, g);
+  };
   // The value controls of the step, gears, pen position, size and centre get
   // their handlers from the panel rules, below.
   const Handler byRules;
@@ -185,13 +188,6 @@ void MainWindow::createPanel() {
   centreYBox_ = &box("ycent", {888, 624, 49, 21}, "0", kBold, byRules);
   centreYStepSpin_ = &spin("yspin", {888, 624, 49, 22}, -1920, 1920, kPlain,
                            [this] { setStep(&Steps::CentreYStep, centreYStepSpin_); });
-  panel_ = std::make_unique<engine::PanelRules>(
-      engine::PanelControls{stepBar_,    stepBox_,    fixedBar_,      fixedBox_,      movingBar_,
-                            movingBox_,  pointsBox_,  holeBar_,       holeBox_,       topBar_,
-                            topBox_,     sizeBar_,    sizeBox_,       centreXBar_,    centreXBox_,
-                            centreYBar_, centreYBox_, internalRadio_, externalRadio_, penSwatch_},
-      design_, derived_);
-  panel_->Connect();
 
   // Never shown: their commands are reached through the menu.
   const Geometry hidden{0, 0, 49, 17};
@@ -215,6 +211,33 @@ void MainWindow::createPanel() {
   printFactorBar_ =
       &f.Add<ui::ScrollBar>("ScrollBarPrintFac", Geometry{0, 0, 100, 16}, 50, 960, 480, 10, 10);
   printFactorBar_->onChange = on(&MainWindow::printFactorBarMoved);
+
+  // Ring shape, in a row of its own below the drawing area, which it follows
+  // in a larger window (placeDrawingArea).
+  ringRow_.push_back(&frame("BevelRing", {4, 652, 644, 33}));
+  ringRow_.push_back(&label("LabelRing", 12, 660, "Ring Shape", kBold));
+  std::vector<std::string> shapes;
+  for (const engine::RingChoiceItem& item : engine::kRingChoices) shapes.emplace_back(item.name);
+  ringChoice_ = &f.Add<ui::ChoiceBox>("RingShape", Geometry{96, 657, 89, 22}, shapes, 0);
+  cornerLabel_ = &label("LabelCorner", 200, 660, "Corner (teeth)", kPlain);
+  cornerBar_ = &bar("ScrollBarCorner", {296, 660, 273, 16}, 1, 96, engine::kStartCorner, byRules);
+  cornerBox_ = &box("Corner", {584, 657, 49, 21}, "60", kBold, byRules);
+  ringRow_.insert(ringRow_.end(), {ringChoice_, cornerLabel_, cornerBar_, cornerBox_});
+
+  panel_ = std::make_unique<engine::PanelRules>(
+      engine::PanelControls{stepBar_,    stepBox_,    fixedBar_,      fixedBox_,      movingBar_,
+                            movingBox_,  pointsBox_,  holeBar_,       holeBox_,       topBar_,
+                            topBox_,     sizeBar_,    sizeBox_,       centreXBar_,    centreXBox_,
+                            centreYBar_, centreYBox_, internalRadio_, externalRadio_, penSwatch_,
+                            ringChoice_, cornerBar_,  cornerBox_},
+      design_, derived_);
+  panel_->Connect();
+  // The corner shows for shapes only: after the rules, whoever chose.
+  ringChoice_->onChange = [this, rules = ringChoice_->onChange] {
+    rules();
+    showCornerControls();
+  };
+  showCornerControls();
 
   for (ui::Control* c : std::initializer_list<ui::Control*>{backingArea_,
                                                             cycleColoursLabel_,
@@ -246,8 +269,9 @@ void MainWindow::createPanel() {
                                                             printFactorBar_}) {
     c->SetVisible(false);
   }
-  for (ui::ValueBox* b : {stepBox_, fixedBox_, movingBox_, pointsBox_, repeatBox_, holeBox_,
-                          topBox_, sizeBox_, centreXBox_, centreYBox_, printFactorBox_}) {
+  for (ui::ValueBox* b :
+       {stepBox_, fixedBox_, movingBox_, pointsBox_, repeatBox_, holeBox_, topBox_, sizeBox_,
+        centreXBox_, centreYBox_, printFactorBox_, cornerBox_}) {
     b->SetEnabled(false);
   }
 
@@ -261,7 +285,8 @@ void MainWindow::createPanel() {
       {topBar_, topBox_, "Top of design (10ths of a ring tooth):"},
       {sizeBar_, sizeBox_, "Size (1000ths):"},
       {centreXBar_, centreXBox_, "Horizontal centre (10ths of a pixel):"},
-      {centreYBar_, centreYBox_, "Vertical centre (10ths of a pixel):"}};
+      {centreYBar_, centreYBox_, "Vertical centre (10ths of a pixel):"},
+      {cornerBar_, cornerBox_, "Corner of the ring (teeth):"}};
   for (auto [bar, box, prompt] : typedBars) bar->TypeValuesInto(*box, prompt);
   const std::pair<ui::SpinBox*, const char*> typedSpins[] = {
       {lineWidthSpin_, "Drawing line width (pixels):"},
@@ -279,6 +304,12 @@ void MainWindow::createPanel() {
   form_.AddShortcut({"Ctrl+D", "Ctrl+Return", "Ctrl+Enter"}, [&drawButton] {
     if (drawButton.Reachable() && drawButton.onClick) drawButton.onClick();
   });
+}
+
+void MainWindow::showCornerControls() {
+  const bool shaped = ringChoice_->Index() != 0;
+  for (ui::Control* c : std::initializer_list<ui::Control*>{cornerLabel_, cornerBar_, cornerBox_})
+    c->SetVisible(shaped);
 }
 
 void MainWindow::createMenu() {

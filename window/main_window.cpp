@@ -8,7 +8,7 @@
 
 namespace {
 constexpr int kClientWidth = 952;
-constexpr int kClientHeight = 656;
+constexpr int kClientHeight = 690;
 
 // The sixteen preset custom colours of the colour picker.
 constexpr ui::CustomColours kPresetCustomColours = {

@@ -160,6 +160,9 @@ class MainWindow : private commands::DrawingSurface {
   void choosePenColour();
   void applyLineWidth();
 
+  // Ring shape: the corner's controls show for shapes only.
+  void showCornerControls();
+
   // Series.
   // The status bar says so while the next Draw would continue a series from
   // values the panel does not show.
@@ -191,7 +194,7 @@ class MainWindow : private commands::DrawingSurface {
   void tracePattern(const engine::DrawnPattern& pattern);
   void traceAndRecord(const engine::DrawnPattern& pattern);
   // Shows a pattern on the panel and gives the picture its pen colour.
-  engine::Curve showPatternForTrace(const engine::PatternRecord& pattern);
+  engine::Curve showPatternForTrace(const engine::DrawnPattern& pattern);
   int64_t traceAnimated(const engine::Curve& curve,
                         const std::function<void(engine::Pixel, engine::Pixel)>& draw);
   // The panel's part of tracePattern alone, for an Undo whose picture is
@@ -269,6 +272,11 @@ class MainWindow : private commands::DrawingSurface {
                *centreYBox_ = nullptr;
   ui::SpinBox *holeStepSpin_ = nullptr, *topStepSpin_ = nullptr, *sizeStepSpin_ = nullptr,
               *centreXStepSpin_ = nullptr, *centreYStepSpin_ = nullptr;
+  std::vector<ui::Control*> ringRow_;  // the ring's row, placed with the drawing area
+  ui::ChoiceBox* ringChoice_ = nullptr;
+  ui::Label* cornerLabel_ = nullptr;
+  ui::ScrollBar* cornerBar_ = nullptr;
+  ui::ValueBox* cornerBox_ = nullptr;
   ui::ValueBox* printFactorBox_ = nullptr;
   ui::ScrollBar* printFactorBar_ = nullptr;
   ui::MenuItem *monoItem_ = nullptr, *sevenColoursItem_ = nullptr, *fullColourItem_ = nullptr;

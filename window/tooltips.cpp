@@ -58,6 +58,11 @@ constexpr std::pair<const char*, const char*> kToolTips[] = {
     {"ScrollBarCentreY", "Moves the pattern up (or down), in tenths of a pixel."},
     {"ycent", "Vertical offset of the centre, in tenths of a pixel."},
     {"yspin", "Added to the vertical centre after each pattern of a series."},
+    {"RingShape", "The fixed ring's shape: a circle, an oval or a rounded polygon."},
+    {"ScrollBarCorner",
+     "Radius of the ring's corners, in teeth: up to the ring's teeth, and inside at least the "
+     "moving gear's."},
+    {"Corner", "Radius of the ring's corners, in teeth."},
 };
 
 }  // namespace

@@ -39,7 +39,7 @@ QImage RenderPreview(const SeriesPlan& plan, Colour canvasColour,
     for (const DrawnPattern& p : plan.patterns) {
       canvas.SetPenColour(p.record.Colour);
       canvas.SetPenWidth(p.lineWidth);
-      Curve(p.record).TraceScreen([&](Pixel a, Pixel b) {
+      Curve(p.record, p.ring).TraceScreen([&](Pixel a, Pixel b) {
         if (--untilCheck == 0) {
           untilCheck = 4096;
           if (cancelled) throw Cancelled{};
@@ -135,7 +135,7 @@ GearOverlay MainWindow::nextGears() const {
                            design_.GearMode, design_.TopOfDesign, design_.PenHole,
                            design_.StepDeg,  design_.DesignSize,  design_.CentreX,
                            design_.CentreY};
-  return GearsAt(next);
+  return GearsAt(next, DesignRing(design_));
 }
 
 DrawInputs MainWindow::drawInputs() const {

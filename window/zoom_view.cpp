@@ -33,14 +33,19 @@ void MainWindow::createZoomItems(ui::MenuItem& view) {
 
 namespace {
 // The panel's column at the right of the client area, from x = 652 in the
-// smallest window.
+// smallest window, and the ring's row under the drawing area.
 constexpr int kPanelColumn = 300;
+constexpr int kRingRow = 34;
 }  // namespace
 
-// The panel keeps the right-hand side; the drawing area takes the rest.
+// The panel keeps the right-hand side; the drawing area takes the rest but
+// the ring's row, which keeps to the area's bottom left corner.
 void MainWindow::placeDrawingArea(int clientWidth, int clientHeight) {
-  const engine::AreaPlace at =
-      engine::PlaceDrawingArea(clientWidth - kPanelColumn, clientHeight, kDrawingAreaSize);
+  const engine::AreaPlace at = engine::PlaceDrawingArea(clientWidth - kPanelColumn,
+                                                        clientHeight - kRingRow, kDrawingAreaSize);
   pictureFrame_->PlaceOnScreen({at.left - 2, at.top - 2, at.side + 4, at.side + 4});
   pictureArea_->PlaceOnScreen({at.left, at.top, at.side, at.side});
+  const int right = at.left - 6, down = at.top + at.side - (6 + kDrawingAreaSize);
+  for (ui::Control* c : ringRow_)
+    c->PlaceOnScreen({c->Left() + right, c->Top() + down, c->Width(), c->Height()});
 }

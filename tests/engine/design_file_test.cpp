@@ -116,8 +116,9 @@ TEST(DesignFileReader, HeaderIsCutByTheSameLineRules) {
 }
 
 TEST(DesignFileReader, TakesTenCommaTerminatedFields) {
-  // Anything after the tenth comma is ignored, commas included.
-  EXPECT_EQ(Parse("KORVA\r\n" + kInitialLine + "junk,7,,x\r\n"), std::vector{kInitial});
+  // Anything after the tenth comma is ignored, commas included, unless its
+  // twelfth field is a ring's sides (tests/engine/ring_file_test.cpp).
+  EXPECT_EQ(Parse("KORVA\r\n" + kInitialLine + "junk,x,,7\r\n"), std::vector{kInitial});
   // Blanks before the digits convert; a '$' field is hexadecimal.
   EXPECT_EQ(Parse("KORVA\r\n0,  96, 60,0,0,480,5,1000,0,0,\r\n"), std::vector{kInitial});
   EXPECT_EQ(Parse("KORVA\r\n0,$60,60,0,0,480,5,1000,0,0,\r\n"), std::vector{kInitial});
@@ -138,7 +139,7 @@ TEST(DesignFileReader, TakesALineWidthOnlyFromAnEleventhFieldOfOneToFive) {
   EXPECT_EQ(widthOf(" 2,"), 2);
   // Not a width: none given, whatever follows.
   for (const char* rest : {"", "\r\n", "3", "3\r\n", "0,", "6,", "-1,", "x,", ",", "3.5,",
-                           "99999999999,", "junk,7,,x"}) {
+                           "99999999999,", "junk,x,,7"}) {
     EXPECT_EQ(widthOf(rest), 0) << rest;
   }
 }

@@ -27,8 +27,8 @@ std::string ReadFile(const std::string& path) {
   return text.str();
 }
 
-std::vector<ScreenPoint> ExactPoints(const PatternRecord& record) {
-  const engine::Curve curve(record);
+std::vector<ScreenPoint> ExactPoints(const PatternRecord& record, const engine::RingShape& ring) {
+  const engine::Curve curve(record, ring);
   std::vector<ScreenPoint> points;
   curve.Trace([&](const engine::CurvePoint& from, const engine::CurvePoint& to) {
     if (points.empty()) points.push_back(curve.ExactScreenPoint(from));

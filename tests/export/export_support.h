@@ -45,8 +45,9 @@ class Scratch {
 
 std::string ReadFile(const std::string& path);
 
-// Every point of the pattern's trace, exact, in order.
-std::vector<ScreenPoint> ExactPoints(const PatternRecord& record);
+// Every point of the pattern's trace on its ring, exact, in order.
+std::vector<ScreenPoint> ExactPoints(const PatternRecord& record,
+                                     const engine::RingShape& ring = {});
 
 // An SVG element with its attributes and children, as parsed.
 struct Element {

@@ -16,16 +16,17 @@ using namespace engine;
 
 namespace {
 
-// What the reader accepts, the writer must write so that it reads back the same.
-void CheckRoundTrip(const std::vector<PatternRecord>& patterns) {
+// What the reader accepts, the writer must write so that it reads back the
+// same, rings included.
+void CheckRoundTrip(const std::vector<DesignLine>& lines) {
   PatternHistory history;
-  std::vector<PatternRecord> written;
-  for (const PatternRecord& p : patterns) {
-    if (history.Full() || p.FixedTeeth <= 0) break;
-    history.Record(p);
-    written.push_back(p);
+  std::vector<DesignLine> written;
+  for (const DesignLine& line : lines) {
+    if (history.Full() || line.record.FixedTeeth <= 0) break;
+    history.Record(line.record, line.lineWidth, line.ring);
+    written.push_back(line);
   }
-  if (ParseDesignFile(FormatDesignFile(history, "f", "d", "t")) != written) __builtin_trap();
+  if (ReadDesignFile(FormatDesignFile(history, "f", "d", "t")) != written) __builtin_trap();
 }
 
 }  // namespace
@@ -36,10 +37,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (TryStrToInt(std::to_string(*value)) != value) __builtin_trap();
   }
   try {
-    const std::vector<PatternRecord> patterns = ParseDesignFile(bytes);
-    CheckRoundTrip(patterns);
+    const std::vector<DesignLine> lines = ReadDesignFile(bytes);
+    CheckRoundTrip(lines);
     // Checking builds each pattern's curve; keep big inputs to the reader.
-    if (patterns.size() <= 20) CheckDesignDrawable(patterns, DesignState{});
+    if (lines.size() <= 20) CheckDesignLinesDrawable(lines, DesignState{});
   } catch (const RunTimeError&) {
     // DesignFileError and the engine's own run-time errors are refusals.
   }

@@ -24,13 +24,14 @@ class DrawingViewTest : public WindowTest {
 
 TEST_F(DrawingViewTest, TheAreaFillsAResizedWindowAndThePanelKeepsTopRight) {
   // The smallest window: where everything has always been.
-  EXPECT_EQ(Client()->size(), QSize(952, 656));
+  EXPECT_EQ(Client()->size(), QSize(952, 690));
   EXPECT_EQ(OnScreen("PaintBox1"), QRect(6, 6, 640, 640));
   EXPECT_EQ(OnScreen("Draw"), QRect(702, 8, 37, 25));
+  EXPECT_EQ(OnScreen("RingShape"), QRect(96, 657, 89, 22));
 
   const QSize outside = window.form().Window()->size();
   window.form().Resize(outside.width() + 600, outside.height() + 400);
-  ASSERT_EQ(Client()->size(), QSize(952 + 600, 656 + 400));
+  ASSERT_EQ(Client()->size(), QSize(952 + 600, 690 + 400));
   // The panel moved right with the window's edge, its own place unchanged.
   EXPECT_EQ(OnScreen("Draw"), QRect(702 + 600, 8, 37, 25));
   EXPECT_EQ(OnScreen("ScrollBarFixed"), QRect(704 + 600, 152, 177, 16));
@@ -40,10 +41,13 @@ TEST_F(DrawingViewTest, TheAreaFillsAResizedWindowAndThePanelKeepsTopRight) {
   EXPECT_EQ(OnScreen("PaintBox1"), QRect(6 + (1240 - 1040) / 2, 6, 1040, 1040));
   EXPECT_EQ(OnScreen("Bevel1"), QRect(6 + (1240 - 1040) / 2 - 2, 4, 1044, 1044));
   EXPECT_EQ(View().Mapping().Scale(), 1040.0 / 640);
+  // The ring's row stays under the area, at its left.
+  EXPECT_EQ(OnScreen("RingShape"), QRect(96 + (1240 - 1040) / 2, 657 + 400, 89, 22));
+  EXPECT_EQ(OnScreen("Corner"), QRect(584 + (1240 - 1040) / 2, 657 + 400, 49, 21));
 
   // Never smaller than the smallest window.
   window.form().Resize(100, 100);
-  EXPECT_EQ(Client()->size(), QSize(952, 656));
+  EXPECT_EQ(Client()->size(), QSize(952, 690));
   EXPECT_EQ(OnScreen("PaintBox1"), QRect(6, 6, 640, 640));
   EXPECT_EQ(OnScreen("Draw"), QRect(702, 8, 37, 25));
 }

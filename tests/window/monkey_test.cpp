@@ -32,6 +32,7 @@
 
 #include "engine/curve.h"
 #include "engine/design_file.h"
+#include "engine/ring_choice.h"
 #include "engine/series_plan.h"
 #include "tests/window/window_fixture.h"
 #include "window/print_zoom.h"
@@ -137,10 +138,10 @@ void WriteBytes(const std::string& path, const std::string& bytes) {
 }
 
 // Segments one pattern traces; +infinity when it cannot be drawn at all.
-long double SegmentsOf(const PatternRecord& p) {
+long double SegmentsOf(const PatternRecord& p, const RingShape& ring = {}) {
   try {
-    return Curve(p).EstimatedSegments();
-  } catch (const RunTimeError&) {
+    return Curve(p, ring).EstimatedSegments();
+  } catch (const std::exception&) {
     return std::numeric_limits<long double>::infinity();
   }
 }
@@ -202,8 +203,21 @@ std::string Differences(const Seen& a, const Seen& b, const ui::Form& form) {
 }
 
 // Segments a pattern traces, counted as a stop counts them.
-int64_t TracedSegments(const PatternRecord& p) {
-  return Curve(p).Trace([](auto&&, auto&&) {});
+int64_t TracedSegments(const PatternRecord& p, const RingShape& ring = {}) {
+  return Curve(p, ring).Trace([](auto&&, auto&&) {});
+}
+
+// A design file's lines, refused as Open refuses them.
+std::vector<DesignLine> ReadDrawable(const std::string& bytes, const DesignState& current) {
+  std::vector<DesignLine> lines = ReadDesignFile(bytes);
+  CheckDesignLinesDrawable(lines, current);
+  return lines;
+}
+
+std::vector<PatternRecord> RecordsOf(const std::vector<DesignLine>& lines) {
+  std::vector<PatternRecord> records;
+  for (const DesignLine& line : lines) records.push_back(line.record);
+  return records;
 }
 
 // The File menu's commands that save the design, and whether each asks for a
@@ -241,9 +255,10 @@ constexpr int kRecentDesigns = 5;
 // Every control and menu item the monkey clicks.
 std::vector<std::string> KnownClicks() {
   std::vector<std::string> names = {
-      "Draw",         "Clear", "undo",       "PenColor",      "rb_internal",    "rb_external",
-      "cb_reflect",   "Open1", "SaveBMP1",   "SelectColour1", "WhiteBlackPen1", "BlackWhitePen1",
-      "PrintDesign1", "Mono2", "N7Colours1", "FullColour1",   "Undo1",          "Redo1"};
+      "Draw",           "Clear",          "undo",         "PenColor", "rb_internal",
+      "rb_external",    "cb_reflect",     "Open1",        "SaveBMP1", "SelectColour1",
+      "WhiteBlackPen1", "BlackWhitePen1", "PrintDesign1", "Mono2",    "N7Colours1",
+      "FullColour1",    "Undo1",          "Redo1",        "RingShape"};
   for (const SaveCommand& c : kSaveCommands) names.push_back(c.item);
   for (const char* n : kCloseCommands) names.push_back(n);
   for (const char* n : kExportItems) names.push_back(n);
@@ -294,7 +309,8 @@ class Monkey {
              find_->bar("ScrollBarHole"),    find_->bar("ScrollBarTop"),
              find_->bar("ScrollBarMagni"),   find_->bar("ScrollBarCentreX"),
              find_->bar("ScrollBarCentreY"), find_->bar("ScrollBarStepFine"),
-             find_->bar("ScrollBarReps")};
+             find_->bar("ScrollBarReps"),    find_->bar("ScrollBarCorner")};
+    ringChoice_ = dynamic_cast<ui::ChoiceBox*>(window_->form().Find("RingShape"));
     plainCaption_ = window_->form().Caption();
     ModelState fresh;
     fresh.pen = kBlack;
@@ -316,7 +332,7 @@ class Monkey {
     DesignState design;
     Colour pen = 0;
     int32_t next = 1;
-    std::array<int, 9> bars{};
+    std::array<int, 10> bars{};
     Colour areaPen = 0, areaBrush = 0;
     size_t log = 0;
   };
@@ -386,15 +402,15 @@ class Monkey {
         {30, &Monkey::UndoAction},         {30, &Monkey::PenColourAction},
         {60, &Monkey::PanelButtonAction},  {40, &Monkey::RadioAction},
         {20, &Monkey::ReflectAction},      {40, &Monkey::OpenAction},
-        {30, &Monkey::SaveAction},         {10, &Monkey::SaveBitmapAction},
-        {25, &Monkey::CanvasColourAction}, {15, &Monkey::SchemeAction},
-        {25, &Monkey::PrintAction},        {55, &Monkey::PrintSettingAction},
-        {40, &Monkey::InertAction},        {45, &Monkey::EditUndoAction},
-        {25, &Monkey::EditRedoAction},     {20, &Monkey::ViewAction},
-        {15, &Monkey::StoppedDrawAction},  {10, &Monkey::StoppedOpenAction},
-        {10, &Monkey::StoppedUndoAction},  {12, &Monkey::ExportAction},
-        {10, &Monkey::RecentAction},       {4, &Monkey::HelpAction},
-        {6, &Monkey::CloseAction}};
+        {20, &Monkey::RingAction},         {30, &Monkey::SaveAction},
+        {10, &Monkey::SaveBitmapAction},   {25, &Monkey::CanvasColourAction},
+        {15, &Monkey::SchemeAction},       {25, &Monkey::PrintAction},
+        {55, &Monkey::PrintSettingAction}, {40, &Monkey::InertAction},
+        {45, &Monkey::EditUndoAction},     {25, &Monkey::EditRedoAction},
+        {20, &Monkey::ViewAction},         {15, &Monkey::StoppedDrawAction},
+        {10, &Monkey::StoppedOpenAction},  {10, &Monkey::StoppedUndoAction},
+        {12, &Monkey::ExportAction},       {10, &Monkey::RecentAction},
+        {4, &Monkey::HelpAction},          {6, &Monkey::CloseAction}};
     int total = 0;
     for (const Share& s : kMix) total += s.weight;
     int r = static_cast<int>(Rand(static_cast<uint64_t>(total)));
@@ -495,7 +511,8 @@ class Monkey {
     for (int tries = 0; tries < 30; ++tries) {
       if (failed_) return false;
       const long double width = find_->spin("Linesize")->Value() > 1 ? kWidePenCost : 1;
-      const long double perPattern = SegmentsOf(CurrentDesign()) * width;
+      const long double perPattern =
+          SegmentsOf(CurrentDesign(), DesignRing(window_->design())) * width;
       const int traces =
           window_->design().RepeatCount * (find_->checkBox("cb_reflect")->Checked() ? 2 : 1);
       const int room = std::max(0, 1001 - window_->history().NextPatternIndex());
@@ -580,6 +597,16 @@ class Monkey {
   void RadioAction() {
     ui::RadioButton* r = Chance(50) ? find_->radio("rb_internal") : find_->radio("rb_external");
     Act("click " + r->Name(), [r] { r->UserClick(); });
+  }
+
+  // Now and then a shaped ring, or its corner moved.
+  void RingAction() {
+    if (Chance(40))
+      return Drag(find_->bar("ScrollBarCorner"), DragTarget(find_->bar("ScrollBarCorner")));
+    const int index = Chance(25) ? 0 : Between(1, static_cast<int>(kRingChoices.size()) - 1);
+    ui::ChoiceBox* choice = ringChoice_;
+    Act("choose RingShape " + choice->Items()[static_cast<size_t>(index)],
+        [choice, index] { choice->UserChoose(index); });
   }
 
   void ReflectAction() {
@@ -763,7 +790,7 @@ class Monkey {
     stopEnds_.clear();
     int64_t total = 0;
     for (const DrawnPattern& p : plan.patterns)
-      stopEnds_.push_back(total += TracedSegments(p.record));
+      stopEnds_.push_back(total += TracedSegments(p.record, p.ring));
     const int64_t count = StopCount(stopEnds_);
     stopAfter_ = count;
     Act("stop-after " + std::to_string(count) + " / click Draw", [this, count] {
@@ -779,17 +806,16 @@ class Monkey {
     std::advance(it, static_cast<long>(Rand(saved_.size())));
     const std::string path = it->first;
     const std::string bytes = ReadBytes(path);
-    std::vector<PatternRecord> patterns;
+    std::vector<DesignLine> lines;
     try {
-      patterns = ParseDesignFile(bytes);
-      CheckDesignDrawable(patterns, window_->design());
+      lines = ReadDrawable(bytes, window_->design());
     } catch (const DesignFileError&) {
       return;
     }
-    if (patterns.empty() || !OpenableCheaply(bytes)) return;
+    if (lines.empty() || !OpenableCheaply(bytes)) return;
     if (RedrawCost() > kHistorySegments) ClearAction();
     int64_t total = 0;
-    for (const PatternRecord& p : patterns) total += TracedSegments(p);
+    for (const DesignLine& line : lines) total += TracedSegments(line.record, line.ring);
     stopEnds_ = {total};
     const int64_t count =
         Chance(80) ? static_cast<int64_t>(Rand(static_cast<uint64_t>(total))) : total;
@@ -811,7 +837,9 @@ class Monkey {
     const int32_t count = window_->history().Count();
     if (count < 2 || !find_->button("undo")->Enabled()) return UndoAction();
     int64_t total = 0;
-    for (int32_t i = 1; i < count; ++i) total += TracedSegments(window_->history().Entry(i));
+    for (int32_t i = 1; i < count; ++i) {
+      total += TracedSegments(window_->history().Entry(i), window_->history().Ring(i));
+    }
     stopEnds_ = {total};
     const int64_t stop =
         Chance(80) ? static_cast<int64_t>(Rand(static_cast<uint64_t>(total))) : total;
@@ -930,17 +958,16 @@ class Monkey {
   // fixed gears the panel could show (a fixed gear of 1 leaves a moving gear
   // of 0, which Draw refuses with a run-time error).
   bool OpenableCheaply(const std::string& bytes) {
-    std::vector<PatternRecord> patterns;
+    std::vector<DesignLine> lines;
     try {
-      patterns = ParseDesignFile(bytes);
-      CheckDesignDrawable(patterns, window_->design());
+      lines = ReadDrawable(bytes, window_->design());
     } catch (const DesignFileError&) {
       return true;
     }
     long double cost = 0;
-    for (const PatternRecord& p : patterns) {
-      if (p.FixedTeeth < 2) return false;
-      cost += SegmentsOf(p);
+    for (const DesignLine& line : lines) {
+      if (line.record.FixedTeeth < 2) return false;
+      cost += SegmentsOf(line.record, line.ring);
     }
     if (find_->spin("Linesize")->Value() > 1) cost *= kWidePenCost;
     return cost <= kHistorySegments;
@@ -1076,6 +1103,11 @@ class Monkey {
     for (size_t at = what.find("click "); at != std::string::npos;
          at = what.find("click ", at + 1)) {
       ++clicks_[*Answered(what.substr(at), "click ")];
+    }
+    // A choice counts under its control's name.
+    if (what.starts_with("choose ")) {
+      const std::string chosen = *Answered(what, "choose ");
+      ++clicks_[chosen.substr(0, chosen.find(' '))];
     }
   }
 
@@ -1668,8 +1700,7 @@ class Monkey {
     }
     std::vector<PatternRecord> patterns;
     try {
-      patterns = ParseDesignFile(ReadBytes(path));
-      CheckDesignDrawable(patterns, openDesign_);
+      patterns = RecordsOf(ReadDrawable(ReadBytes(path), openDesign_));
     } catch (const DesignFileError& e) {
       expectedLog_ = {e.kind() == DesignFileError::Kind::NotKorva
                           ? std::string("message Error: ") + kNotKorvaFile
@@ -1789,6 +1820,20 @@ class Monkey {
     problem(d.GearMode == 1 && !find_->radio("rb_external")->Checked(),
             "external mode, External unchecked");
     problem(d.GearMode != 0 && d.GearMode != 1, "GearMode is " + std::to_string(d.GearMode));
+    // Ring: what the choice shows, a corner within the ring that, inside,
+    // the moving gear fits.
+    problem(
+        SidesOfRingChoice(ringChoice_->Index()) != d.RingSides,
+        "RingShape shows " + ringChoice_->Text() + ", sides are " + std::to_string(d.RingSides));
+    problem(find_->box("Corner")->Text() != std::to_string(d.RingCorner) ||
+                find_->bar("ScrollBarCorner")->Position() != d.RingCorner,
+            "the corner controls do not show the corner " + std::to_string(d.RingCorner));
+    problem(d.RingCorner < 1 || d.RingCorner > d.FixedTeeth ||
+                (find_->radio("rb_internal")->Checked() && d.RingCorner < d.MovingTeeth),
+            "corner " + std::to_string(d.RingCorner) + " with fixed " +
+                std::to_string(d.FixedTeeth) + " and moving " + std::to_string(d.MovingTeeth));
+    problem(find_->bar("ScrollBarCorner")->Visible() != (d.RingSides != 0),
+            "the corner shows for the wrong shape");
     // Gears.
     problem(d.GearMode == 0 && d.MovingTeeth > d.FixedTeeth - 1,
             "internal mode with moving " + std::to_string(d.MovingTeeth) + " and fixed " +
@@ -1970,6 +2015,7 @@ class Monkey {
   std::unique_ptr<MainWindow> window_;
   std::unique_ptr<ControlsByName> find_;
   std::vector<ui::ScrollBar*> bars_;
+  ui::ChoiceBox* ringChoice_ = nullptr;
   std::string plainCaption_;
   QTemporaryDir dir_;
 
@@ -2058,7 +2104,8 @@ TEST(MonkeyMix, KnowsEveryCommandOfTheWindow) {
   for (const ui::Control* c : window.form().Controls()) {
     const bool clickable = dynamic_cast<const ui::Button*>(c) != nullptr ||
                            dynamic_cast<const ui::RadioButton*>(c) != nullptr ||
-                           dynamic_cast<const ui::CheckBox*>(c) != nullptr;
+                           dynamic_cast<const ui::CheckBox*>(c) != nullptr ||
+                           dynamic_cast<const ui::ChoiceBox*>(c) != nullptr;
     if (clickable && unknown(c->Name())) missing.push_back(c->Name());
   }
   EXPECT_EQ(missing, std::vector<std::string>{});

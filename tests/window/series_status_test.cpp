@@ -53,7 +53,7 @@ TEST_F(SeriesStatus, TheStatusBarLeavesTheClientAreaAndThePictureAlone) {
   window.form().Show();
   QApplication::processEvents();
   QWidget* client = window.form().ClientArea();
-  EXPECT_EQ(client->size(), QSize(952, 656));
+  EXPECT_EQ(client->size(), QSize(952, 690));
   auto* bar = window.form().Window()->findChild<QStatusBar*>();
   ASSERT_NE(bar, nullptr);
   EXPECT_GE(bar->geometry().top(), client->geometry().bottom());
