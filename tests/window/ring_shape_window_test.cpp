@@ -225,6 +225,20 @@ TEST_F(RingShapeWindow, ADroppedPictureIsRedrawnOnEachPatternsRing) {
   EXPECT_EQ(HistoryRings(), (std::vector<RingShape>{{2, 60}, {}}));
 }
 
+// Show Gears draws the ring the next Draw rolls round.
+TEST_F(RingShapeWindow, ShowGearsDrawsThePanelsRing) {
+  auto shown = [this] { return window.form().Find("PaintBox1")->Widget()->grab().toImage(); };
+  Click(menuItem("ShowGears1"));
+  const QImage circle = shown();
+  Choose("Square");
+  const QImage square = shown();
+  EXPECT_NE(square, circle);
+  Choose("Oval");
+  EXPECT_NE(shown(), square);
+  Choose("Circle");
+  EXPECT_EQ(shown(), circle);
+}
+
 TEST_F(RingShapeWindow, PrintTracesEachPatternOnItsRing) {
   Choose("Square");
   Drag(bar("ScrollBarCorner"), 75);
