@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Makes docs/screenshot.png: the main window under Xvfb with a double spiral.
+# Makes docs/screenshot.png and docs/screenshot-shapes.png: the main window
+# under Xvfb with a double spiral, and with a series on a rounded square.
 #   scripts/screenshot.sh [BUILD_DIR]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -8,6 +9,8 @@ for p in xvfb xauth; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" ||
     { apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "$p"; }
 done
-QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1024x768x24" \
-  "$build/korva-batch" --screenshot docs/screenshot.png scripts/screenshot.korva
-echo "wrote docs/screenshot.png"
+for shot in screenshot screenshot_shapes; do
+  QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1024x768x24" \
+    "$build/korva-batch" --screenshot "docs/${shot//_/-}.png" "scripts/$shot.korva"
+  echo "wrote docs/${shot//_/-}.png"
+done
