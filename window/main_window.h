@@ -44,11 +44,7 @@ class RecentDesignStore {
 // Handlers run as plain nested calls: a program-made change of a control runs
 // that control's handler before returning. User input reaches them only
 // through the form's dispatcher, which shows any run-time error.
-// Over-aligned on purpose: its gears hold long doubles (16-byte alignment),
-// which a plain operator new does not promise under AddressSanitizer (it
-// gives 8); asking for more makes every new of it, or of a test fixture
-// holding it, an aligned new.
-class alignas(32) MainWindow : private commands::DrawingSurface {
+class MainWindow : private commands::DrawingSurface {
  public:
   // Without a store the recent designs last as long as the window.
   MainWindow(ui::Prompts& prompts, commands::PrinterFactory makePrinter,

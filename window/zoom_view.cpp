@@ -25,7 +25,10 @@ void MainWindow::createZoomItems(ui::MenuItem& view) {
     ui::MenuItem& item = form_.AddItem(view, z.name, z.caption);
     item.SetMenuText(z.text);
     item.SetShortcuts(z.keys);
-    item.onClick = [this, action = z.action] { (pictureArea_->*action)(); };
+    // The view itself is captured, not `this`: GCC 12's UndefinedBehavior-
+    // Sanitizer misreads `this` in a lambda that also init-captures a member
+    // function pointer.
+    item.onClick = [view = pictureArea_, action = z.action] { (view->*action)(); };
   }
   pictureArea_->onViewChange = [this] { form_.ShowViewStatus(pictureArea_->ZoomText()); };
   form_.onResize = [this](int width, int height) { placeDrawingArea(width, height); };
