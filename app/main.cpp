@@ -10,6 +10,7 @@
 #include "generated/version.h"
 #include "ui/qt_prompts.h"
 #include "ui/runtime_dir_notice.h"
+#include "ui/user_language.h"
 #include "window/main_window.h"
 
 namespace {
@@ -33,20 +34,27 @@ class SettingsRecentDesigns : public RecentDesignStore {
   QSettings settings_{"Korva", "Korva"};
 };
 
-constexpr const char* kUsage =
+constexpr const char* kSynopsis =
     "usage: korva [FILE.txt]\n"
-    "       korva --help | --version\n"
-    "Draws the curves of the toothed-gear drawing toy. FILE.txt, a Korva design\n"
-    "file, is opened after start-up. See korva(1) and korva-batch(1).\n";
+    "       korva --help | --version\n";
+constexpr const char* kDescription =
+    QT_TRANSLATE_NOOP("Usage",
+                      "Draws the curves of the toothed-gear drawing toy. FILE.txt, a Korva design\n"
+                      "file, is opened after start-up. See korva(1) and korva-batch(1).\n");
 
 }  // namespace
 
 int main(int argc, char** argv) {
+  ui::UserLanguage language(ui::UserLanguages());
+  auto tr = [&language](const char* text) {
+    return language.Translate("Usage", text).toLocal8Bit().toStdString();
+  };
+  const std::string usage = kSynopsis + tr(kDescription);
   // Answered before Qt starts, so that they work without a display.
   std::string design;
   for (int i = 1; i < argc; ++i) {
     if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
-      std::fputs(kUsage, stdout);
+      std::fputs(usage.c_str(), stdout);
       return 0;
     }
     if (std::strcmp(argv[i], "--version") == 0) {
@@ -54,11 +62,23 @@ int main(int argc, char** argv) {
       return 0;
     }
     if (argv[i][0] == '-') {
-      std::fprintf(stderr, "korva: unknown option '%s'\n%s", argv[i], kUsage);
+      std::fprintf(stderr, "korva: %s\n%s",
+                   language.Translate("Usage", QT_TRANSLATE_NOOP("Usage", "unknown option '%1'"))
+                       .arg(QString::fromLocal8Bit(argv[i]))
+                       .toLocal8Bit()
+                       .constData(),
+                   usage.c_str());
       return 2;
     }
     if (!design.empty()) {
-      std::fprintf(stderr, "korva: one design file only, not also '%s'\n%s", argv[i], kUsage);
+      std::fprintf(
+          stderr, "korva: %s\n%s",
+          language
+              .Translate("Usage", QT_TRANSLATE_NOOP("Usage", "one design file only, not also '%1'"))
+              .arg(QString::fromLocal8Bit(argv[i]))
+              .toLocal8Bit()
+              .constData(),
+          usage.c_str());
       return 2;
     }
     design = argv[i];
@@ -66,6 +86,7 @@ int main(int argc, char** argv) {
 
   ui::QuietenRuntimeDirNotice();
   QApplication app(argc, argv);
+  language.Install(app);
   QApplication::setApplicationName("Korva");
   QApplication::setApplicationVersion(korva::kVersion);
   QApplication::setDesktopFileName("korva");

@@ -1,5 +1,7 @@
 #include "commands/bitmap_export.h"
 
+#include <QtGlobal>
+
 #include "core/drawing_area.h"
 #include "ui/canvas.h"
 #include "ui/file_io.h"
@@ -16,6 +18,7 @@ void BitmapExport::Save() {
   surface_.Backing().CopyRect(surface_.Picture(), 0, 0, n, n);
   ui::ImageCanvas picture(n, n);
   picture.CopyRect(surface_.Picture(), 0, 0, n, n);
+  [[maybe_unused]] constexpr const char* kFileType = QT_TRANSLATE_NOOP("Dialog", "Bitmap");
   const ui::FileDialogOptions options{"Bitmap(*bmp)|*.bmp",    "bmp",     /*overwritePrompt=*/true,
                                       /*fileMustExist=*/false, lastName_,
                                       /*folderMustExist=*/true};

@@ -1,9 +1,17 @@
 #include "commands/design_files.h"
 
+#include <QtGlobal>
+
 #include "ui/file_io.h"
 #include "ui/prompts.h"
 
 namespace commands {
+
+namespace {
+// The file type as the file dialog names it.
+[[maybe_unused]] constexpr const char* kFileType =
+    QT_TRANSLATE_NOOP("Dialog", "Pattern Command Text File");
+}  // namespace
 
 DesignFiles::DesignFiles(ui::Prompts& prompts, const engine::PatternHistory& history)
     : prompts_(prompts), history_(history) {}

@@ -1,5 +1,6 @@
 #include "commands/export_command.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 #include "core/run_time_error.h"
@@ -17,13 +18,23 @@ struct FormatText {
 FormatText TextOf(exporting::ExportFormat format) {
   switch (format) {
     case exporting::ExportFormat::Svg:
-      return {"Export SVG", "Scalable Vector Graphics (*.svg)|*.svg"};
+      return {QT_TRANSLATE_NOOP("Dialog", "Export SVG"), "Scalable Vector Graphics (*.svg)|*.svg"};
     case exporting::ExportFormat::Pdf:
-      return {"Export PDF", "Portable Document Format (*.pdf)|*.pdf"};
+      return {QT_TRANSLATE_NOOP("Dialog", "Export PDF"), "Portable Document Format (*.pdf)|*.pdf"};
     case exporting::ExportFormat::Png:
-      return {"Export PNG", "Portable Network Graphics (*.png)|*.png"};
+      return {QT_TRANSLATE_NOOP("Dialog", "Export PNG"), "Portable Network Graphics (*.png)|*.png"};
   }
   return {"Export", "*"};
+}
+
+// The file types as the file dialog names them.
+[[maybe_unused]] constexpr const char* kFileTypes[] = {
+    QT_TRANSLATE_NOOP("Dialog", "Scalable Vector Graphics"),
+    QT_TRANSLATE_NOOP("Dialog", "Portable Document Format"),
+    QT_TRANSLATE_NOOP("Dialog", "Portable Network Graphics")};
+
+QString Tr(const char* text) {
+  return QCoreApplication::translate("Message", text);
 }
 
 std::string Megabytes(int64_t bytes) {
@@ -88,7 +99,8 @@ void ExportCommand::Export(exporting::ExportFormat format, const exporting::Prog
   if (png) {
     // Whole pixels: a fraction is refused, never rounded.
     if (!(chosen->size == std::trunc(chosen->size) && std::fabs(chosen->size) <= 1e9))
-      throw RunTimeError("Image size must be a whole number of pixels");
+      throw RunTimeError(
+          QT_TRANSLATE_NOOP("Message", "Image size must be a whole number of pixels"));
     options.sizePx = static_cast<int>(chosen->size);
   } else {
     options.sizeMm = chosen->size;
@@ -101,15 +113,20 @@ void ExportCommand::Export(exporting::ExportFormat format, const exporting::Prog
   const std::vector<exporting::ExportPattern> patterns = ExportPatternsOf(history_);
   const int64_t bytes = exporting::EstimateExportBytes(patterns, options);
   if (png && options.sizePx > kLargePngPixels) {
-    const std::string question = "A PNG of " + std::to_string(options.sizePx) +
-                                 " pixels needs about " + Megabytes(bytes) +
-                                 " of memory while it is made.\nGo on?";
+    const std::string question =
+        Tr(QT_TRANSLATE_NOOP(
+               "Message", "A PNG of %1 pixels needs about %2 of memory while it is made.\nGo on?"))
+            .arg(options.sizePx)
+            .arg(QString::fromStdString(Megabytes(bytes)))
+            .toStdString();
     if (prompts_.Message(ui::MessageKind::Confirm, question, ui::kYes | ui::kNo) != ui::kYes) {
       return;
     }
   } else if (!png && bytes > kLargeFileBytes) {
     const std::string question =
-        "The file will take about " + Megabytes(bytes) + " of disk space.\nWrite it?";
+        Tr(QT_TRANSLATE_NOOP("Message", "The file will take about %1 of disk space.\nWrite it?"))
+            .arg(QString::fromStdString(Megabytes(bytes)))
+            .toStdString();
     if (prompts_.Message(ui::MessageKind::Confirm, question, ui::kYes | ui::kNo) != ui::kYes) {
       return;
     }

@@ -1,5 +1,6 @@
 #include "commands/print_command.h"
 
+#include <QCoreApplication>
 #include <string>
 
 #include "core/run_time_error.h"
@@ -13,11 +14,11 @@ namespace {
 const char* ColoursText(PrintColours colours) {
   switch (colours) {
     case PrintColours::Full:
-      return "full colour.";
+      return QT_TRANSLATE_NOOP("Message", "full colour.");
     case PrintColours::Mono:
-      return "monochrome.";
+      return QT_TRANSLATE_NOOP("Message", "monochrome.");
     case PrintColours::SevenColours:
-      return "7 colours.";
+      return QT_TRANSLATE_NOOP("Message", "7 colours.");
   }
   return "";
 }
@@ -32,13 +33,18 @@ PrintCommand::PrintCommand(ui::Prompts& prompts, const engine::PatternHistory& h
 
 void PrintCommand::Print(const PrintSettings& settings) {
   if (history_.Empty()) {
-    prompts_.Message(ui::MessageKind::Warning, "No pattern to print.", ui::kCancel);
+    prompts_.Message(ui::MessageKind::Warning, QT_TRANSLATE_NOOP("Message", "No pattern to print."),
+                     ui::kCancel);
     return;
   }
-  const std::string question = "Printing pattern of size " + std::to_string(settings.zoomPercent) +
-                               "% in " + ColoursText(settings.colours) + "\n" + "Are you sure ? ";
+  const std::string question =
+      QCoreApplication::translate("Message", "Printing pattern of size %1% in %2\nAre you sure ? ")
+          .arg(settings.zoomPercent)
+          .arg(QCoreApplication::translate("Message", ColoursText(settings.colours)))
+          .toStdString();
   if (prompts_.Message(ui::MessageKind::Confirm, question, ui::kYes | ui::kNo) != ui::kYes) {
-    prompts_.Message(ui::MessageKind::Warning, "Printing abandoned.", ui::kOk);
+    prompts_.Message(ui::MessageKind::Warning, QT_TRANSLATE_NOOP("Message", "Printing abandoned."),
+                     ui::kOk);
     return;
   }
 

@@ -25,6 +25,8 @@
 #include "tools/batch_script.h"
 #include "ui/runtime_dir_notice.h"
 #include "ui/scripted_prompts.h"
+#include "ui/translate.h"
+#include "ui/user_language.h"
 #include "window/main_window.h"
 
 using namespace engine;
@@ -38,13 +40,26 @@ constexpr const char* kUsage =
     "                   [--simplify MM] [--single-layer]\n"
     "       korva-batch --help | --version\n";
 
+// The user's language, loaded before anything is said.
+ui::UserLanguage& Language() {
+  static ui::UserLanguage language(ui::UserLanguages());
+  return language;
+}
+
+// A usage text in the user's language, its %1, %2 filled in.
+std::string Tr(const char* text, const std::vector<std::string>& parts = {}) {
+  QString translated = Language().Translate("Usage", text);
+  for (const std::string& part : parts) translated = translated.arg(QString::fromStdString(part));
+  return translated.toLocal8Bit().toStdString();
+}
+
 void Usage() {
   std::cerr << kUsage;
 }
 
 // A usage error that names the argument at fault: status 2.
-int UsageError(const std::string& what, const std::string& arg) {
-  std::cerr << "korva-batch: " << what << " '" << arg << "'\n" << kUsage;
+int UsageError(const char* what, const std::string& arg) {
+  std::cerr << "korva-batch: " << Tr(what, {arg}) << '\n' << kUsage;
   return 2;
 }
 
@@ -117,11 +132,11 @@ std::optional<int> WholeOf(const std::string& text) {
 const char* FormatName(exporting::ExportFormat format) {
   switch (format) {
     case exporting::ExportFormat::Svg:
-      return "an SVG";
+      return QT_TRANSLATE_NOOP("Usage", "an SVG");
     case exporting::ExportFormat::Pdf:
-      return "a PDF";
+      return QT_TRANSLATE_NOOP("Usage", "a PDF");
     case exporting::ExportFormat::Png:
-      return "a PNG";
+      return QT_TRANSLATE_NOOP("Usage", "a PNG");
   }
   return "";
 }
@@ -129,6 +144,10 @@ const char* FormatName(exporting::ExportFormat format) {
 int UsageError(const std::string& what) {
   std::cerr << "korva-batch: " << what << '\n';
   return 2;
+}
+
+int UsageErrorOf(const char* what, const std::vector<std::string>& parts) {
+  return UsageError(Tr(what, parts));
 }
 
 // The export's options, each checked against the format: a size in
@@ -145,33 +164,44 @@ std::optional<int> ParseExportOptions(const std::vector<std::string>& args,
       options.includeCanvas = false;
     } else if (a == "--single-layer") {
       if (format != ExportFormat::Svg)
-        return UsageError("--single-layer is for SVG only, not for " +
-                          std::string(FormatName(format)));
+        return UsageErrorOf(
+            QT_TRANSLATE_NOOP("Usage", "--single-layer is for SVG only, not for %1"),
+            {Tr(FormatName(format))});
       options.layerPerColour = false;
     } else if (a == "--simplify" || a == "--size") {
-      if (i + 1 == args.size()) return UsageError("'" + a + "' needs a value");
+      if (i + 1 == args.size())
+        return UsageErrorOf(QT_TRANSLATE_NOOP("Usage", "'%1' needs a value"), {a});
       const std::string& text = args[++i];
       if (a == "--simplify") {
-        if (png) return UsageError("--simplify is for SVG and PDF only, not for a PNG");
+        if (png)
+          return UsageErrorOf(
+              QT_TRANSLATE_NOOP("Usage", "--simplify is for SVG and PDF only, not for a PNG"), {});
         const auto mm = DecimalOf(text);
         if (!mm)
-          return UsageError("--simplify takes a decimal number of millimetres, not '" + text + "'");
+          return UsageErrorOf(
+              QT_TRANSLATE_NOOP("Usage",
+                                "--simplify takes a decimal number of millimetres, not '%1'"),
+              {text});
         options.simplifyMm = *mm;
       } else if (png) {
         const auto px = WholeOf(text);
         if (!px)
-          return UsageError("--size of a PNG is a whole number of pixels, not '" + text + "'");
+          return UsageErrorOf(
+              QT_TRANSLATE_NOOP("Usage", "--size of a PNG is a whole number of pixels, not '%1'"),
+              {text});
         options.sizePx = *px;
       } else {
         const auto mm = DecimalOf(text);
         if (!mm)
-          return UsageError("--size of " + std::string(FormatName(format)) +
-                            " is a decimal number of millimetres, not '" + text + "'");
+          return UsageErrorOf(
+              QT_TRANSLATE_NOOP("Usage",
+                                "--size of %1 is a decimal number of millimetres, not '%2'"),
+              {Tr(FormatName(format)), text});
         options.sizeMm = *mm;
       }
     } else {
       Usage();
-      return UsageError("unknown export option '" + a + "'");
+      return UsageErrorOf(QT_TRANSLATE_NOOP("Usage", "unknown export option '%1'"), {a});
     }
   }
   return std::nullopt;
@@ -185,7 +215,9 @@ int Export(const std::vector<std::string>& args) {
   const std::string& out = args[1];
   const auto format = FormatOf(out);
   if (!format) {
-    std::cerr << "korva-batch: the export's name must end in .svg, .pdf or .png\n";
+    std::cerr << "korva-batch: "
+              << Tr(QT_TRANSLATE_NOOP("Usage", "the export's name must end in .svg, .pdf or .png"))
+              << '\n';
     return 2;
   }
   exporting::ExportOptions options;
@@ -203,7 +235,7 @@ int Export(const std::vector<std::string>& args) {
     exporting::ExportDesign(commands::ExportPatternsOf(opened.window().history()), options, out);
   } catch (const std::exception& e) {
     opened.PrintShown();
-    std::cerr << "error: " << e.what() << '\n';
+    std::cerr << "error: " << ui::TranslatedMessage(e.what()) << '\n';
     return 1;
   }
   opened.PrintShown();
@@ -218,8 +250,11 @@ int main(int argc, char** argv) {
     const std::string a = argv[i];
     if (a == "--help" || a == "-h") {
       std::cout << kUsage
-                << "Runs Korva's window off-screen from a script of user actions, one per line:\n"
-                   "click, arrow, track, drag, key, spin, type and answer. See korva-batch(1).\n";
+                << Tr(QT_TRANSLATE_NOOP(
+                       "Usage",
+                       "Runs Korva's window off-screen from a script of user actions, one per "
+                       "line:\nclick, arrow, track, drag, key, spin, type and answer. See "
+                       "korva-batch(1).\n"));
       return 0;
     }
     if (a == "--version") {
@@ -230,6 +265,7 @@ int main(int argc, char** argv) {
   if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
   ui::QuietenRuntimeDirNotice();
   QApplication app(argc, argv);
+  Language().Install(app);
 
   BatchOptions options;
   std::string scriptPath;
@@ -243,7 +279,8 @@ int main(int argc, char** argv) {
     } else if (a == "--print-segments") {
       options.printSegments = true;
     } else if (a == "--screenshot") {
-      if (i + 1 == args.size()) return UsageError("a file name must follow", a);
+      if (i + 1 == args.size())
+        return UsageError(QT_TRANSLATE_NOOP("Usage", "a file name must follow '%1'"), a);
       options.screenshot = args[++i];
     } else if (a == "--export") {
       return Export(std::vector<std::string>(args.begin() + static_cast<long>(i) + 1, args.end()));
@@ -254,11 +291,11 @@ int main(int argc, char** argv) {
       }
       return Render(args[i + 1], args[i + 2]);
     } else if (!a.empty() && a[0] == '-') {
-      return UsageError("unknown option", a);
+      return UsageError(QT_TRANSLATE_NOOP("Usage", "unknown option '%1'"), a);
     } else if (scriptPath.empty()) {
       scriptPath = a;
     } else {
-      return UsageError("one script only, not also", a);
+      return UsageError(QT_TRANSLATE_NOOP("Usage", "one script only, not also '%1'"), a);
     }
   }
   if (scriptPath.empty()) {
@@ -267,7 +304,8 @@ int main(int argc, char** argv) {
   }
   std::ifstream in(scriptPath, std::ios::binary);
   if (!in) {
-    std::cerr << "korva-batch: cannot read " << scriptPath << '\n';
+    std::cerr << "korva-batch: " << Tr(QT_TRANSLATE_NOOP("Usage", "cannot read %1"), {scriptPath})
+              << '\n';
     return 2;
   }
   std::stringstream text;

@@ -28,7 +28,9 @@
 
 #include "core/run_time_error.h"
 #include "ui/canvas.h"
+#include "ui/caption_fit.h"
 #include "ui/form.h"
+#include "ui/translate.h"
 
 namespace ui {
 
@@ -195,7 +197,10 @@ void Control::SetEnabled(bool enabled) {
 }
 
 void Control::SetToolTip(const std::string& text) {
-  widget_->setToolTip(ToQString(text));
+  // A caption cut short is read whole first.
+  const QString whole = WholeCaption(widget_);
+  widget_->setToolTip(whole.isEmpty() ? ToQString(text)
+                                      : whole + QStringLiteral("\n") + ToQString(text));
 }
 
 ControlState Control::SaveState() const {
@@ -523,7 +528,12 @@ RadioButton::RadioButton(Form& form, RadioGroup& group, std::string name, Geomet
       checked_(checked) {
   // Exclusiveness is ours, so that the program's checks follow the same rule.
   radio_->setAutoExclusive(false);
-  radio_->setText(ButtonText(caption));
+  // The indicator and its spacing take the left of the button.
+  const int indicator =
+      radio_->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, radio_) +
+      radio_->style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, radio_);
+  radio_->setText(ButtonText(
+      FitCaption(radio_, Translated(kPanelContext, caption), g.width - indicator).toStdString()));
   Show(checked_);
   group_.Add(this);
   QObject::connect(radio_, &QRadioButton::clicked, radio_, [this] {
@@ -576,7 +586,10 @@ CheckBox::CheckBox(Form& form, std::string name, Geometry g, std::string caption
   // The caption stands left of the box. The marks keep a caption ending in
   // punctuation in its left-to-right order.
   box_->setLayoutDirection(Qt::RightToLeft);
-  box_->setText(QChar(0x200E) + ButtonText(caption) + QChar(0x200E));
+  const int indicator = box_->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, box_) +
+                        box_->style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, box_);
+  const QString shown = FitCaption(box_, Translated(kPanelContext, caption), g.width - indicator);
+  box_->setText(QChar(0x200E) + ButtonText(shown.toStdString()) + QChar(0x200E));
   SetChecked(checked_);
   QObject::connect(box_, &QCheckBox::clicked, box_, [this] {
     form_.Dispatch([this] { SetChecked(!checked_); });
@@ -614,7 +627,7 @@ ChoiceBox::ChoiceBox(Form& form, std::string name, Geometry g, std::vector<std::
       combo_(static_cast<QComboBox*>(Widget())),
       items_(std::move(items)),
       index_(index) {
-  for (const std::string& item : items_) combo_->addItem(ToQString(item));
+  for (const std::string& item : items_) combo_->addItem(Translated(kPanelContext, item));
   Show(index_);
   QObject::connect(combo_, &QComboBox::activated, combo_, [this](int chosen) {
     form_.Dispatch([this, chosen] { SetIndex(chosen); });
@@ -656,21 +669,34 @@ void ChoiceBox::RestoreState(const ControlState& state) {
 Button::Button(Form& form, std::string name, Geometry g, std::string caption, FontWeight weight)
     : Control(form, std::move(name), new QPushButton, g), caption_(std::move(caption)) {
   auto* button = static_cast<QPushButton*>(Widget());
-  button->setText(ButtonText(caption_));
   button->setAutoDefault(false);
   SetBold(weight == FontWeight::Bold);
+  ShowCaption();
   QObject::connect(button, &QPushButton::clicked, button, [this] { form_.Dispatch(onClick); });
 }
 
 void Button::SetCaption(const std::string& caption) {
   caption_ = caption;
-  static_cast<QPushButton*>(Widget())->setText(ButtonText(caption_));
+  ShowCaption();
+}
+
+void Button::ShowCaption() {
+  auto* button = static_cast<QPushButton*>(Widget());
+  const QStyle* style = button->style();
+  int chrome = style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button) +
+               2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button);
+  if (!button->icon().isNull()) chrome += button->iconSize().width() + 4;
+  const QString text = Translated(kPanelContext, caption_);
+  const QString shown = FitCaption(button, text, Width() - chrome);
+  // QPushButton takes an ampersand for a mnemonic mark: doubled, it shows.
+  button->setText(QString(shown).replace(QLatin1Char('&'), QStringLiteral("&&")));
 }
 
 void Button::ShowCloseGlyph() {
   auto* button = static_cast<QPushButton*>(Widget());
   button->setIcon(button->style()->standardIcon(QStyle::SP_DialogCloseButton));
   button->setLayoutDirection(Qt::RightToLeft);
+  ShowCaption();
 }
 
 void Button::UserClick() {
@@ -686,11 +712,18 @@ Label::Label(Form& form, std::string name, int left, int top, std::string captio
       caption_(std::move(caption)) {
   auto* label = static_cast<QLabel*>(Widget());
   label->setTextFormat(Qt::PlainText);
-  label->setText(ToQString(caption_));
+  label->setText(Translated(kPanelContext, caption_));
   label->setAttribute(Qt::WA_TransparentForMouseEvents);
   SetBold(weight == FontWeight::Bold);
   const QSize size = label->sizeHint();
   Place(Geometry{left, top, size.width(), size.height()});
+}
+
+void Label::FitWithin(int room) {
+  auto* label = static_cast<QLabel*>(Widget());
+  label->setText(FitCaption(label, Translated(kPanelContext, caption_), room));
+  const QSize size = label->sizeHint();
+  Place(Geometry{Left(), Top(), std::min(size.width(), room), size.height()});
 }
 
 // ---------------------------------------------------------------- Frame
@@ -775,7 +808,7 @@ void PaintArea::ShowNote(const std::string& text) {
         "border-radius: 4px; }"));
     note_->setAttribute(Qt::WA_TransparentForMouseEvents);
   }
-  note_->setText(ToQString(text));
+  note_->setText(ToQString(TranslatedMessage(text)));
   note_->adjustSize();
   PlaceNote();
   note_->setVisible(!text.empty());
@@ -892,7 +925,7 @@ void MenuItem::SetShortcuts(const std::vector<std::string>& keys) {
 }
 
 void MenuItem::SetMenuText(const std::string& text) {
-  action_->setText(ToQString(text));
+  action_->setText(Translated(kMenuContext, text));
 }
 
 void MenuItem::SetToolTip(const std::string& text) {

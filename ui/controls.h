@@ -289,6 +289,9 @@ class Button : public Control {
   void UserClick();
 
  private:
+  // Shows the caption in the user's language, cut short if the button is too narrow.
+  void ShowCaption();
+
   std::string caption_;
 };
 
@@ -296,6 +299,8 @@ class Label : public Control {
  public:
   Label(Form& form, std::string name, int left, int top, std::string caption, FontWeight weight);
   const std::string& Caption() const { return caption_; }
+  // Keeps the label within `room` pixels, cutting its text short if need be.
+  void FitWithin(int room);
 
  private:
   std::string caption_;

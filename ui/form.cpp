@@ -16,6 +16,7 @@
 #include <stdexcept>
 
 #include "core/command_stopped.h"
+#include "ui/translate.h"
 
 namespace ui {
 
@@ -158,7 +159,7 @@ MenuItem& Form::RegisterItem(std::unique_ptr<MenuItem> item, MenuItem* parent) {
 }
 
 MenuItem& Form::AddMenu(std::string name, std::string caption) {
-  QMenu* menu = menuBar_->addMenu(QString::fromStdString(caption));
+  QMenu* menu = menuBar_->addMenu(Translated(kMenuContext, caption));
   auto item =
       std::make_unique<MenuItem>(*this, std::move(name), std::move(caption), menu->menuAction(), 0);
   MenuItem& ref = RegisterItem(std::move(item), nullptr);
@@ -170,7 +171,7 @@ MenuItem& Form::AddMenu(std::string name, std::string caption) {
 
 MenuItem& Form::AddItem(MenuItem& menu, std::string name, std::string caption, int radioGroup) {
   QMenu* qmenu = menus_.at(&menu);
-  QAction* action = qmenu->addAction(QString::fromStdString(caption));
+  QAction* action = qmenu->addAction(Translated(kMenuContext, caption));
   if (radioGroup != 0) {
     // The group only gives the items their radio look; which item is checked
     // is decided by MenuItem::SetChecked.
@@ -189,7 +190,7 @@ MenuItem& Form::AddItem(MenuItem& menu, std::string name, std::string caption, i
 }
 
 MenuItem& Form::AddSubmenu(MenuItem& menu, std::string name, std::string caption) {
-  QMenu* sub = menus_.at(&menu)->addMenu(QString::fromStdString(caption));
+  QMenu* sub = menus_.at(&menu)->addMenu(Translated(kMenuContext, caption));
   auto item =
       std::make_unique<MenuItem>(*this, std::move(name), std::move(caption), sub->menuAction(), 0);
   MenuItem& ref = RegisterItem(std::move(item), &menu);
@@ -255,11 +256,11 @@ void Form::AddStatusBar() {
 }
 
 void Form::ShowStatus(const std::string& text) {
-  if (statusText_ != nullptr) statusText_->setText(QString::fromStdString(text));
+  if (statusText_ != nullptr) statusText_->setText(QString::fromStdString(TranslatedMessage(text)));
 }
 
 void Form::ShowViewStatus(const std::string& text) {
-  if (viewStatus_ != nullptr) viewStatus_->setText(QString::fromStdString(text));
+  if (viewStatus_ != nullptr) viewStatus_->setText(QString::fromStdString(TranslatedMessage(text)));
 }
 
 std::string Form::ViewStatus() const {

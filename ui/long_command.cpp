@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QWidget>
 #include <QWindow>
+#include <QtGlobal>
 
 #include "ui/controls.h"
 #include "ui/form.h"
@@ -42,7 +43,7 @@ bool IsInput(QEvent::Type type) {
 LongCommand::LongCommand(Form& form, PaintArea& area, Button& stopButton)
     : window_(form.Window()), area_(area), stopButton_(stopButton), caption_(stopButton.Caption()) {
   clock_.start();
-  stopButton_.SetCaption("Stop");
+  stopButton_.SetCaption(QT_TRANSLATE_NOOP("Panel", "Stop"));
   if (QCoreApplication::instance() != nullptr)
     QCoreApplication::instance()->installEventFilter(this);
 }

@@ -1,17 +1,19 @@
 #include "ui/prompts.h"
 
+#include <QtGlobal>
+
 namespace ui {
 
 std::string TitleOf(MessageKind kind) {
   switch (kind) {
     case MessageKind::Warning:
-      return "Warning";
+      return QT_TRANSLATE_NOOP("Dialog", "Warning");
     case MessageKind::Error:
-      return "Error";
+      return QT_TRANSLATE_NOOP("Dialog", "Error");
     case MessageKind::Information:
-      return "Information";
+      return QT_TRANSLATE_NOOP("Dialog", "Information");
     case MessageKind::Confirm:
-      return "Confirm";
+      return QT_TRANSLATE_NOOP("Dialog", "Confirm");
   }
   return "";
 }

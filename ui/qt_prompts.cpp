@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QColorDialog>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QDir>
@@ -22,8 +23,9 @@
 #include <vector>
 
 #include "ui/canvas.h"
-#include "ui/start_folder.h"
 #include "ui/document_dialog.h"
+#include "ui/start_folder.h"
+#include "ui/translate.h"
 
 namespace ui {
 
@@ -68,8 +70,8 @@ class CheckedFileDialog : public QFileDialog {
     if (folderMustExist_ && !files.isEmpty()) {
       const QFileInfo chosen(files.first());
       if (!chosen.isDir() && !QFileInfo(chosen.absolutePath()).isDir()) {
-        QMessageBox::warning(this, QStringLiteral("Warning"),
-                             QStringLiteral("The folder %1 does not exist.")
+        QMessageBox::warning(this, Translated(kDialogContext, "Warning"),
+                             QCoreApplication::translate("Dialog", "The folder %1 does not exist.")
                                  .arg(QDir::toNativeSeparators(chosen.absolutePath())));
         return;
       }
@@ -112,6 +114,7 @@ std::string QtFileFilter(const std::string& filter) {
     for (char& c : patterns)
       if (c == ';') c = ' ';
     if (!out.empty()) out += ";;";
+    if (!description.empty()) description = TranslatedText(kDialogContext, description);
     out += (description.empty() ? patterns : description) + " (" + Trim(patterns) + ")";
   }
   return out;
@@ -134,26 +137,30 @@ MessageButton QtPrompts::Message(MessageKind kind, const std::string& text,
       box.setIcon(QMessageBox::Question);
       break;
   }
-  box.setWindowTitle(QString::fromStdString(TitleOf(kind)));
+  box.setWindowTitle(Translated(kDialogContext, TitleOf(kind)));
   box.setTextFormat(Qt::PlainText);
-  box.setText(QString::fromStdString(text));
+  box.setText(QString::fromStdString(TranslatedMessage(text)));
   struct Choice {
     MessageButton button;
     const char* caption;
   };
-  const Choice choices[] = {{kYes, "&Yes"}, {kNo, "&No"}, {kOk, "OK"}, {kCancel, "Cancel"}};
+  const Choice choices[] = {{kYes, QT_TRANSLATE_NOOP("Dialog", "&Yes")},
+                            {kNo, QT_TRANSLATE_NOOP("Dialog", "&No")},
+                            {kOk, QT_TRANSLATE_NOOP("Dialog", "OK")},
+                            {kCancel, QT_TRANSLATE_NOOP("Dialog", "Cancel")}};
   std::map<QAbstractButton*, MessageButton> shown;
   std::map<MessageButton, QPushButton*> byButton;
   for (const Choice& choice : choices) {
     if (!(buttons & choice.button)) continue;
     // One role for all keeps them in our order on every platform's layout;
     // default and Esc buttons are set explicitly below.
-    QPushButton* b = box.addButton(QString::fromLatin1(choice.caption), QMessageBox::ActionRole);
+    QPushButton* b =
+        box.addButton(Translated(kDialogContext, choice.caption), QMessageBox::ActionRole);
     shown[b] = choice.button;
     byButton[choice.button] = b;
   }
   if (byButton.empty()) {
-    QPushButton* b = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+    QPushButton* b = box.addButton(Translated(kDialogContext, "OK"), QMessageBox::AcceptRole);
     shown[b] = kOk;
     byButton[kOk] = b;
   }
@@ -169,10 +176,10 @@ MessageButton QtPrompts::Message(MessageKind kind, const std::string& text,
 void QtPrompts::RunTimeErrorBox(const std::string& text) {
   QMessageBox box(parent_);
   box.setIcon(QMessageBox::Critical);
-  box.setWindowTitle(QStringLiteral("Error"));
+  box.setWindowTitle(Translated(kDialogContext, "Error"));
   box.setTextFormat(Qt::PlainText);
-  box.setText(QString::fromStdString(text));
-  QPushButton* ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+  box.setText(QString::fromStdString(TranslatedMessage(text)));
+  QPushButton* ok = box.addButton(Translated(kDialogContext, "OK"), QMessageBox::AcceptRole);
   box.setDefaultButton(ok);
   box.setEscapeButton(ok);
   box.exec();
@@ -227,35 +234,38 @@ std::optional<Colour> QtPrompts::PickColour(Colour initial, CustomColours& custo
 
 std::optional<int> QtPrompts::AskInteger(const std::string& prompt, int min, int max, int value) {
   bool ok = false;
-  const int chosen = QInputDialog::getInt(parent_, QStringLiteral("Type a value"),
-                                          QString::fromStdString(prompt), value, min, max, 1, &ok);
+  const int chosen = QInputDialog::getInt(
+      parent_, Translated(kDialogContext, QT_TRANSLATE_NOOP("Dialog", "Type a value")),
+      Translated(kDialogContext, prompt), value, min, max, 1, &ok);
   if (!ok) return std::nullopt;
   return chosen;
 }
 
 void QtPrompts::ShowDocument(const std::string& title, const std::string& markdown) {
-  DocumentDialog dialog(parent_, title, markdown);
+  DocumentDialog dialog(parent_, TranslatedText(kDialogContext, title), markdown);
   dialog.exec();
 }
 
 std::optional<ExportChoices> QtPrompts::AskExportOptions(const std::string& title,
                                                          const ExportChoices& offered) {
   QDialog dialog(parent_);
-  dialog.setWindowTitle(QString::fromStdString(title));
+  dialog.setWindowTitle(Translated(kDialogContext, title));
   auto* form = new QFormLayout;
   auto* size = new QDoubleSpinBox;
   size->setDecimals(offered.inPixels ? 0 : 1);
   size->setRange(1, offered.maxSize);
   size->setValue(offered.size);
   size->setSuffix(offered.inPixels ? QStringLiteral(" px") : QStringLiteral(" mm"));
-  form->addRow(QStringLiteral("Size:"), size);
-  auto* canvas = new QCheckBox(QStringLiteral("Include canvas colour"));
+  form->addRow(Translated(kDialogContext, QT_TRANSLATE_NOOP("Dialog", "Size:")), size);
+  auto* canvas = new QCheckBox(
+      Translated(kDialogContext, QT_TRANSLATE_NOOP("Dialog", "Include canvas colour")));
   canvas->setChecked(offered.includeCanvas);
   form->addRow(canvas);
   QCheckBox* simplify = nullptr;
   QDoubleSpinBox* tolerance = nullptr;
   if (!offered.inPixels) {
-    simplify = new QCheckBox(QStringLiteral("Simplify for plotters"));
+    simplify = new QCheckBox(
+        Translated(kDialogContext, QT_TRANSLATE_NOOP("Dialog", "Simplify for plotters")));
     simplify->setChecked(offered.simplify);
     tolerance = new QDoubleSpinBox;
     tolerance->setDecimals(3);
@@ -266,12 +276,14 @@ std::optional<ExportChoices> QtPrompts::AskExportOptions(const std::string& titl
     tolerance->setEnabled(offered.simplify);
     QObject::connect(simplify, &QCheckBox::toggled, tolerance, &QWidget::setEnabled);
     form->addRow(simplify);
-    form->addRow(QStringLiteral("Tolerance:"), tolerance);
+    form->addRow(Translated(kDialogContext, QT_TRANSLATE_NOOP("Dialog", "Tolerance:")), tolerance);
   }
   QRadioButton* perColour = nullptr;
   if (offered.offersLayers) {
-    perColour = new QRadioButton(QStringLiteral("One layer per colour"));
-    auto* single = new QRadioButton(QStringLiteral("A single layer in drawing order"));
+    perColour = new QRadioButton(
+        Translated(kDialogContext, QT_TRANSLATE_NOOP("Dialog", "One layer per colour")));
+    auto* single = new QRadioButton(
+        Translated(kDialogContext, QT_TRANSLATE_NOOP("Dialog", "A single layer in drawing order")));
     (offered.layerPerColour ? perColour : single)->setChecked(true);
     form->addRow(perColour);
     form->addRow(single);

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "ui/translate.h"
+
 namespace ui {
 
 namespace {
@@ -48,7 +50,7 @@ void ScriptedPrompts::Log(std::string line) {
 
 MessageButton ScriptedPrompts::Message(MessageKind kind, const std::string& text,
                                        MessageButtons buttons) {
-  Log("message " + TitleOf(kind) + ": " + EscapeLineFeeds(text));
+  Log("message " + TitleOf(kind) + ": " + EscapeLineFeeds(TranslatedMessage(text)));
   messageButtons.push_back(buttons);
   if (!answers_.empty()) {
     if (std::optional<MessageButton> button = ButtonOf(answers_.front().kind)) {
@@ -60,7 +62,7 @@ MessageButton ScriptedPrompts::Message(MessageKind kind, const std::string& text
 }
 
 void ScriptedPrompts::RunTimeErrorBox(const std::string& text) {
-  Log("error: " + EscapeLineFeeds(text));
+  Log("error: " + EscapeLineFeeds(TranslatedMessage(text)));
 }
 
 std::optional<std::string> ScriptedPrompts::FileAnswer(AnswerKind kind) {
@@ -105,7 +107,8 @@ std::optional<::Colour> ScriptedPrompts::PickColour(::Colour initial, CustomColo
 
 std::optional<int> ScriptedPrompts::AskInteger(const std::string& prompt, int min, int max,
                                                int /*value*/) {
-  Log("input " + prompt + " [" + std::to_string(min) + ".." + std::to_string(max) + "]");
+  Log("input " + TranslatedText(kDialogContext, prompt) + " [" + std::to_string(min) + ".." +
+      std::to_string(max) + "]");
   if (answers_.empty()) return std::nullopt;
   const Answer answer = answers_.front();
   if (answer.kind == AnswerKind::Value) {
@@ -118,7 +121,7 @@ std::optional<int> ScriptedPrompts::AskInteger(const std::string& prompt, int mi
 
 std::optional<ExportChoices> ScriptedPrompts::AskExportOptions(const std::string& title,
                                                                const ExportChoices& offered) {
-  Log("options " + title);
+  Log("options " + TranslatedText(kDialogContext, title));
   if (answers_.empty()) return offered;
   const AnswerKind kind = answers_.front().kind;
   if (kind == AnswerKind::Ok) {
@@ -140,7 +143,7 @@ std::optional<ExportChoices> ScriptedPrompts::AskExportOptions(const std::string
 
 void ScriptedPrompts::ShowDocument(const std::string& title, const std::string& markdown) {
   lastDocument = markdown;
-  Log("document " + title);
+  Log("document " + TranslatedText(kDialogContext, title));
 }
 
 }  // namespace ui

@@ -1,11 +1,14 @@
 // Pen and canvas colours. The swatches hold the two colours; a new canvas
 // colour is taken only while the history is empty.
+#include <QtGlobal>
+
 #include "core/drawing_area.h"
 #include "ui/canvas.h"
 #include "window/main_window.h"
 
 namespace {
-constexpr const char* kIdenticalColours = "Canvas and Pen colors are identical.";
+constexpr const char* kIdenticalColours =
+    QT_TRANSLATE_NOOP("Message", "Canvas and Pen colors are identical.");
 }
 
 void MainWindow::choosePenColour() {

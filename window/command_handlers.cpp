@@ -1,5 +1,6 @@
 // The window's side of the history, file and print commands: what the panel
 // shows around them.
+#include <QCoreApplication>
 #include <algorithm>
 #include <string>
 
@@ -96,7 +97,9 @@ void MainWindow::exportDesign(exporting::ExportFormat format) {
     }
     command->Poll([done, total] {
       const int64_t percent = total > 0 ? std::min<int64_t>(100, done * 100 / total) : 0;
-      return "Exporting - " + std::to_string(percent) + " % - Esc stops";
+      return QCoreApplication::translate("Message", "Exporting - %1 % - Esc stops")
+          .arg(percent)
+          .toStdString();
     });
     return !command->StopAsked();
   });

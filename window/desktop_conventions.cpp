@@ -1,4 +1,5 @@
 // The title, the question before closing, recent designs and the Help menu.
+#include <QCoreApplication>
 #include <algorithm>
 
 #include "generated/quick_guide.h"
@@ -7,7 +8,15 @@
 #include "window/main_window.h"
 
 namespace {
-constexpr const char* kSaveBeforeClosing = "Save changes to the design before closing?";
+// "Korva  Version 4.2", in the user's language.
+std::string Caption() {
+  return QCoreApplication::translate("Window", "Korva  Version %1")
+      .arg(QString::fromLatin1(korva::kVersion))
+      .toStdString();
+}
+
+constexpr const char* kSaveBeforeClosing =
+    QT_TRANSLATE_NOOP("Message", "Save changes to the design before closing?");
 
 std::string FileNameOf(const std::string& path) {
   const size_t slash = path.find_last_of('/');
@@ -24,11 +33,13 @@ bool MainWindow::hasUnsavedChanges() const {
 void MainWindow::updateTitle() {
   const bool unsaved = hasUnsavedChanges();
   if (designPath_.empty() && !unsaved) {
-    form_.SetCaption(korva::kCaption);
+    form_.SetCaption(Caption());
     return;
   }
-  const std::string name = designPath_.empty() ? "Untitled" : FileNameOf(designPath_);
-  form_.SetCaption(name + (unsaved ? "*" : "") + " - " + korva::kCaption);
+  const std::string name = designPath_.empty()
+                               ? QCoreApplication::translate("Window", "Untitled").toStdString()
+                               : FileNameOf(designPath_);
+  form_.SetCaption(name + (unsaved ? "*" : "") + " - " + Caption());
 }
 
 bool MainWindow::confirmClose() {
@@ -69,16 +80,22 @@ void MainWindow::showRecentDesigns() {
 }
 
 void MainWindow::showQuickGuide() {
-  form_.GetPrompts().ShowDocument("Korva Quick Guide", korva::kQuickGuide);
+  form_.GetPrompts().ShowDocument(QT_TRANSLATE_NOOP("Dialog", "Korva Quick Guide"),
+                                  korva::kQuickGuide);
 }
 
 void MainWindow::showAbout() {
   form_.GetPrompts().ShowDocument(
-      "About Korva",
-      std::string("## Korva ") + korva::kVersion +
-          "\n\nDraws the curves of the toothed-gear drawing toy, hypotrochoids and "
-          "epitrochoids, exactly to the pixel: series of patterns, double spirals, colour "
-          "cycling, design files, printing and batch scripts.\n\n"
-          "Copyright © The Korva developers. Released under the MIT licence: you may use, "
-          "copy, change and share it freely, with no warranty.");
+      QT_TRANSLATE_NOOP("Dialog", "About Korva"),
+      std::string("## Korva ") + korva::kVersion + "\n\n" +
+          // A translation also says that the Quick Guide, taken from the
+          // README, is in English.
+          QCoreApplication::translate(
+              "Dialog",
+              "Draws the curves of the toothed-gear drawing toy, hypotrochoids and "
+              "epitrochoids, exactly to the pixel: series of patterns, double spirals, colour "
+              "cycling, design files, printing and batch scripts.\n\n"
+              "Copyright © The Korva developers. Released under the MIT licence: you may use, "
+              "copy, change and share it freely, with no warranty.")
+              .toStdString());
 }

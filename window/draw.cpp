@@ -2,6 +2,7 @@
 // followed each time by its mirror image about the series' starting top.
 // Each pattern goes through the panel (so the panel's handlers run and the
 // design state takes its values), onto the picture, and into the history.
+#include <QtGlobal>
 #include <optional>
 
 #include "core/command_stopped.h"
@@ -16,8 +17,8 @@
 using namespace engine;
 
 namespace {
-constexpr const char* kHistoryFull =
-    "Error - Attempt to draw too many patterns - 1000 maximum allowed.";
+constexpr const char* kHistoryFull = QT_TRANSLATE_NOOP(
+    "Message", "Error - Attempt to draw too many patterns - 1000 maximum allowed.");
 
 // Traces longer than this show a busy cursor.
 constexpr long double kLongTrace = 1'000'000.0L;

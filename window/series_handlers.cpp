@@ -4,6 +4,7 @@
 #include "engine/panel_rules.h"
 #include "engine/series_continuation.h"
 #include "ui/canvas.h"
+#include "ui/caption_fit.h"
 #include "window/main_window.h"
 
 namespace {
@@ -50,6 +51,8 @@ void MainWindow::repeatBarMoved() {
       c->SetVisible(true);
     }
   }
+  // The boxes moved: the labels beside them get the room that is left.
+  ui::FitLabels(form_);
 }
 
 void MainWindow::resetRepeatCount() {

@@ -1,5 +1,6 @@
 #include "window/trace_progress.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 
@@ -26,6 +27,12 @@ long double TraceProgress::SegmentsLeft() const {
   return left;
 }
 
+namespace {
+QString Tr(const char* text) {
+  return QCoreApplication::translate("Message", text);
+}
+}  // namespace
+
 std::string TraceProgress::Text(double seconds) const {
   const int pattern = std::max(1, (traces_ + tracesPerPattern_ - 1) / tracesPerPattern_);
   const int expectedPatterns =
@@ -38,13 +45,18 @@ std::string TraceProgress::Text(double seconds) const {
   // Named whenever a pattern takes more than one trace, so that a mirror is
   // seen to belong to its pattern.
   if (patterns > 1 || tracesPerPattern_ > 1) {
-    text += "Pattern " + std::to_string(pattern) + " of " + std::to_string(patterns) + " - ";
+    text += Tr(QT_TRANSLATE_NOOP("Message", "Pattern %1 of %2"))
+                .arg(pattern)
+                .arg(patterns)
+                .toStdString() +
+            " - ";
   }
   text += std::to_string(static_cast<int>(done * 100)) + " %";
   if (drawn > 0 && seconds > 0) {
     const long double secondsLeft = static_cast<long double>(seconds) * left / drawn;
-    text +=
-        " - about " + std::to_string(static_cast<long long>(std::ceil(secondsLeft))) + " s left";
+    text += " - " + Tr(QT_TRANSLATE_NOOP("Message", "about %1 s left"))
+                        .arg(static_cast<long long>(std::ceil(secondsLeft)))
+                        .toStdString();
   }
-  return text + " - Esc stops";
+  return text + " - " + Tr(QT_TRANSLATE_NOOP("Message", "Esc stops")).toStdString();
 }

@@ -3,6 +3,7 @@
 // picture: it is painted over the drawing area.
 #include <QGuiApplication>
 #include <QPainter>
+#include <QtGlobal>
 #include <cmath>
 #include <thread>
 
@@ -75,7 +76,7 @@ bool Offscreen() {
 void MainWindow::createViewMenu() {
   ui::Form& f = form_;
   ui::MenuItem& view = f.AddMenu("View1", "View");
-  view.SetMenuText("&View");
+  view.SetMenuText(QT_TRANSLATE_NOOP("Menu", "&View"));
   auto toggle = [&](const char* name, const char* caption, const char* text,
                     ui::MenuItem*& member) {
     member = &f.AddItem(view, name, caption);
@@ -84,11 +85,12 @@ void MainWindow::createViewMenu() {
     ui::MenuItem* item = member;
     member->onClick = [this, item] { toggleView(item); };
   };
-  toggle("ShowGears1", "Show Gears", "Show &Gears", showGearsItem_);
-  toggle("PreviewPattern1", "Preview", "&Preview", previewItem_);
-  toggle("AnimateDraw1", "Animate Drawing", "&Animate Drawing", animateItem_);
+  toggle("ShowGears1", "Show Gears", QT_TRANSLATE_NOOP("Menu", "Show &Gears"), showGearsItem_);
+  toggle("PreviewPattern1", "Preview", QT_TRANSLATE_NOOP("Menu", "&Preview"), previewItem_);
+  toggle("AnimateDraw1", "Animate Drawing", QT_TRANSLATE_NOOP("Menu", "&Animate Drawing"),
+         animateItem_);
   ui::MenuItem& speed = f.AddSubmenu(view, "Speed1", "Speed");
-  speed.SetMenuText("&Speed");
+  speed.SetMenuText(QT_TRANSLATE_NOOP("Menu", "&Speed"));
   constexpr int kRadioGroup = 1;
   for (const Speed& s : kSpeeds) {
     ui::MenuItem& item = f.AddItem(speed, s.name, s.caption, kRadioGroup);
@@ -172,9 +174,10 @@ void MainWindow::refreshPreview() {
 void MainWindow::showPreview(const QImage& image) {
   overlay_.SetPreview(image);
   previewCutShort_ = image.text("cutShort") == "1";
-  pictureArea_->ShowNote(previewCutShort_ && session_ == nullptr
-                             ? "Preview shows the series as far as 2 million segments"
-                             : "");
+  pictureArea_->ShowNote(
+      previewCutShort_ && session_ == nullptr
+          ? QT_TRANSLATE_NOOP("Message", "Preview shows the series as far as 2 million segments")
+          : "");
   updateOverlay();
 }
 

@@ -1,5 +1,7 @@
 // View: how the drawing is shown, zoomed and panned in a drawing area that
 // fills the window. None of it touches the picture, the history or the panel.
+#include <QtGlobal>
+
 #include "core/drawing_area.h"
 #include "engine/area_place.h"
 #include "window/main_window.h"
@@ -13,12 +15,20 @@ void MainWindow::createZoomItems(ui::MenuItem& view) {
     void (ui::DrawingView::*action)();
   };
   const Zoom zooms[] = {
-      {"ZoomIn1", "Zoom In", "Zoom &In", {"Ctrl++", "Ctrl+="}, &ui::DrawingView::ZoomIn},
-      {"ZoomOut1", "Zoom Out", "Zoom &Out", {"Ctrl+-"}, &ui::DrawingView::ZoomOut},
-      {"ZoomFit1", "Fit", "&Fit", {"Ctrl+0"}, &ui::DrawingView::Fit},
+      {"ZoomIn1",
+       "Zoom In",
+       QT_TRANSLATE_NOOP("Menu", "Zoom &In"),
+       {"Ctrl++", "Ctrl+="},
+       &ui::DrawingView::ZoomIn},
+      {"ZoomOut1",
+       "Zoom Out",
+       QT_TRANSLATE_NOOP("Menu", "Zoom &Out"),
+       {"Ctrl+-"},
+       &ui::DrawingView::ZoomOut},
+      {"ZoomFit1", "Fit", QT_TRANSLATE_NOOP("Menu", "&Fit"), {"Ctrl+0"}, &ui::DrawingView::Fit},
       {"ZoomActual1",
        "Actual Pixels",
-       "Actual Pi&xels",
+       QT_TRANSLATE_NOOP("Menu", "Actual Pi&xels"),
        {"Ctrl+1"},
        &ui::DrawingView::ActualPixels}};
   for (const Zoom& z : zooms) {
