@@ -17,8 +17,24 @@ jobs=$(nproc 2>/dev/null || echo 2)
 source "$root/scripts/packages.sh"
 
 base_packages() {
-  need_packages build-essential cmake qt6-base-dev libgl-dev libcups2-dev zlib1g-dev libgtest-dev libgmock-dev libbenchmark-dev \
-    fonts-crosextra-carlito
+  need_packages build-essential cmake qt6-base-dev qt6-l10n-tools libgl-dev libcups2-dev zlib1g-dev libgtest-dev libgmock-dev \
+    libbenchmark-dev fonts-crosextra-carlito
+}
+
+# The locales the tests run the programs under, and Qt's own translations.
+test_locales() {
+  need_packages locales qt6-translations-l10n
+  local missing=()
+  for l in de_DE fi_FI; do
+    locale -a | grep -qix "$l.utf-\?8" || missing+=("$l")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "== Generating the locales ${missing[*]}"
+  for l in "${missing[@]}"; do
+    as_root sed -i "s/^# *\($l.UTF-8 UTF-8\)/\1/" /etc/locale.gen
+    grep -qx "$l.UTF-8 UTF-8" /etc/locale.gen || echo "$l.UTF-8 UTF-8" | as_root tee -a /etc/locale.gen > /dev/null
+  done
+  as_root locale-gen > /dev/null
 }
 
 # The tools the packaging tests use (desktop entry, metainfo, file type, .deb).
@@ -33,7 +49,8 @@ configure_and_build() {  # dir, extra cmake args...
 }
 
 run_tests() {  # dir
-  (cd "$1" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$jobs" --timeout 600) |
+  # English, whatever the caller's locale: the tests expect English texts.
+  (cd "$1" && LANG=C.UTF-8 LC_ALL=C.UTF-8 LANGUAGE= QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$jobs" --timeout 600) |
     tee "$1/ctest.log"
   return "${PIPESTATUS[0]}"
 }
@@ -57,6 +74,7 @@ case "$verb" in
   test)
     base_packages
     test_packages
+    test_locales
     timed configure_and_build build
     timed run_tests build
     if [ -x scripts/sanitizer_suite.sh ]; then timed scripts/sanitizer_suite.sh; fi

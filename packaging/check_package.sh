@@ -27,7 +27,8 @@ for f in usr/bin/korva usr/bin/korva-batch \
          usr/share/metainfo/korva.metainfo.xml \
          usr/share/mime/packages/korva.xml \
          usr/share/man/man1/korva.1.gz usr/share/man/man1/korva-batch.1.gz \
-         usr/share/doc/korva/copyright usr/share/doc/korva/changelog.gz; do
+         usr/share/doc/korva/copyright usr/share/doc/korva/changelog.gz \
+         usr/share/korva/translations/korva_de.qm usr/share/korva/translations/korva_fi.qm; do
   if grep -qx "\./$f" <<< "$contents"; then echo "ok   $f"; else echo "FAIL missing $f"; failed=1; fi
 done
 
@@ -45,5 +46,6 @@ depends=$(field Depends)
 echo "     Depends: $depends"
 check "Depends names libqt6" grep -q 'libqt6widgets6' <<< "$depends"
 check "Depends names fonts-crosextra-carlito" grep -q 'fonts-crosextra-carlito' <<< "$depends"
+check "Recommends qt6-translations-l10n" grep -q 'qt6-translations-l10n' <<< "$(field Recommends)"
 echo "$build/$deb"
 exit $failed

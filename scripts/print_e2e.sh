@@ -66,6 +66,8 @@ flock -w 300 9 || {
 # The local scheduler and its default queue, whatever the caller's environment names.
 unset CUPS_SERVER PRINTER LPDEST
 export QT_QPA_PLATFORM=offscreen
+# English, whatever the caller's locale: the expected texts are English.
+export LANG=C.UTF-8 LC_ALL=C.UTF-8 LANGUAGE=
 
 work=$(mktemp -d /tmp/korva-print.XXXXXX)
 out=$work/pdf

@@ -19,6 +19,8 @@ asan="$asan:check_initialization_order=1:strict_init_order=1:log_path=$reports/a
 export ASAN_OPTIONS=$asan
 export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1:exitcode=87"
 export QT_QPA_PLATFORM=offscreen
+# English, whatever the caller's locale: the expected texts are English.
+export LANG=C.UTF-8 LC_ALL=C.UTF-8 LANGUAGE=
 
 echo "== Configuring $out (AddressSanitizer, UndefinedBehaviorSanitizer)"
 mkdir -p "$out"

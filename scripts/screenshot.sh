@@ -10,7 +10,7 @@ for p in xvfb xauth; do
     { apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "$p"; }
 done
 for shot in screenshot screenshot_shapes; do
-  QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1024x768x24" \
+  LANG=C.UTF-8 LC_ALL=C.UTF-8 LANGUAGE= QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1024x768x24" \
     "$build/korva-batch" --screenshot "docs/${shot//_/-}.png" "scripts/$shot.korva"
   echo "wrote docs/${shot//_/-}.png"
 done

@@ -34,6 +34,8 @@ cmake -S "$root" -B "$out" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKORVA_BUILD_BENCH
 
 echo "== Building thread_tests with ThreadSanitizer"
 export QT_QPA_PLATFORM=offscreen
+# English, whatever the caller's locale: the expected texts are English.
+export LANG=C.UTF-8 LC_ALL=C.UTF-8 LANGUAGE=
 run cmake --build "$out" -j "$jobs" --target thread_tests
 
 status=0

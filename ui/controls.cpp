@@ -723,7 +723,10 @@ void Label::FitWithin(int room) {
   auto* label = static_cast<QLabel*>(Widget());
   label->setText(FitCaption(label, Translated(kPanelContext, caption_), room));
   const QSize size = label->sizeHint();
-  Place(Geometry{Left(), Top(), std::min(size.width(), room), size.height()});
+  const int width = std::min(size.width(), room);
+  Place(Geometry{Left(), Top(), width, size.height()});
+  // A label its owner placed keeps its place on screen, and takes the width.
+  label->resize(width, size.height());
 }
 
 // ---------------------------------------------------------------- Frame

@@ -45,10 +45,11 @@ UserLanguage::UserLanguage(const QStringList& languages, const QString& folder) 
     for (const QString& name : Candidates(language)) {
       auto korva = std::make_unique<QTranslator>();
       if (!korva->load(QStringLiteral("korva_") + name, dir)) continue;
+      // The file found, which may be the language's without its country.
+      language_ = QFileInfo(korva->filePath()).completeBaseName().mid(6);
       korva_ = std::move(korva);
-      language_ = name;
       auto qt = std::make_unique<QTranslator>();
-      if (qt->load(QStringLiteral("qtbase_") + name,
+      if (qt->load(QStringLiteral("qtbase_") + language_,
                    QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         qt_ = std::move(qt);
       }

@@ -343,6 +343,7 @@ void MainWindow::showCornerControls() {
   const bool shaped = ringChoice_->Index() != 0;
   for (ui::Control* c : std::initializer_list<ui::Control*>{cornerLabel_, cornerBar_, cornerBox_})
     c->SetVisible(shaped);
+  ui::FitLabels(form_);
 }
 
 void MainWindow::createMenu() {

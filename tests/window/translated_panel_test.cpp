@@ -203,6 +203,11 @@ TEST_P(TranslatedPanel, CaptionsFitAndLabelsKeepTheirPlace) {
   static_cast<ui::ScrollBar*>(form.Find("ScrollBarReps"))->UserDrag(5);
   ExpectCaptionsFit(form, "series");
   ExpectLabelsInTheirPlace(form, "series");
+  // A shaped ring shows its corner's label and bar.
+  static_cast<ui::ChoiceBox*>(form.Find("RingShape"))->UserChoose(3);
+  ASSERT_TRUE(form.Find("LabelCorner")->Visible());
+  ExpectCaptionsFit(form, "square ring");
+  ExpectLabelsInTheirPlace(form, "square ring");
 }
 
 // The letter after each item's '&', lower case; none for an item without.
