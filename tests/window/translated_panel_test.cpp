@@ -261,6 +261,16 @@ TEST_P(TranslatedPanel, MenusHaveOneAltLetterPerItemAndTheSameShortcuts) {
   EXPECT_GT(withKeys, 10);
 }
 
+TEST(TranslatedAbout, SaysTheQuickGuideIsInEnglish) {
+  TranslatedWindow w(Language::German);
+  w.window->form().FindMenuItem("About1")->UserClick();
+  ASSERT_FALSE(w.prompts.log.empty());
+  EXPECT_EQ(w.prompts.log.back(), "document Über Korva");
+  EXPECT_NE(w.prompts.lastDocument.value_or("").find("Kurzanleitung im Hilfe-Menü gibt es nur auf "
+                                                     "Englisch"),
+            std::string::npos);
+}
+
 INSTANTIATE_TEST_SUITE_P(Languages, TranslatedPanel,
                          testing::Values(Language::English, Language::German, Language::Finnish,
                                          Language::Pseudo),
