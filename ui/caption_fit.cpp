@@ -7,6 +7,7 @@
 
 #include "ui/controls.h"
 #include "ui/form.h"
+#include "ui/translate.h"
 
 namespace ui {
 namespace {
@@ -27,9 +28,10 @@ bool Inside(const Control& label, const Control& frame) {
 
 }  // namespace
 
-QString FitCaption(QWidget* widget, const QString& text, int room) {
+QString FitCaption(QWidget* widget, const std::string& caption, int room) {
+  const QString text = Translated(kPanelContext, caption);
   const QFontMetrics metrics(widget->font());
-  if (metrics.horizontalAdvance(text) <= room) {
+  if (text == QString::fromStdString(caption) || metrics.horizontalAdvance(text) <= room) {
     widget->setProperty(kWholeCaption, QVariant());
     return text;
   }

@@ -7,10 +7,11 @@ namespace ui {
 
 class Form;
 
-// What a caption shows in `room` pixels of `widget`'s font: the whole text
-// when it fits, else the text cut short with an ellipsis, the whole text
-// then being the widget's accessible name and the head of its tooltip.
-QString FitCaption(QWidget* widget, const QString& text, int room);
+// What the panel caption `caption` shows in the user's language in `room`
+// pixels of `widget`'s font: the whole text when it fits, else the text cut
+// short with an ellipsis, the whole text then being the widget's accessible
+// name and the head of its tooltip. English is always shown as it is.
+QString FitCaption(QWidget* widget, const std::string& caption, int room);
 // The whole text of a caption cut short by FitCaption, else empty.
 QString WholeCaption(const QWidget* widget);
 

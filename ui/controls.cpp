@@ -532,8 +532,7 @@ RadioButton::RadioButton(Form& form, RadioGroup& group, std::string name, Geomet
   const int indicator =
       radio_->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, radio_) +
       radio_->style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, radio_);
-  radio_->setText(ButtonText(
-      FitCaption(radio_, Translated(kPanelContext, caption), g.width - indicator).toStdString()));
+  radio_->setText(ButtonText(FitCaption(radio_, caption, g.width - indicator).toStdString()));
   Show(checked_);
   group_.Add(this);
   QObject::connect(radio_, &QRadioButton::clicked, radio_, [this] {
@@ -588,7 +587,7 @@ CheckBox::CheckBox(Form& form, std::string name, Geometry g, std::string caption
   box_->setLayoutDirection(Qt::RightToLeft);
   const int indicator = box_->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, box_) +
                         box_->style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, box_);
-  const QString shown = FitCaption(box_, Translated(kPanelContext, caption), g.width - indicator);
+  const QString shown = FitCaption(box_, caption, g.width - indicator);
   box_->setText(QChar(0x200E) + ButtonText(shown.toStdString()) + QChar(0x200E));
   SetChecked(checked_);
   QObject::connect(box_, &QCheckBox::clicked, box_, [this] {
@@ -686,8 +685,7 @@ void Button::ShowCaption() {
   int chrome = style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button) +
                2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button);
   if (!button->icon().isNull()) chrome += button->iconSize().width() + 4;
-  const QString text = Translated(kPanelContext, caption_);
-  const QString shown = FitCaption(button, text, Width() - chrome);
+  const QString shown = FitCaption(button, caption_, Width() - chrome);
   // QPushButton takes an ampersand for a mnemonic mark: doubled, it shows.
   button->setText(QString(shown).replace(QLatin1Char('&'), QStringLiteral("&&")));
 }
@@ -721,9 +719,9 @@ Label::Label(Form& form, std::string name, int left, int top, std::string captio
 
 void Label::FitWithin(int room) {
   auto* label = static_cast<QLabel*>(Widget());
-  label->setText(FitCaption(label, Translated(kPanelContext, caption_), room));
+  label->setText(FitCaption(label, caption_, room));
   const QSize size = label->sizeHint();
-  const int width = std::min(size.width(), room);
+  const int width = WholeCaption(label).isEmpty() ? size.width() : std::min(size.width(), room);
   Place(Geometry{Left(), Top(), width, size.height()});
   // A label its owner placed keeps its place on screen, and takes the width.
   label->resize(width, size.height());
