@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -27,8 +28,10 @@
 #include <utility>
 
 #include "core/run_time_error.h"
+#include "ui/accessible_radio.h"
 #include "ui/canvas.h"
 #include "ui/form.h"
+#include "ui/palette.h"
 
 namespace ui {
 
@@ -174,12 +177,15 @@ Control::Control(Form& form, std::string name, QWidget* widget, Geometry geometr
   QFont font(QStringLiteral("Calibri"));
   font.setPixelSize(11);
   widget_->setFont(font);
+  // Black text, as on a light desktop; a dark one keeps its own colours.
   QPalette palette = widget_->palette();
-  for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
-    palette.setColor(QPalette::Active, role, Qt::black);
-    palette.setColor(QPalette::Inactive, role, Qt::black);
+  if (!IsDark(palette)) {
+    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+      palette.setColor(QPalette::Active, role, Qt::black);
+      palette.setColor(QPalette::Inactive, role, Qt::black);
+    }
+    widget_->setPalette(palette);
   }
-  widget_->setPalette(palette);
   widget_->setContextMenuPolicy(Qt::NoContextMenu);
   widget_->show();
 }
@@ -196,6 +202,16 @@ void Control::SetEnabled(bool enabled) {
 
 void Control::SetToolTip(const std::string& text) {
   widget_->setToolTip(ToQString(text));
+}
+
+void Control::SetAccessibleName(const std::string& name) {
+  widget_->setAccessibleName(ToQString(name));
+}
+
+bool Control::UserFocus() {
+  if (!Reachable() || !(widget_->focusPolicy() & Qt::TabFocus)) return false;
+  widget_->setFocus(Qt::TabFocusReason);
+  return true;
 }
 
 ControlState Control::SaveState() const {
@@ -254,11 +270,15 @@ ValueBox::ValueBox(Form& form, std::string name, Geometry g, std::string text, F
       text_(std::move(text)) {
   edit_->setReadOnly(true);
   edit_->setFocusPolicy(Qt::NoFocus);
-  // Disabled, yet the value stays readable in black on white.
+  // Disabled, yet the value stays readable: black on white, or a dark
+  // desktop's own text and field colours.
   QPalette palette = edit_->palette();
+  const bool dark = IsDark(palette);
+  const QColor ink = dark ? palette.color(QPalette::Active, QPalette::Text) : QColor(Qt::black);
+  const QColor base = dark ? palette.color(QPalette::Active, QPalette::Base) : QColor(Qt::white);
   for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-    palette.setColor(group, QPalette::Text, Qt::black);
-    palette.setColor(group, QPalette::Base, Qt::white);
+    palette.setColor(group, QPalette::Text, ink);
+    palette.setColor(group, QPalette::Base, base);
   }
   edit_->setPalette(palette);
   SetBold(weight == FontWeight::Bold);
@@ -269,8 +289,13 @@ ValueBox::ValueBox(Form& form, std::string name, Geometry g, std::string text, F
 void ValueBox::UseButtonFaceBackground() {
   QPalette palette = edit_->palette();
   const QColor face = palette.color(QPalette::Active, QPalette::Button);
-  for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+  const bool dark = IsDark(palette);
+  for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
     palette.setColor(group, QPalette::Base, face);
+    if (dark)
+      palette.setColor(group, QPalette::Text,
+                       palette.color(QPalette::Active, QPalette::ButtonText));
+  }
   edit_->setPalette(palette);
 }
 
@@ -523,6 +548,7 @@ RadioButton::RadioButton(Form& form, RadioGroup& group, std::string name, Geomet
       checked_(checked) {
   // Exclusiveness is ours, so that the program's checks follow the same rule.
   radio_->setAutoExclusive(false);
+  InstallRadioButtonAccessibility();
   radio_->setText(ButtonText(caption));
   Show(checked_);
   group_.Add(this);
@@ -691,6 +717,10 @@ Label::Label(Form& form, std::string name, int left, int top, std::string captio
   SetBold(weight == FontWeight::Bold);
   const QSize size = label->sizeHint();
   Place(Geometry{left, top, size.width(), size.height()});
+}
+
+void Label::Labels(Control& control) {
+  static_cast<QLabel*>(Widget())->setBuddy(control.Widget());
 }
 
 // ---------------------------------------------------------------- Frame

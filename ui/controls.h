@@ -78,7 +78,13 @@ class Control {
   // Whether user input can reach the control (visible and enabled).
   bool Reachable() const { return visible_ && enabled_; }
 
+  // Screen readers also speak the tooltip, as the control's description.
   void SetToolTip(const std::string& text);
+  // What a screen reader calls the control.
+  void SetAccessibleName(const std::string& name);
+  // Gives the control the keyboard focus, as Tab would; false when it takes
+  // none (hidden, disabled, or never reached by Tab).
+  bool UserFocus();
 
   virtual ControlState SaveState() const;
   // Shows the saved state again; no handler runs.
@@ -296,6 +302,8 @@ class Label : public Control {
  public:
   Label(Form& form, std::string name, int left, int top, std::string caption, FontWeight weight);
   const std::string& Caption() const { return caption_; }
+  // The control the label names: screen readers hear the label with it.
+  void Labels(Control& control);
 
  private:
   std::string caption_;
