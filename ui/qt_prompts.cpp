@@ -22,8 +22,8 @@
 #include <vector>
 
 #include "ui/canvas.h"
-#include "ui/document_dialog.h"
 #include "ui/start_folder.h"
+#include "ui/document_dialog.h"
 
 namespace ui {
 
