@@ -70,6 +70,13 @@ QString ButtonText(const std::string& caption) {
   return ToQString(caption).replace(QLatin1Char('&'), QStringLiteral("&&"));
 }
 
+void UseBlackText(QPalette& palette) {
+  for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+    palette.setColor(QPalette::Active, role, Qt::black);
+    palette.setColor(QPalette::Inactive, role, Qt::black);
+  }
+}
+
 // A spin box whose edit line can be reached to make it read-only.
 class NoTypingSpinBox : public QSpinBox {
  public:
@@ -180,10 +187,7 @@ Control::Control(Form& form, std::string name, QWidget* widget, Geometry geometr
   // Black text, as on a light desktop; a dark one keeps its own colours.
   QPalette palette = widget_->palette();
   if (!IsDark(palette)) {
-    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
-      palette.setColor(QPalette::Active, role, Qt::black);
-      palette.setColor(QPalette::Inactive, role, Qt::black);
-    }
+    UseBlackText(palette);
     widget_->setPalette(palette);
   }
   widget_->setContextMenuPolicy(Qt::NoContextMenu);
@@ -193,6 +197,15 @@ Control::Control(Form& form, std::string name, QWidget* widget, Geometry geometr
 void Control::SetVisible(bool visible) {
   visible_ = visible;
   widget_->setVisible(visible);
+}
+
+void Control::FollowPalette() {
+  QPalette palette = QApplication::palette(widget_);
+  if (!IsDark(palette)) UseBlackText(palette);
+  // Every colour from the new palette: the client area may not have taken
+  // it yet when the control asks.
+  palette.setResolveMask(~QPalette::ResolveMask(0));
+  widget_->setPalette(palette);
 }
 
 void Control::SetEnabled(bool enabled) {
@@ -270,33 +283,38 @@ ValueBox::ValueBox(Form& form, std::string name, Geometry g, std::string text, F
       text_(std::move(text)) {
   edit_->setReadOnly(true);
   edit_->setFocusPolicy(Qt::NoFocus);
-  // Disabled, yet the value stays readable: black on white, or a dark
-  // desktop's own text and field colours.
-  QPalette palette = edit_->palette();
-  const bool dark = IsDark(palette);
-  const QColor ink = dark ? palette.color(QPalette::Active, QPalette::Text) : QColor(Qt::black);
-  const QColor base = dark ? palette.color(QPalette::Active, QPalette::Base) : QColor(Qt::white);
-  for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-    palette.setColor(group, QPalette::Text, ink);
-    palette.setColor(group, QPalette::Base, base);
-  }
-  edit_->setPalette(palette);
+  ShowValueColours();
   SetBold(weight == FontWeight::Bold);
   SetEnabled(false);
   edit_->setText(ToQString(text_));
 }
 
 void ValueBox::UseButtonFaceBackground() {
+  buttonFace_ = true;
+  ShowValueColours();
+}
+
+// Disabled, yet the value stays readable: black on white (or on the button
+// face), or a dark desktop's own text and field colours.
+void ValueBox::ShowValueColours() {
   QPalette palette = edit_->palette();
-  const QColor face = palette.color(QPalette::Active, QPalette::Button);
   const bool dark = IsDark(palette);
+  QColor ink = dark ? palette.color(QPalette::Active, QPalette::Text) : QColor(Qt::black);
+  QColor base = dark ? palette.color(QPalette::Active, QPalette::Base) : QColor(Qt::white);
+  if (buttonFace_) {
+    base = palette.color(QPalette::Active, QPalette::Button);
+    if (dark) ink = palette.color(QPalette::Active, QPalette::ButtonText);
+  }
   for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-    palette.setColor(group, QPalette::Base, face);
-    if (dark)
-      palette.setColor(group, QPalette::Text,
-                       palette.color(QPalette::Active, QPalette::ButtonText));
+    palette.setColor(group, QPalette::Text, ink);
+    palette.setColor(group, QPalette::Base, base);
   }
   edit_->setPalette(palette);
+}
+
+void ValueBox::FollowPalette() {
+  Control::FollowPalette();
+  ShowValueColours();
 }
 
 ControlState ValueBox::SaveState() const {

@@ -86,6 +86,9 @@ class Control {
   // none (hidden, disabled, or never reached by Tab).
   bool UserFocus();
 
+  // Takes the application's palette again, after the desktop's theme changed.
+  virtual void FollowPalette();
+
   virtual ControlState SaveState() const;
   // Shows the saved state again; no handler runs.
   virtual void RestoreState(const ControlState& state);
@@ -124,12 +127,16 @@ class ValueBox : public Control, public BoxControl {
   void SetHandler(ControlHandler handler) override { onChange = std::move(handler); }
   // The box is white; this gives it the system's button-face colour instead.
   void UseButtonFaceBackground();
+  void FollowPalette() override;
   ControlState SaveState() const override;
   void RestoreState(const ControlState& state) override;
 
  private:
+  void ShowValueColours();
+
   QLineEdit* edit_;
   std::string text_;
+  bool buttonFace_ = false;
 };
 
 // A horizontal scroll bar with an integer position in [Min, Max].

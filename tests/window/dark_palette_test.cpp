@@ -117,6 +117,29 @@ TEST(LightPanel, TextStaysBlack) {
   }
 }
 
+// A theme that turns dark, and light again, while the window is open.
+TEST(LightPanel, FollowsTheDesktopWhenItsThemeChanges) {
+  ui::ScriptedPrompts prompts;
+  MainWindow window(prompts, [] { return std::make_unique<NullPrinter>(); });
+  auto text = [&window](const char* name, QPalette::ColorRole role) {
+    return window.form().Find(name)->Widget()->palette().color(QPalette::Active, role);
+  };
+  const QColor darkText = ui::DarkPalette().color(QPalette::WindowText);
+  {
+    DarkDesktop desktop;
+    EXPECT_EQ(text("Label13", QPalette::WindowText), darkText);
+    EXPECT_EQ(text("Draw", QPalette::ButtonText), darkText);
+    EXPECT_EQ(text("Hole", QPalette::Text), ui::DarkPalette().color(QPalette::Text));
+    EXPECT_EQ(text("Hole", QPalette::Base), ui::DarkPalette().color(QPalette::Base));
+    EXPECT_EQ(text("Points", QPalette::Text), ui::DarkPalette().color(QPalette::ButtonText));
+    EXPECT_EQ(text("Points", QPalette::Base), ui::DarkPalette().color(QPalette::Button));
+  }
+  for (const char* name : {"Label13", "Hole", "Points"})
+    EXPECT_EQ(text(name, QPalette::Text), QColor(Qt::black)) << name;
+  EXPECT_EQ(text("Hole", QPalette::Base), QColor(Qt::white));
+  EXPECT_EQ(text("Points", QPalette::Base), QApplication::palette().color(QPalette::Button));
+}
+
 TEST(Palette, ContrastFollowsTheWcagFormula) {
   EXPECT_DOUBLE_EQ(ui::ContrastRatio(Qt::black, Qt::white), 21.0);
   EXPECT_DOUBLE_EQ(ui::ContrastRatio(Qt::white, Qt::black), 21.0);
