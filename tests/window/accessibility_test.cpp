@@ -5,6 +5,7 @@
 #include <QAccessibleInterface>
 #include <QAccessibleValueInterface>
 #include <QKeyEvent>
+#include <QScrollBar>
 #include <map>
 #include <sstream>
 #include <tuple>
@@ -91,6 +92,13 @@ TEST_F(Accessibility, BarsAreNamedByTheirLabelsAndTakeTheFocus) {
     }
   }
   EXPECT_EQ(bars, named.size());
+  // And the drawing's own bars, shown when zoomed in.
+  const auto viewBars = window.form().Find("PaintBox1")->Widget()->findChildren<QScrollBar*>();
+  EXPECT_EQ(viewBars.size(), 2);
+  for (const QScrollBar* b : viewBars)
+    EXPECT_FALSE(QAccessible::queryAccessibleInterface(const_cast<QScrollBar*>(b))
+                     ->text(QAccessible::Name)
+                     .isEmpty());
 }
 
 TEST_F(Accessibility, ControlsSayWhatTheyAreAndWhatTheyHold) {
