@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QScrollBar>
 #include <map>
+#include <regex>
 #include <sstream>
 #include <tuple>
 
@@ -31,23 +32,17 @@ struct Listed {
   bool focus = false;
 };
 
-// The listing's lines by layout name, in their order.
+// The listing's lines by layout name, in their order; each line well formed.
 std::vector<std::pair<std::string, Listed>> Listing(const ui::Form& form) {
   std::ostringstream out;
   ListAccessibility(form, out);
+  static const std::regex line(R"re((\S+) role=(\w+) name="(.*)" focus=([01]))re");
   std::vector<std::pair<std::string, Listed>> lines;
   std::istringstream in(out.str());
-  for (std::string line; std::getline(in, line);) {
-    const size_t role = line.find(" role="), name = line.find(" name=\""),
-                 focus = line.rfind("\" focus=");
-    EXPECT_TRUE(role != std::string::npos && name != std::string::npos &&
-                focus != std::string::npos)
-        << line;
-    if (role == std::string::npos || name == std::string::npos || focus == std::string::npos)
-      continue;
-    lines.push_back({line.substr(0, role),
-                     {line.substr(role + 6, name - role - 6),
-                      line.substr(name + 7, focus - name - 7), line.substr(focus + 8) == "1"}});
+  for (std::string text; std::getline(in, text);) {
+    std::smatch m;
+    EXPECT_TRUE(std::regex_match(text, m, line)) << text;
+    if (!m.empty()) lines.push_back({m[1], {m[2], m[3], m[4] == "1"}});
   }
   return lines;
 }
