@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "engine/int_text.h"
+#include "tools/accessibility_listing.h"
 #include "ui/drawing_view.h"
 #include "ui/form.h"
 #include "ui/scripted_prompts.h"
@@ -150,6 +151,12 @@ class BatchRun {
     }
     if (w.size() < 2) throw ScriptError("'" + verb + "' needs a control name");
     if (verb == "wheel") return Wheel(w);
+    if (verb == "focus") {
+      Expect(w, 2);
+      if (!Find(w[1])->UserFocus()) throw ScriptError("'" + w[1] + "' takes no keyboard focus");
+      focusGiven_ = true;
+      return;
+    }
     if (verb == "click") {
       Expect(w, 2);
       if (ui::MenuItem* item = window_->form().FindMenuItem(w[1])) return item->UserClick();
@@ -205,10 +212,13 @@ class BatchRun {
   }
 
   bool Closed() const { return window_->form().Closed(); }
+  const ui::Form& Form() const { return window_->form(); }
 
   bool SaveScreenshot(const std::string& path) {
     ui::Form& form = window_->form();
     form.Show();
+    // The focus frame shows only in the active window.
+    if (focusGiven_) form.Window()->activateWindow();
     for (int i = 0; i < 10; ++i) QApplication::processEvents();
     // grab() renders at the window's device pixel ratio: QT_SCALE_FACTOR=2
     // gives twice the pixels each way.
@@ -350,6 +360,7 @@ class BatchRun {
   ui::ScriptedPrompts prompts_;
   SegmentLister lister_;
   std::unique_ptr<MainWindow> window_;
+  bool focusGiven_ = false;
 };
 
 }  // namespace
@@ -369,6 +380,7 @@ int RunBatchScript(const std::string& script, const BatchOptions& options, std::
     }
   }
   if (options.panel) run.DumpPanel();
+  if (options.accessibility) ListAccessibility(run.Form(), out);
   if (!options.screenshot.empty() && !run.SaveScreenshot(options.screenshot)) {
     out << "korva-batch: cannot save " << options.screenshot << '\n';
     return 2;

@@ -8,6 +8,7 @@ struct BatchOptions {
   bool panel = false;          // dump every control and the state after the script
   bool segments = false;       // list every segment drawn on the drawing area
   bool printSegments = false;  // print to a recording printer and list its segments
+  bool accessibility = false;  // list what a screen reader finds, after the panel
   std::string screenshot;      // save a picture of the window here after the script
 };
 

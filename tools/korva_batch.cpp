@@ -1,7 +1,8 @@
 // korva-batch: the main window run off-screen and driven by a script of user
 // actions, for batch work and scenario tests.
 //
-//   korva-batch [--panel] [--segments] [--print-segments] [--screenshot PNG] SCRIPT
+//   korva-batch [--panel] [--accessibility] [--segments] [--print-segments]
+//               [--screenshot PNG] [--palette dark] SCRIPT
 //   korva-batch --render DESIGN.txt OUT.bmp
 //   korva-batch --export DESIGN.txt OUT.svg|OUT.pdf|OUT.png [--size N] [--no-canvas]
 //               [--simplify MM] [--single-layer]
@@ -23,6 +24,7 @@
 #include "export/export.h"
 #include "generated/version.h"
 #include "tools/batch_script.h"
+#include "ui/palette.h"
 #include "ui/runtime_dir_notice.h"
 #include "ui/scripted_prompts.h"
 #include "ui/translate.h"
@@ -34,7 +36,8 @@ using namespace engine;
 namespace {
 
 constexpr const char* kUsage =
-    "usage: korva-batch [--panel] [--segments] [--print-segments] [--screenshot PNG] SCRIPT\n"
+    "usage: korva-batch [--panel] [--accessibility] [--segments] [--print-segments]\n"
+    "                   [--screenshot PNG] [--palette dark] SCRIPT\n"
     "       korva-batch --render DESIGN.txt OUT.bmp\n"
     "       korva-batch --export DESIGN.txt OUT.svg|OUT.pdf|OUT.png [--size N] [--no-canvas]\n"
     "                   [--simplify MM] [--single-layer]\n"
@@ -274,6 +277,13 @@ int main(int argc, char** argv) {
     const std::string& a = args[i];
     if (a == "--panel") {
       options.panel = true;
+    } else if (a == "--accessibility") {
+      options.accessibility = true;
+    } else if (a == "--palette") {
+      if (i + 1 == args.size()) return UsageError("a palette name must follow", a);
+      if (args[++i] != "dark") return UsageError("unknown palette", args[i]);
+      // As a dark desktop theme sets it, before the window is built.
+      QApplication::setPalette(ui::DarkPalette());
     } else if (a == "--segments") {
       options.segments = true;
     } else if (a == "--print-segments") {

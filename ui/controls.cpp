@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -27,9 +28,11 @@
 #include <utility>
 
 #include "core/run_time_error.h"
+#include "ui/accessible_radio.h"
 #include "ui/canvas.h"
 #include "ui/caption_fit.h"
 #include "ui/form.h"
+#include "ui/palette.h"
 #include "ui/translate.h"
 
 namespace ui {
@@ -67,6 +70,13 @@ void StopAutoRepeat(QWidget* widget) {
 // mnemonic mark.
 QString ButtonText(const std::string& caption) {
   return ToQString(caption).replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
+
+void UseBlackText(QPalette& palette) {
+  for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+    palette.setColor(QPalette::Active, role, Qt::black);
+    palette.setColor(QPalette::Inactive, role, Qt::black);
+  }
 }
 
 // A spin box whose edit line can be reached to make it read-only.
@@ -176,12 +186,12 @@ Control::Control(Form& form, std::string name, QWidget* widget, Geometry geometr
   QFont font(QStringLiteral("Calibri"));
   font.setPixelSize(11);
   widget_->setFont(font);
+  // Black text, as on a light desktop; a dark one keeps its own colours.
   QPalette palette = widget_->palette();
-  for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
-    palette.setColor(QPalette::Active, role, Qt::black);
-    palette.setColor(QPalette::Inactive, role, Qt::black);
+  if (!IsDark(palette)) {
+    UseBlackText(palette);
+    widget_->setPalette(palette);
   }
-  widget_->setPalette(palette);
   widget_->setContextMenuPolicy(Qt::NoContextMenu);
   widget_->show();
 }
@@ -189,6 +199,15 @@ Control::Control(Form& form, std::string name, QWidget* widget, Geometry geometr
 void Control::SetVisible(bool visible) {
   visible_ = visible;
   widget_->setVisible(visible);
+}
+
+void Control::FollowPalette() {
+  QPalette palette = QApplication::palette(widget_);
+  if (!IsDark(palette)) UseBlackText(palette);
+  // Every colour from the new palette: the client area may not have taken
+  // it yet when the control asks.
+  palette.setResolveMask(~QPalette::ResolveMask(0));
+  widget_->setPalette(palette);
 }
 
 void Control::SetEnabled(bool enabled) {
@@ -201,6 +220,16 @@ void Control::SetToolTip(const std::string& text) {
   const QString whole = WholeCaption(widget_);
   widget_->setToolTip(whole.isEmpty() ? ToQString(text)
                                       : whole + QStringLiteral("\n") + ToQString(text));
+}
+
+void Control::SetAccessibleName(const std::string& name) {
+  widget_->setAccessibleName(ToQString(name));
+}
+
+bool Control::UserFocus() {
+  if (!Reachable() || !(widget_->focusPolicy() & Qt::TabFocus)) return false;
+  widget_->setFocus(Qt::TabFocusReason);
+  return true;
 }
 
 ControlState Control::SaveState() const {
@@ -259,24 +288,38 @@ ValueBox::ValueBox(Form& form, std::string name, Geometry g, std::string text, F
       text_(std::move(text)) {
   edit_->setReadOnly(true);
   edit_->setFocusPolicy(Qt::NoFocus);
-  // Disabled, yet the value stays readable in black on white.
-  QPalette palette = edit_->palette();
-  for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-    palette.setColor(group, QPalette::Text, Qt::black);
-    palette.setColor(group, QPalette::Base, Qt::white);
-  }
-  edit_->setPalette(palette);
+  ShowValueColours();
   SetBold(weight == FontWeight::Bold);
   SetEnabled(false);
   edit_->setText(ToQString(text_));
 }
 
 void ValueBox::UseButtonFaceBackground() {
+  buttonFace_ = true;
+  ShowValueColours();
+}
+
+// Disabled, yet the value stays readable: black on white (or on the button
+// face), or a dark desktop's own text and field colours.
+void ValueBox::ShowValueColours() {
   QPalette palette = edit_->palette();
-  const QColor face = palette.color(QPalette::Active, QPalette::Button);
-  for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-    palette.setColor(group, QPalette::Base, face);
+  const bool dark = IsDark(palette);
+  QColor ink = dark ? palette.color(QPalette::Active, QPalette::Text) : QColor(Qt::black);
+  QColor base = dark ? palette.color(QPalette::Active, QPalette::Base) : QColor(Qt::white);
+  if (buttonFace_) {
+    base = palette.color(QPalette::Active, QPalette::Button);
+    if (dark) ink = palette.color(QPalette::Active, QPalette::ButtonText);
+  }
+  for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+    palette.setColor(group, QPalette::Text, ink);
+    palette.setColor(group, QPalette::Base, base);
+  }
   edit_->setPalette(palette);
+}
+
+void ValueBox::FollowPalette() {
+  Control::FollowPalette();
+  ShowValueColours();
 }
 
 ControlState ValueBox::SaveState() const {
@@ -533,6 +576,7 @@ RadioButton::RadioButton(Form& form, RadioGroup& group, std::string name, Geomet
       radio_->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, radio_) +
       radio_->style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, radio_);
   radio_->setText(ButtonText(FitCaption(radio_, caption, g.width - indicator).toStdString()));
+  InstallRadioButtonAccessibility();
   Show(checked_);
   group_.Add(this);
   QObject::connect(radio_, &QRadioButton::clicked, radio_, [this] {
@@ -725,6 +769,10 @@ void Label::FitWithin(int room) {
   Place(Geometry{Left(), Top(), width, size.height()});
   // A label its owner placed keeps its place on screen, and takes the width.
   label->resize(width, size.height());
+}
+
+void Label::Labels(Control& control) {
+  static_cast<QLabel*>(Widget())->setBuddy(control.Widget());
 }
 
 // ---------------------------------------------------------------- Frame

@@ -78,7 +78,16 @@ class Control {
   // Whether user input can reach the control (visible and enabled).
   bool Reachable() const { return visible_ && enabled_; }
 
+  // Screen readers also speak the tooltip, as the control's description.
   void SetToolTip(const std::string& text);
+  // What a screen reader calls the control.
+  void SetAccessibleName(const std::string& name);
+  // Gives the control the keyboard focus, as Tab would; false when it takes
+  // none (hidden, disabled, or never reached by Tab).
+  bool UserFocus();
+
+  // Takes the application's palette again, after the desktop's theme changed.
+  virtual void FollowPalette();
 
   virtual ControlState SaveState() const;
   // Shows the saved state again; no handler runs.
@@ -118,12 +127,16 @@ class ValueBox : public Control, public BoxControl {
   void SetHandler(ControlHandler handler) override { onChange = std::move(handler); }
   // The box is white; this gives it the system's button-face colour instead.
   void UseButtonFaceBackground();
+  void FollowPalette() override;
   ControlState SaveState() const override;
   void RestoreState(const ControlState& state) override;
 
  private:
+  void ShowValueColours();
+
   QLineEdit* edit_;
   std::string text_;
+  bool buttonFace_ = false;
 };
 
 // A horizontal scroll bar with an integer position in [Min, Max].
@@ -301,6 +314,8 @@ class Label : public Control {
   const std::string& Caption() const { return caption_; }
   // Keeps the label within `room` pixels, cutting its text short if need be.
   void FitWithin(int room);
+  // The control the label names: screen readers hear the label with it.
+  void Labels(Control& control);
 
  private:
   std::string caption_;

@@ -1,5 +1,6 @@
 #include "ui/drawing_view.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QNativeGestureEvent>
@@ -35,6 +36,10 @@ class DrawingViewWidget : public QWidget {
     // A click gives it the arrow keys; the panel keeps the tab order.
     setFocusPolicy(Qt::ClickFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    horizontal_->setAccessibleName(
+        QCoreApplication::translate("AccessibleName", "Drawing, across"));
+    vertical_->setAccessibleName(
+        QCoreApplication::translate("AccessibleName", "Drawing, up and down"));
     for (QScrollBar* bar : {horizontal_, vertical_}) {
       bar->hide();
       bar->setCursor(Qt::ArrowCursor);

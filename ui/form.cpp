@@ -40,6 +40,7 @@ Form::Form(std::string caption, int clientWidth, int clientHeight, Prompts& prom
   FitClient();
   window->installEventFilter(new CloseGuard(*this, window));
   client_->installEventFilter(new ResizeWatch(*this, client_));
+  QCoreApplication::instance()->installEventFilter(new PaletteWatch(*this, client_));
 }
 
 bool Form::ResizeWatch::eventFilter(QObject*, QEvent* event) {
@@ -65,6 +66,15 @@ void Form::Relayout() {
   }
   if (onResize)
     onResize(std::max(client_->width(), clientWidth_), std::max(client_->height(), clientHeight_));
+}
+
+// A desktop whose theme turns dark, or light again, while the window is open.
+bool Form::PaletteWatch::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == QCoreApplication::instance() &&
+      event->type() == QEvent::ApplicationPaletteChange) {
+    for (Control* c : form_.order_) c->FollowPalette();
+  }
+  return false;
 }
 
 bool Form::CloseGuard::eventFilter(QObject*, QEvent* event) {

@@ -137,6 +137,16 @@ class Form {
     Form& form_;
   };
 
+  // Gives the controls the desktop's new palette.
+  class PaletteWatch : public QObject {
+   public:
+    PaletteWatch(Form& form, QObject* parent) : QObject(parent), form_(form) {}
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+   private:
+    Form& form_;
+  };
+
   void Relayout();
   void Register(std::unique_ptr<Control> control);
   MenuItem& RegisterItem(std::unique_ptr<MenuItem> item, MenuItem* parent);

@@ -161,4 +161,5 @@ void MainWindow::afterHistoryChange() {
   undoItem_->SetEnabled(commandHistory_.CanUndo());
   redoItem_->SetEnabled(commandHistory_.CanRedo());
   updateTitle();
+  describeDrawing();
 }

@@ -34,6 +34,7 @@ MainWindow::MainWindow(ui::Prompts& prompts, commands::PrinterFactory makePrinte
   form_.AddStatusBar();
   form_.ShowViewStatus(pictureArea_->ZoomText());
   addToolTips();
+  addAccessibleNames();
   startUp();
   form_.canClose = [this] { return confirmClose(); };
   if (recentStore_ != nullptr) recent_ = recentStore_->Load();

@@ -91,6 +91,10 @@ class MainWindow : private commands::DrawingSurface {
   Colour PenColour() const override { return penColour(); }
 
   void addToolTips();
+  // Names for screen readers, where a caption does not say what a control is.
+  void addAccessibleNames();
+  // The drawing area tells a screen reader how many patterns it shows.
+  void describeDrawing();
 
   // Edit > Undo and Redo over the history commands.
   void runHistoryCommand(const std::function<void()>& command);
