@@ -44,7 +44,7 @@ test_packages() {
 
 configure_and_build() {  # dir, extra cmake args...
   local dir=$1; shift
-  cmake -S "$root" -B "$dir" -DCMAKE_BUILD_TYPE=Release "$@" > "$dir.configure.log" 2>&1 || { cat "$dir.configure.log"; exit 1; }
+  cmake -S "$root" -B "$dir" -DCMAKE_BUILD_TYPE=Release -DKORVA_UNITY_BUILD=ON "$@" > "$dir.configure.log" 2>&1 || { cat "$dir.configure.log"; exit 1; }
   cmake --build "$dir" -j "$jobs"
 }
 

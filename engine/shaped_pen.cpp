@@ -11,8 +11,8 @@ namespace engine {
 namespace {
 
 // The circle's constants, in doubles.
-constexpr double kDegToRad = 1.0 / 57.2957795;
-constexpr double kPi = 3.141592654;
+constexpr double kDoubleDegToRad = 1.0 / 57.2957795;
+constexpr double kDoublePi = 3.141592654;
 
 }  // namespace
 
@@ -32,13 +32,13 @@ ShapedPen::ShapedPen(const PatternRecord& pattern, const DerivedValues& derived,
 
   const int32_t stepMoving = CheckedMul(pattern.StepDeg, derived.ReducedMoving);
   if (derived.ReducedFixed == 0) throw RunTimeError(errors::kDivisionByZero);
-  dTheta_ = static_cast<double>(stepMoving) / derived.ReducedFixed * kDegToRad;
+  dTheta_ = static_cast<double>(stepMoving) / derived.ReducedFixed * kDoubleDegToRad;
 
-  phi_ = pattern.TopOfDesign * 0.1 * -2.0 * kPi / fixed;
+  phi_ = pattern.TopOfDesign * 0.1 * -2.0 * kDoublePi / fixed;
   DoubleSinCos(phi_, sinPhi_, cosPhi_);
 
   penRadius_ = moving * q_;
-  end_ = derived.TraceSpanDeg * kDegToRad - dTheta_ + 0.001;
+  end_ = derived.TraceSpanDeg * kDoubleDegToRad - dTheta_ + 0.001;
 
   columnOffset_ = pattern.CentreX * 0.1;
   rowOffset_ = pattern.CentreY * 0.1;

@@ -189,26 +189,6 @@ class PdfPath {
   int64_t lastX_ = 0, lastY_ = 0;
 };
 
-// Each stretch simplified on its own, so that its ends on the edge stay.
-class SimplifiedStretches {
- public:
-  SimplifiedStretches(long double tolerancePx, PdfPath& path)
-      : path_(path), simplifier_(tolerancePx, ToPath{&path}) {}
-  void Point(const ScreenPoint& p) { simplifier_.Add(p); }
-  void EndStretch() {
-    simplifier_.Finish();
-    path_.EndStretch();
-  }
-
- private:
-  struct ToPath {
-    PdfPath* path;
-    void operator()(const ScreenPoint& p) const { path->Point(p); }
-  };
-  PdfPath& path_;
-  StreamSimplifier<ToPath> simplifier_;
-};
-
 template <class Sink>
 void ClipToPage(const engine::Curve& curve, ProgressMeter& progress, Sink& sink) {
   PageClipper<Sink> page(kDrawingAreaSize, sink);
@@ -266,7 +246,7 @@ void WritePdf(const std::vector<ExportPattern>& patterns, const ExportOptions& o
         const long double tolerance =
             static_cast<long double>(*options.simplifyMm) * kDrawingAreaSize / options.sizeMm -
             1e-6L;
-        SimplifiedStretches stretches(tolerance, path);
+        SimplifiedStretches<PdfPath> stretches(tolerance, path);
         ClipToPage(curve, progress, stretches);
       } else {
         ClipToPage(curve, progress, path);

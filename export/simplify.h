@@ -98,4 +98,26 @@ class StreamSimplifier {
   std::vector<std::pair<size_t, size_t>> ranges_;
 };
 
+// Puts the simplifier between a page clipper and a path: each stretch is
+// simplified on its own, so that its ends on the page's edge stay.
+template <class Path>
+class SimplifiedStretches {
+ public:
+  SimplifiedStretches(long double tolerancePx, Path& path)
+      : path_(&path), simplifier_(tolerancePx, ToPath{&path}) {}
+  void Point(const engine::Curve::ScreenPoint& p) { simplifier_.Add(p); }
+  void EndStretch() {
+    simplifier_.Finish();
+    path_->EndStretch();
+  }
+
+ private:
+  struct ToPath {
+    Path* path;
+    void operator()(const engine::Curve::ScreenPoint& p) const { path->Point(p); }
+  };
+  Path* path_;
+  StreamSimplifier<ToPath> simplifier_;
+};
+
 }  // namespace exporting

@@ -144,28 +144,6 @@ class PathWriter {
   int64_t lastX_ = 0, lastY_ = 0;
 };
 
-// Lets the simplifier in between the page and the path: each stretch is
-// simplified on its own, so its ends on the edge stay.
-template <class Path>
-class SimplifiedStretches {
- public:
-  SimplifiedStretches(long double tolerancePx, Path& path)
-      : path_(&path), simplifier_(tolerancePx, ToPath{&path}) {}
-  void Point(const ScreenPoint& p) { simplifier_.Add(p); }
-  void EndStretch() {
-    simplifier_.Finish();
-    path_->EndStretch();
-  }
-
- private:
-  struct ToPath {
-    Path* path;
-    void operator()(const ScreenPoint& p) const { path->Point(p); }
-  };
-  Path* path_;
-  StreamSimplifier<ToPath> simplifier_;
-};
-
 class SvgWriter {
  public:
   SvgWriter(const ExportOptions& options, OutputFile& out, ProgressMeter& progress)

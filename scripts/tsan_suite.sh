@@ -26,7 +26,7 @@ run() {
 echo "== Configuring $out (ThreadSanitizer)"
 mkdir -p "$out"
 # -O1 with line tables only, as for the other sanitizers.
-cmake -S "$root" -B "$out" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKORVA_BUILD_BENCH=OFF \
+cmake -S "$root" -B "$out" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKORVA_BUILD_BENCH=OFF -DKORVA_UNITY_BUILD=ON \
   -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g1 -DNDEBUG" \
   -DCMAKE_CXX_FLAGS="-fsanitize=thread -fno-omit-frame-pointer" \
   -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=thread" > "$out.configure.log" 2>&1 ||
