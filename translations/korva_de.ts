@@ -2,6 +2,223 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE" sourcelanguage="en_GB">
 <context>
+    <name>AccessibleName</name>
+    <message>
+        <source>Drawing frame</source>
+        <translation>Rahmen der Zeichnung</translation>
+    </message>
+    <message>
+        <source>Copy of the drawing</source>
+        <translation>Kopie der Zeichnung</translation>
+    </message>
+    <message>
+        <source>Choose pen colour</source>
+        <translation>Stiftfarbe wählen</translation>
+    </message>
+    <message>
+        <source>Canvas colour</source>
+        <translation>Hintergrundfarbe</translation>
+    </message>
+    <message>
+        <source>Pen colour</source>
+        <translation>Stiftfarbe</translation>
+    </message>
+    <message>
+        <source>Drawing line width</source>
+        <translation>Linienbreite</translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <translation>Schritt</translation>
+    </message>
+    <message>
+        <source>Step 1 degree</source>
+        <translation>Schritt 1 Grad</translation>
+    </message>
+    <message>
+        <source>Step 2 degrees</source>
+        <translation>Schritt 2 Grad</translation>
+    </message>
+    <message>
+        <source>Step 5 degrees</source>
+        <translation>Schritt 5 Grad</translation>
+    </message>
+    <message>
+        <source>Step 10 degrees</source>
+        <translation>Schritt 10 Grad</translation>
+    </message>
+    <message>
+        <source>Step (degrees)</source>
+        <translation>Schritt (Grad)</translation>
+    </message>
+    <message>
+        <source>Gears</source>
+        <translation>Räder</translation>
+    </message>
+    <message>
+        <source>Fixed ring teeth</source>
+        <translation>Zähne des Rings</translation>
+    </message>
+    <message>
+        <source>Moving gear teeth</source>
+        <translation>Zähne des Rads</translation>
+    </message>
+    <message>
+        <source>Number of points in pattern</source>
+        <translation>Anzahl der Spitzen im Muster</translation>
+    </message>
+    <message>
+        <source>Repeat</source>
+        <translation>Serie</translation>
+    </message>
+    <message>
+        <source>Number of patterns to draw</source>
+        <translation>Anzahl der Muster</translation>
+    </message>
+    <message>
+        <source>Reflect (for double spirals)</source>
+        <translation>Spiegeln (für Doppelspiralen)</translation>
+    </message>
+    <message>
+        <source>Cycle colours</source>
+        <translation>Farbwechsel</translation>
+    </message>
+    <message>
+        <source>Red, green, blue</source>
+        <translation>Rot, Grün, Blau</translation>
+    </message>
+    <message>
+        <source>Red step</source>
+        <translation>Schritt Rot</translation>
+    </message>
+    <message>
+        <source>Green step</source>
+        <translation>Schritt Grün</translation>
+    </message>
+    <message>
+        <source>Blue step</source>
+        <translation>Schritt Blau</translation>
+    </message>
+    <message>
+        <source>Zero all colour steps</source>
+        <translation>Alle Farbschritte auf 0</translation>
+    </message>
+    <message>
+        <source>Pen position and size</source>
+        <translation>Stiftlage und Größe</translation>
+    </message>
+    <message>
+        <source>Default pen position, top and size</source>
+        <translation>Stiftposition, Drehung und Größe auf Standard</translation>
+    </message>
+    <message>
+        <source>Zero all pen steps</source>
+        <translation>Alle Stiftschritte auf 0</translation>
+    </message>
+    <message>
+        <source>Pen position</source>
+        <translation>Stiftposition</translation>
+    </message>
+    <message>
+        <source>Pen position step</source>
+        <translation>Schritt der Stiftposition</translation>
+    </message>
+    <message>
+        <source>Top of design</source>
+        <translation>Drehung des Musters</translation>
+    </message>
+    <message>
+        <source>Top of design step</source>
+        <translation>Schritt der Drehung</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>Size step</source>
+        <translation>Schritt der Größe</translation>
+    </message>
+    <message>
+        <source>Centre of design</source>
+        <translation>Mittelpunkt des Musters</translation>
+    </message>
+    <message>
+        <source>Default centre</source>
+        <translation>Mittelpunkt auf Standard</translation>
+    </message>
+    <message>
+        <source>Zero all centre steps</source>
+        <translation>Alle Mittelpunktschritte auf 0</translation>
+    </message>
+    <message>
+        <source>Horizontal centre</source>
+        <translation>Mittelpunkt waagerecht</translation>
+    </message>
+    <message>
+        <source>Horizontal centre step</source>
+        <translation>Schritt waagerecht</translation>
+    </message>
+    <message>
+        <source>Vertical centre</source>
+        <translation>Mittelpunkt senkrecht</translation>
+    </message>
+    <message>
+        <source>Vertical centre step</source>
+        <translation>Schritt senkrecht</translation>
+    </message>
+    <message>
+        <source>Choose canvas colour</source>
+        <translation>Hintergrundfarbe wählen</translation>
+    </message>
+    <message>
+        <source>Black on white</source>
+        <translation>Schwarz auf Weiß</translation>
+    </message>
+    <message>
+        <source>White on black</source>
+        <translation>Weiß auf Schwarz</translation>
+    </message>
+    <message>
+        <source>Keep a copy of the drawing</source>
+        <translation>Kopie der Zeichnung anlegen</translation>
+    </message>
+    <message>
+        <source>Restore the copy of the drawing</source>
+        <translation>Kopie der Zeichnung zurückholen</translation>
+    </message>
+    <message>
+        <source>Print zoom</source>
+        <translation>Druckvergrößerung</translation>
+    </message>
+    <message>
+        <source>Ring shape</source>
+        <translation>Ringform</translation>
+    </message>
+    <message>
+        <source>Corner (teeth)</source>
+        <translation>Ecken (Zähne)</translation>
+    </message>
+    <message>
+        <source>Drawing, across</source>
+        <translation>Zeichnung, waagerecht</translation>
+    </message>
+    <message>
+        <source>Drawing, up and down</source>
+        <translation>Zeichnung, senkrecht</translation>
+    </message>
+    <message numerus="yes">
+        <source>Drawing: %n pattern</source>
+        <comment>one pattern</comment>
+        <translation><numerusform>Zeichnung: %n Muster</numerusform><numerusform>Zeichnung: %n Muster</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>Drawing: %n patterns</source>
+        <comment>any other count</comment>
+        <translation><numerusform>Zeichnung: %n Muster</numerusform><numerusform>Zeichnung: %n Muster</numerusform></translation>
+    </message>
+</context>
+<context>
     <name>Dialog</name>
     <message>
         <source>Korva Quick Guide</source>
@@ -426,8 +643,8 @@ Sind Sie sicher?</translation>
         <translation>%1 (Zeile %2)</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; is not a valid integer value</source>
-        <translation>&apos;%1&apos; ist keine gültige ganze Zahl</translation>
+        <source>'%1' is not a valid integer value</source>
+        <translation>'%1' ist keine gültige ganze Zahl</translation>
     </message>
     <message>
         <source>sides %1 is not 0, 2, 3, 4, 5 or 6</source>
@@ -438,11 +655,11 @@ Sind Sie sicher?</translation>
         <translation>Ecke %1 ist kleiner als 1</translation>
     </message>
     <message>
-        <source>corner %1 is above the fixed gear&apos;s %2 teeth</source>
+        <source>corner %1 is above the fixed gear's %2 teeth</source>
         <translation>Ecke %1 ist größer als die %2 Zähne des Rings</translation>
     </message>
     <message>
-        <source>corner %1 is below the moving gear&apos;s %2 teeth</source>
+        <source>corner %1 is below the moving gear's %2 teeth</source>
         <translation>Ecke %1 ist kleiner als die %2 Zähne des Rads</translation>
     </message>
     <message>
@@ -522,7 +739,7 @@ Sind Sie sicher?</translation>
         <translation>Ganzzahlüberlauf</translation>
     </message>
     <message>
-        <source>its points lie beyond the drawing area&apos;s pixel range</source>
+        <source>its points lie beyond the drawing area's pixel range</source>
         <translation>seine Punkte liegen außerhalb des Pixelbereichs der Zeichenfläche</translation>
     </message>
     <message>
@@ -868,15 +1085,15 @@ Sind Sie sicher?</translation>
         <translation>Zurück zu einem Muster je Malen, alle Schritte auf null.</translation>
     </message>
     <message>
-        <source>Added to the pen&apos;s red after each pattern of a series.</source>
+        <source>Added to the pen's red after each pattern of a series.</source>
         <translation>Wird nach jedem Muster einer Serie zum Rot des Stifts addiert.</translation>
     </message>
     <message>
-        <source>Added to the pen&apos;s green after each pattern of a series.</source>
+        <source>Added to the pen's green after each pattern of a series.</source>
         <translation>Wird nach jedem Muster einer Serie zum Grün des Stifts addiert.</translation>
     </message>
     <message>
-        <source>Added to the pen&apos;s blue after each pattern of a series.</source>
+        <source>Added to the pen's blue after each pattern of a series.</source>
         <translation>Wird nach jedem Muster einer Serie zum Blau des Stifts addiert.</translation>
     </message>
     <message>
@@ -884,7 +1101,7 @@ Sind Sie sicher?</translation>
         <translation>Die drei Farbschritte auf null setzen.</translation>
     </message>
     <message>
-        <source>Put the pen position, top and size back to the gears&apos; defaults.</source>
+        <source>Put the pen position, top and size back to the gears' defaults.</source>
         <translation>Stiftposition, Drehung und Größe auf die Standardwerte der Räder setzen.</translation>
     </message>
     <message>
@@ -892,7 +1109,7 @@ Sind Sie sicher?</translation>
         <translation>Die Schritte von Stiftposition, Drehung und Größe auf null setzen.</translation>
     </message>
     <message>
-        <source>Where the pen sits: 0 is the gear&apos;s centre, 10 x moving teeth its rim.</source>
+        <source>Where the pen sits: 0 is the gear's centre, 10 x moving teeth its rim.</source>
         <translation>Wo der Stift sitzt: 0 ist die Mitte des Rads, 10 x seine Zähne der Rand.</translation>
     </message>
     <message>
@@ -956,15 +1173,15 @@ Sind Sie sicher?</translation>
         <translation>Wird nach jedem Muster einer Serie zur senkrechten Mitte addiert.</translation>
     </message>
     <message>
-        <source>The fixed ring&apos;s shape: a circle, an oval or a rounded polygon.</source>
+        <source>The fixed ring's shape: a circle, an oval or a rounded polygon.</source>
         <translation>Die Form des Rings: Kreis, Oval oder abgerundetes Vieleck.</translation>
     </message>
     <message>
-        <source>Radius of the ring&apos;s corners, in teeth: up to the ring&apos;s teeth, and inside at least the moving gear&apos;s.</source>
+        <source>Radius of the ring's corners, in teeth: up to the ring's teeth, and inside at least the moving gear's.</source>
         <translation>Radius der Ecken des Rings in Zähnen: höchstens die Zähne des Rings, innen mindestens die des Rads.</translation>
     </message>
     <message>
-        <source>Radius of the ring&apos;s corners, in teeth.</source>
+        <source>Radius of the ring's corners, in teeth.</source>
         <translation>Radius der Ecken des Rings in Zähnen.</translation>
     </message>
 </context>
@@ -979,12 +1196,12 @@ wird nach dem Start geöffnet. Siehe korva(1) und korva-batch(1).
 </translation>
     </message>
     <message>
-        <source>unknown option &apos;%1&apos;</source>
-        <translation>unbekannte Option &apos;%1&apos;</translation>
+        <source>unknown option '%1'</source>
+        <translation>unbekannte Option '%1'</translation>
     </message>
     <message>
-        <source>one design file only, not also &apos;%1&apos;</source>
-        <translation>nur eine Musterdatei, nicht auch &apos;%1&apos;</translation>
+        <source>one design file only, not also '%1'</source>
+        <translation>nur eine Musterdatei, nicht auch '%1'</translation>
     </message>
     <message>
         <source>an SVG</source>
@@ -1003,35 +1220,35 @@ wird nach dem Start geöffnet. Siehe korva(1) und korva-batch(1).
         <translation>--single-layer gilt nur für SVG, nicht für %1</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; needs a value</source>
-        <translation>&apos;%1&apos; braucht einen Wert</translation>
+        <source>'%1' needs a value</source>
+        <translation>'%1' braucht einen Wert</translation>
     </message>
     <message>
         <source>--simplify is for SVG and PDF only, not for a PNG</source>
         <translation>--simplify gilt nur für SVG und PDF, nicht für ein PNG</translation>
     </message>
     <message>
-        <source>--simplify takes a decimal number of millimetres, not &apos;%1&apos;</source>
-        <translation>--simplify erwartet eine Dezimalzahl in Millimetern, nicht &apos;%1&apos;</translation>
+        <source>--simplify takes a decimal number of millimetres, not '%1'</source>
+        <translation>--simplify erwartet eine Dezimalzahl in Millimetern, nicht '%1'</translation>
     </message>
     <message>
-        <source>--size of a PNG is a whole number of pixels, not &apos;%1&apos;</source>
-        <translation>--size eines PNG ist eine ganze Zahl von Pixeln, nicht &apos;%1&apos;</translation>
+        <source>--size of a PNG is a whole number of pixels, not '%1'</source>
+        <translation>--size eines PNG ist eine ganze Zahl von Pixeln, nicht '%1'</translation>
     </message>
     <message>
-        <source>--size of %1 is a decimal number of millimetres, not &apos;%2&apos;</source>
-        <translation>--size für %1 ist eine Dezimalzahl in Millimetern, nicht &apos;%2&apos;</translation>
+        <source>--size of %1 is a decimal number of millimetres, not '%2'</source>
+        <translation>--size für %1 ist eine Dezimalzahl in Millimetern, nicht '%2'</translation>
     </message>
     <message>
-        <source>unknown export option &apos;%1&apos;</source>
-        <translation>unbekannte Export-Option &apos;%1&apos;</translation>
+        <source>unknown export option '%1'</source>
+        <translation>unbekannte Export-Option '%1'</translation>
     </message>
     <message>
-        <source>the export&apos;s name must end in .svg, .pdf or .png</source>
+        <source>the export's name must end in .svg, .pdf or .png</source>
         <translation>der Name des Exports muss auf .svg, .pdf oder .png enden</translation>
     </message>
     <message>
-        <source>Runs Korva&apos;s window off-screen from a script of user actions, one per line:
+        <source>Runs Korva's window off-screen from a script of user actions, one per line:
 click, arrow, track, drag, key, spin, type and answer. See korva-batch(1).
 </source>
         <translation>Führt Korvas Fenster unsichtbar nach einem Skript von Benutzeraktionen aus, eine je Zeile:
@@ -1039,12 +1256,12 @@ click, arrow, track, drag, key, spin, type und answer. Siehe korva-batch(1).
 </translation>
     </message>
     <message>
-        <source>a file name must follow &apos;%1&apos;</source>
-        <translation>auf &apos;%1&apos; muss ein Dateiname folgen</translation>
+        <source>a file name must follow '%1'</source>
+        <translation>auf '%1' muss ein Dateiname folgen</translation>
     </message>
     <message>
-        <source>one script only, not also &apos;%1&apos;</source>
-        <translation>nur ein Skript, nicht auch &apos;%1&apos;</translation>
+        <source>one script only, not also '%1'</source>
+        <translation>nur ein Skript, nicht auch '%1'</translation>
     </message>
     <message>
         <source>cannot read %1</source>

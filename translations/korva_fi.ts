@@ -2,6 +2,223 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fi_FI" sourcelanguage="en_GB">
 <context>
+    <name>AccessibleName</name>
+    <message>
+        <source>Drawing frame</source>
+        <translation>Piirroksen kehys</translation>
+    </message>
+    <message>
+        <source>Copy of the drawing</source>
+        <translation>Piirroksen kopio</translation>
+    </message>
+    <message>
+        <source>Choose pen colour</source>
+        <translation>Valitse kynän väri</translation>
+    </message>
+    <message>
+        <source>Canvas colour</source>
+        <translation>Taustaväri</translation>
+    </message>
+    <message>
+        <source>Pen colour</source>
+        <translation>Kynän väri</translation>
+    </message>
+    <message>
+        <source>Drawing line width</source>
+        <translation>Viivan leveys</translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <translation>Askel</translation>
+    </message>
+    <message>
+        <source>Step 1 degree</source>
+        <translation>Askel 1 aste</translation>
+    </message>
+    <message>
+        <source>Step 2 degrees</source>
+        <translation>Askel 2 astetta</translation>
+    </message>
+    <message>
+        <source>Step 5 degrees</source>
+        <translation>Askel 5 astetta</translation>
+    </message>
+    <message>
+        <source>Step 10 degrees</source>
+        <translation>Askel 10 astetta</translation>
+    </message>
+    <message>
+        <source>Step (degrees)</source>
+        <translation>Askel (astetta)</translation>
+    </message>
+    <message>
+        <source>Gears</source>
+        <translation>Rattaat</translation>
+    </message>
+    <message>
+        <source>Fixed ring teeth</source>
+        <translation>Kehän hampaat</translation>
+    </message>
+    <message>
+        <source>Moving gear teeth</source>
+        <translation>Rattaan hampaat</translation>
+    </message>
+    <message>
+        <source>Number of points in pattern</source>
+        <translation>Kärkiä kuviossa</translation>
+    </message>
+    <message>
+        <source>Repeat</source>
+        <translation>Sarja</translation>
+    </message>
+    <message>
+        <source>Number of patterns to draw</source>
+        <translation>Piirrettävien kuvioiden määrä</translation>
+    </message>
+    <message>
+        <source>Reflect (for double spirals)</source>
+        <translation>Peilaa (kaksoisspiraaleihin)</translation>
+    </message>
+    <message>
+        <source>Cycle colours</source>
+        <translation>Värikierto</translation>
+    </message>
+    <message>
+        <source>Red, green, blue</source>
+        <translation>Punainen, vihreä, sininen</translation>
+    </message>
+    <message>
+        <source>Red step</source>
+        <translation>Punaisen askel</translation>
+    </message>
+    <message>
+        <source>Green step</source>
+        <translation>Vihreän askel</translation>
+    </message>
+    <message>
+        <source>Blue step</source>
+        <translation>Sinisen askel</translation>
+    </message>
+    <message>
+        <source>Zero all colour steps</source>
+        <translation>Nollaa värien askeleet</translation>
+    </message>
+    <message>
+        <source>Pen position and size</source>
+        <translation>Kynän paikka ja koko</translation>
+    </message>
+    <message>
+        <source>Default pen position, top and size</source>
+        <translation>Kynän paikka, kierto ja koko oletuksiin</translation>
+    </message>
+    <message>
+        <source>Zero all pen steps</source>
+        <translation>Nollaa kynän askeleet</translation>
+    </message>
+    <message>
+        <source>Pen position</source>
+        <translation>Kynän paikka</translation>
+    </message>
+    <message>
+        <source>Pen position step</source>
+        <translation>Kynän paikan askel</translation>
+    </message>
+    <message>
+        <source>Top of design</source>
+        <translation>Kuvion kierto</translation>
+    </message>
+    <message>
+        <source>Top of design step</source>
+        <translation>Kierron askel</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Koko</translation>
+    </message>
+    <message>
+        <source>Size step</source>
+        <translation>Koon askel</translation>
+    </message>
+    <message>
+        <source>Centre of design</source>
+        <translation>Kuvion keskipiste</translation>
+    </message>
+    <message>
+        <source>Default centre</source>
+        <translation>Keskipiste oletukseen</translation>
+    </message>
+    <message>
+        <source>Zero all centre steps</source>
+        <translation>Nollaa keskipisteen askeleet</translation>
+    </message>
+    <message>
+        <source>Horizontal centre</source>
+        <translation>Keskipiste vaakasuunnassa</translation>
+    </message>
+    <message>
+        <source>Horizontal centre step</source>
+        <translation>Vaakasuunnan askel</translation>
+    </message>
+    <message>
+        <source>Vertical centre</source>
+        <translation>Keskipiste pystysuunnassa</translation>
+    </message>
+    <message>
+        <source>Vertical centre step</source>
+        <translation>Pystysuunnan askel</translation>
+    </message>
+    <message>
+        <source>Choose canvas colour</source>
+        <translation>Valitse taustaväri</translation>
+    </message>
+    <message>
+        <source>Black on white</source>
+        <translation>Musta valkoisella</translation>
+    </message>
+    <message>
+        <source>White on black</source>
+        <translation>Valkoinen mustalla</translation>
+    </message>
+    <message>
+        <source>Keep a copy of the drawing</source>
+        <translation>Ota piirroksesta kopio</translation>
+    </message>
+    <message>
+        <source>Restore the copy of the drawing</source>
+        <translation>Palauta piirroksen kopio</translation>
+    </message>
+    <message>
+        <source>Print zoom</source>
+        <translation>Tulostuksen suurennos</translation>
+    </message>
+    <message>
+        <source>Ring shape</source>
+        <translation>Kehän muoto</translation>
+    </message>
+    <message>
+        <source>Corner (teeth)</source>
+        <translation>Kulma (hampaat)</translation>
+    </message>
+    <message>
+        <source>Drawing, across</source>
+        <translation>Piirros, vaakasuunnassa</translation>
+    </message>
+    <message>
+        <source>Drawing, up and down</source>
+        <translation>Piirros, pystysuunnassa</translation>
+    </message>
+    <message numerus="yes">
+        <source>Drawing: %n pattern</source>
+        <comment>one pattern</comment>
+        <translation><numerusform>Piirros: %n kuvio</numerusform><numerusform>Piirros: %n kuviota</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>Drawing: %n patterns</source>
+        <comment>any other count</comment>
+        <translation><numerusform>Piirros: %n kuvio</numerusform><numerusform>Piirros: %n kuviota</numerusform></translation>
+    </message>
+</context>
+<context>
     <name>Dialog</name>
     <message>
         <source>Korva Quick Guide</source>
@@ -426,8 +643,8 @@ Oletko varma?</translation>
         <translation>%1 (rivi %2)</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; is not a valid integer value</source>
-        <translation>&apos;%1&apos; ei ole kelvollinen kokonaisluku</translation>
+        <source>'%1' is not a valid integer value</source>
+        <translation>'%1' ei ole kelvollinen kokonaisluku</translation>
     </message>
     <message>
         <source>sides %1 is not 0, 2, 3, 4, 5 or 6</source>
@@ -438,11 +655,11 @@ Oletko varma?</translation>
         <translation>kulma %1 on alle 1</translation>
     </message>
     <message>
-        <source>corner %1 is above the fixed gear&apos;s %2 teeth</source>
+        <source>corner %1 is above the fixed gear's %2 teeth</source>
         <translation>kulma %1 on yli kehän %2 hampaan</translation>
     </message>
     <message>
-        <source>corner %1 is below the moving gear&apos;s %2 teeth</source>
+        <source>corner %1 is below the moving gear's %2 teeth</source>
         <translation>kulma %1 on alle rattaan %2 hampaan</translation>
     </message>
     <message>
@@ -522,7 +739,7 @@ Oletko varma?</translation>
         <translation>kokonaislukujen ylivuoto</translation>
     </message>
     <message>
-        <source>its points lie beyond the drawing area&apos;s pixel range</source>
+        <source>its points lie beyond the drawing area's pixel range</source>
         <translation>sen pisteet ovat piirtoalueen pikselialueen ulkopuolella</translation>
     </message>
     <message>
@@ -868,15 +1085,15 @@ Oletko varma?</translation>
         <translation>Takaisin yhteen kuvioon piirtoa kohden, kaikki askeleet nollaan.</translation>
     </message>
     <message>
-        <source>Added to the pen&apos;s red after each pattern of a series.</source>
+        <source>Added to the pen's red after each pattern of a series.</source>
         <translation>Lisätään kynän punaiseen jokaisen sarjan kuvion jälkeen.</translation>
     </message>
     <message>
-        <source>Added to the pen&apos;s green after each pattern of a series.</source>
+        <source>Added to the pen's green after each pattern of a series.</source>
         <translation>Lisätään kynän vihreään jokaisen sarjan kuvion jälkeen.</translation>
     </message>
     <message>
-        <source>Added to the pen&apos;s blue after each pattern of a series.</source>
+        <source>Added to the pen's blue after each pattern of a series.</source>
         <translation>Lisätään kynän siniseen jokaisen sarjan kuvion jälkeen.</translation>
     </message>
     <message>
@@ -884,7 +1101,7 @@ Oletko varma?</translation>
         <translation>Nollaa kolme väriaskelta.</translation>
     </message>
     <message>
-        <source>Put the pen position, top and size back to the gears&apos; defaults.</source>
+        <source>Put the pen position, top and size back to the gears' defaults.</source>
         <translation>Palauta kynän paikka, kierto ja koko rattaiden oletuksiin.</translation>
     </message>
     <message>
@@ -892,7 +1109,7 @@ Oletko varma?</translation>
         <translation>Nollaa kynän paikan, kierron ja koon askeleet.</translation>
     </message>
     <message>
-        <source>Where the pen sits: 0 is the gear&apos;s centre, 10 x moving teeth its rim.</source>
+        <source>Where the pen sits: 0 is the gear's centre, 10 x moving teeth its rim.</source>
         <translation>Kynän paikka: 0 on rattaan keskus, 10 x rattaan hampaat sen reuna.</translation>
     </message>
     <message>
@@ -956,15 +1173,15 @@ Oletko varma?</translation>
         <translation>Lisätään pystykeskipisteeseen jokaisen sarjan kuvion jälkeen.</translation>
     </message>
     <message>
-        <source>The fixed ring&apos;s shape: a circle, an oval or a rounded polygon.</source>
+        <source>The fixed ring's shape: a circle, an oval or a rounded polygon.</source>
         <translation>Kehän muoto: ympyrä, soikio tai pyöristetty monikulmio.</translation>
     </message>
     <message>
-        <source>Radius of the ring&apos;s corners, in teeth: up to the ring&apos;s teeth, and inside at least the moving gear&apos;s.</source>
+        <source>Radius of the ring's corners, in teeth: up to the ring's teeth, and inside at least the moving gear's.</source>
         <translation>Kehän kulmien säde hampaina: enintään kehän hampaat ja sisäpuolella vähintään rattaan.</translation>
     </message>
     <message>
-        <source>Radius of the ring&apos;s corners, in teeth.</source>
+        <source>Radius of the ring's corners, in teeth.</source>
         <translation>Kehän kulmien säde hampaina.</translation>
     </message>
 </context>
@@ -979,12 +1196,12 @@ käynnistyksen jälkeen. Katso korva(1) ja korva-batch(1).
 </translation>
     </message>
     <message>
-        <source>unknown option &apos;%1&apos;</source>
-        <translation>tuntematon valitsin &apos;%1&apos;</translation>
+        <source>unknown option '%1'</source>
+        <translation>tuntematon valitsin '%1'</translation>
     </message>
     <message>
-        <source>one design file only, not also &apos;%1&apos;</source>
-        <translation>vain yksi kuviotiedosto, ei lisäksi &apos;%1&apos;</translation>
+        <source>one design file only, not also '%1'</source>
+        <translation>vain yksi kuviotiedosto, ei lisäksi '%1'</translation>
     </message>
     <message>
         <source>an SVG</source>
@@ -1003,35 +1220,35 @@ käynnistyksen jälkeen. Katso korva(1) ja korva-batch(1).
         <translation>--single-layer on vain SVG:lle, ei %1</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; needs a value</source>
-        <translation>&apos;%1&apos; tarvitsee arvon</translation>
+        <source>'%1' needs a value</source>
+        <translation>'%1' tarvitsee arvon</translation>
     </message>
     <message>
         <source>--simplify is for SVG and PDF only, not for a PNG</source>
         <translation>--simplify on vain SVG:lle ja PDF:lle, ei PNG:lle</translation>
     </message>
     <message>
-        <source>--simplify takes a decimal number of millimetres, not &apos;%1&apos;</source>
-        <translation>--simplify ottaa desimaaliluvun millimetreinä, ei &apos;%1&apos;</translation>
+        <source>--simplify takes a decimal number of millimetres, not '%1'</source>
+        <translation>--simplify ottaa desimaaliluvun millimetreinä, ei '%1'</translation>
     </message>
     <message>
-        <source>--size of a PNG is a whole number of pixels, not &apos;%1&apos;</source>
-        <translation>PNG:n --size on kokonainen määrä pikseleitä, ei &apos;%1&apos;</translation>
+        <source>--size of a PNG is a whole number of pixels, not '%1'</source>
+        <translation>PNG:n --size on kokonainen määrä pikseleitä, ei '%1'</translation>
     </message>
     <message>
-        <source>--size of %1 is a decimal number of millimetres, not &apos;%2&apos;</source>
-        <translation>--size %1 on desimaaliluku millimetreinä, ei &apos;%2&apos;</translation>
+        <source>--size of %1 is a decimal number of millimetres, not '%2'</source>
+        <translation>--size %1 on desimaaliluku millimetreinä, ei '%2'</translation>
     </message>
     <message>
-        <source>unknown export option &apos;%1&apos;</source>
-        <translation>tuntematon vientivalitsin &apos;%1&apos;</translation>
+        <source>unknown export option '%1'</source>
+        <translation>tuntematon vientivalitsin '%1'</translation>
     </message>
     <message>
-        <source>the export&apos;s name must end in .svg, .pdf or .png</source>
+        <source>the export's name must end in .svg, .pdf or .png</source>
         <translation>viedyn tiedoston nimen on päätyttävä .svg, .pdf tai .png</translation>
     </message>
     <message>
-        <source>Runs Korva&apos;s window off-screen from a script of user actions, one per line:
+        <source>Runs Korva's window off-screen from a script of user actions, one per line:
 click, arrow, track, drag, key, spin, type and answer. See korva-batch(1).
 </source>
         <translation>Ajaa Korvan ikkunaa näkymättömänä käyttäjän toimintojen komentosarjasta, yksi riviä kohden:
@@ -1039,12 +1256,12 @@ click, arrow, track, drag, key, spin, type ja answer. Katso korva-batch(1).
 </translation>
     </message>
     <message>
-        <source>a file name must follow &apos;%1&apos;</source>
-        <translation>valitsimen &apos;%1&apos; jälkeen tarvitaan tiedostonimi</translation>
+        <source>a file name must follow '%1'</source>
+        <translation>valitsimen '%1' jälkeen tarvitaan tiedostonimi</translation>
     </message>
     <message>
-        <source>one script only, not also &apos;%1&apos;</source>
-        <translation>vain yksi komentosarja, ei lisäksi &apos;%1&apos;</translation>
+        <source>one script only, not also '%1'</source>
+        <translation>vain yksi komentosarja, ei lisäksi '%1'</translation>
     </message>
     <message>
         <source>cannot read %1</source>

@@ -108,9 +108,10 @@ void MainWindow::addAccessibleNames() {
 void MainWindow::describeDrawing() {
   const int count = history_.Count();
   // Two texts, as English has no translation file to pick the plural from.
-  const QString text =
-      count == 1
-          ? QCoreApplication::translate(kContext, "Drawing: %n pattern", "one pattern", count)
-          : QCoreApplication::translate(kContext, "Drawing: %n patterns", "any other count", count);
+  const QString text = count == 1
+                           ? QCoreApplication::translate("AccessibleName", "Drawing: %n pattern",
+                                                         "one pattern", count)
+                           : QCoreApplication::translate("AccessibleName", "Drawing: %n patterns",
+                                                         "any other count", count);
   pictureArea_->SetAccessibleName(text.toStdString());
 }
