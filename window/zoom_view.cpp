@@ -1,5 +1,7 @@
 // View: how the drawing is shown, zoomed and panned in a drawing area that
 // fills the window. None of it touches the picture, the history or the panel.
+#include <QCoreApplication>
+
 #include "core/drawing_area.h"
 #include "engine/area_place.h"
 #include "window/main_window.h"
@@ -30,6 +32,17 @@ void MainWindow::createZoomItems(ui::MenuItem& view) {
     // function pointer.
     item.onClick = [view = pictureArea_, action = z.action] { (view->*action)(); };
   }
+  // How lines are drawn on screen; like zoom, never part of the picture.
+  smoothLinesItem_ = &form_.AddItem(view, "SmoothLines1", "Smooth Lines");
+  smoothLinesItem_->SetMenuText(
+      QCoreApplication::translate("MainWindow", "Smooth &Lines").toStdString());
+  smoothLinesItem_->SetCheckable(true);
+  smoothLinesItem_->SetChecked(true);
+  smoothLinesItem_->SetOutsideHistory(true);
+  smoothLinesItem_->onClick = [item = smoothLinesItem_, view = pictureArea_] {
+    item->SetChecked(!item->Checked());
+    view->SetSmoothLines(item->Checked());
+  };
   pictureArea_->onViewChange = [this] { form_.ShowViewStatus(pictureArea_->ZoomText()); };
   form_.onResize = [this](int width, int height) { placeDrawingArea(width, height); };
 }
