@@ -64,13 +64,15 @@ void ImageCanvas::RestoreImage(const QImage& image, const std::optional<TraceLog
 }
 
 std::optional<TraceLog> ImageCanvas::HeldLog() const {
-  if (!logValid_ || (!tracing_ && logEdits_ != edits_)) return std::nullopt;
+  if (!logValid_) return std::nullopt;
+  if (tracing_ ? !tracingLive_ : logEdits_ != edits_) return std::nullopt;
   return log_;
 }
 
-void ImageCanvas::BeginTrace() {
+void ImageCanvas::BeginTrace(bool shownLive) {
   logValid_ = HeldLog().has_value();
   tracing_ = true;
+  tracingLive_ = shownLive;
 }
 
 void ImageCanvas::EndTrace(const LoggedTrace& trace) {

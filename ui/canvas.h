@@ -75,8 +75,10 @@ class ImageCanvas {
   // afresh, a trace between BeginTrace and EndTrace adds to it, and any
   // other change of the pixels leaves the picture unexplained until the
   // next blank or a restore that brings its log.
+  // While a trace runs, the picture counts as its log before the trace only
+  // when `shownLive`: a view is then shown the trace's points as they come.
   std::optional<TraceLog> HeldLog() const;
-  void BeginTrace();
+  void BeginTrace(bool shownLive);
   void EndTrace(const LoggedTrace& trace);
   // Grows with every change of the pixels (a line, a fill, a copy, a
   // restore), so a reader can tell whether the picture is still the one it saw.
@@ -108,6 +110,7 @@ class ImageCanvas {
   bool logValid_ = true;
   uint64_t logEdits_ = 0;  // edits_ when the log last matched the pixels
   bool tracing_ = false;
+  bool tracingLive_ = false;
 };
 
 QRgb ToQRgb(Colour colour);

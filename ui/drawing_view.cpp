@@ -226,7 +226,16 @@ void DrawingView::PlaceOnScreen(Geometry place) {
 }
 
 void DrawingView::Repaint() {
-  RefreshRender();
+  // Runs after the dispatcher's handler: nothing may escape into Qt. Without
+  // a render the canvas is shown.
+  try {
+    RefreshRender();
+  } catch (...) {
+    job_.Cancel();
+    pending_.reset();
+    shown_.reset();
+    live_.reset();
+  }
   view_->update();
 }
 

@@ -9,7 +9,8 @@ namespace ui {
 // Around one trace onto a canvas: counts the segments drawn, passes their
 // exact points on to a live view when there is one, and logs the trace
 // with the canvas however the trace ends (a stop or an error leaves the
-// segments drawn so far).
+// segments drawn so far). Without a live view the picture is unexplained
+// until the trace ends, so a view shows it as it is meanwhile.
 class TraceRecorder {
  public:
   TraceRecorder(ImageCanvas& canvas, const engine::PatternRecord& record,
@@ -17,7 +18,7 @@ class TraceRecorder {
       : canvas_(canvas),
         trace_{record, ring, canvas.PenColour(), canvas.PenWidth(), 0},
         live_(live) {
-    canvas_.BeginTrace();
+    canvas_.BeginTrace(live_ != nullptr);
     if (live_ != nullptr) live_->BeginLive(trace_.colour, trace_.width);
   }
   ~TraceRecorder() {

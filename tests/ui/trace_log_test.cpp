@@ -136,6 +136,14 @@ TEST(TraceLog, ATraceStoppedPartWayIsLoggedAsFarAsItWentAndFedLive) {
   EXPECT_EQ(t.segments, 5);
   EXPECT_EQ(t.colour, 0x00FF00);
   EXPECT_EQ(t.width, 3);
+
+  // With no view fed live, the picture is unexplained while a trace runs.
+  {
+    TraceRecorder recorder(canvas, Pattern(150), {}, nullptr);
+    EXPECT_FALSE(canvas.HeldLog());
+  }
+  ASSERT_TRUE(canvas.HeldLog());
+  EXPECT_EQ(canvas.HeldLog()->Count(), 2u);
 }
 
 }  // namespace
