@@ -11,7 +11,7 @@ out=$root/build-tsan
 jobs=$(nproc 2>/dev/null || echo 2)
 if [ "$jobs" -gt 2 ]; then jobs=2; fi
 
-export TSAN_OPTIONS="halt_on_error=1:exitcode=88:second_deadlock_stack=1"
+export TSAN_OPTIONS="halt_on_error=1:exitcode=88:second_deadlock_stack=1:suppressions=$(pwd)/scripts/tsan.supp"
 
 # GCC 12's ThreadSanitizer may fail to map its shadow memory under a kernel's
 # larger address randomisation; running without randomisation avoids that.
