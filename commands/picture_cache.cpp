@@ -82,7 +82,7 @@ void PictureCache::PutBackPictureBefore(int32_t index) {
   const auto kept = before_.find(index);
   if (kept == before_.end()) return Forget();
   const bool held = vouched_ && surface_.Picture().Edits() == vouchedEdits_;
-  surface_.Picture().RestoreImage(kept->second.image);
+  surface_.Picture().RestorePicture(kept->second);
   before_.erase(before_.lower_bound(index), before_.end());
   if (held && history_.Count() == index - 1) {
     NoteVouched();

@@ -14,6 +14,7 @@ PictureState PictureState::Of(const ui::ImageCanvas& canvas) {
   state.pen = canvas.PenColour();
   state.brush = canvas.BrushColour();
   state.penWidth = canvas.PenWidth();
+  state.log = canvas.HeldLog();
   return state;
 }
 
@@ -23,7 +24,7 @@ void PictureState::RestoreTo(ui::ImageCanvas& canvas) const {
     QImage image(canvas.Width(), canvas.Height(), QImage::Format_RGB32);
     if (raw.size() == image.sizeInBytes()) {
       std::memcpy(image.bits(), raw.constData(), static_cast<size_t>(raw.size()));
-      canvas.RestoreImage(image);
+      canvas.RestoreImage(image, log);
     }
   }
   canvas.SetPenColour(pen);

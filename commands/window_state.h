@@ -3,11 +3,13 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 #include "core/colour.h"
 #include "engine/design_state.h"
 #include "engine/pattern_history.h"
 #include "ui/form.h"
+#include "ui/trace_log.h"
 
 namespace ui {
 class ImageCanvas;
@@ -21,6 +23,7 @@ struct PictureState {
   QByteArray pixels;  // empty when dropped to save memory
   Colour pen = 0, brush = 0;
   int penWidth = 1;
+  std::optional<ui::TraceLog> log;  // the traces behind the pixels, when known
 
   static PictureState Of(const ui::ImageCanvas& canvas);
   bool Dropped() const { return pixels.isEmpty(); }

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds the tests of the code that runs threads with ThreadSanitizer into
 # build-tsan/ and runs them under it: the parallel trace, the preview worker
-# (ui::LatestJob) and the window's preview. Any data race or other report
-# fails the run.
+# (ui::LatestJob), the window's preview and the smooth view's renders. Any
+# data race or other report fails the run.
 #   scripts/tsan_suite.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -11,7 +11,7 @@ out=$root/build-tsan
 jobs=$(nproc 2>/dev/null || echo 2)
 if [ "$jobs" -gt 2 ]; then jobs=2; fi
 
-export TSAN_OPTIONS="halt_on_error=1:exitcode=88:second_deadlock_stack=1"
+export TSAN_OPTIONS="halt_on_error=1:exitcode=88:second_deadlock_stack=1:suppressions=$(pwd)/scripts/tsan.supp"
 
 # GCC 12's ThreadSanitizer may fail to map its shadow memory under a kernel's
 # larger address randomisation; running without randomisation avoids that.
@@ -46,6 +46,7 @@ suite() {  # binary, gtest filter
 suite thread_tests 'ParallelTrace.*'
 suite thread_tests 'LatestJob.*'
 suite thread_tests 'ViewMenu.*Preview*'
+suite thread_tests 'SmoothView*'
 if [ $status -ne 0 ]; then
   echo "tsan: failed"
   exit $status

@@ -135,6 +135,7 @@ class BatchRun {
   void Perform(const std::string& line) {
     const std::vector<std::string> w = Words(line);
     if (w.empty()) return;
+    WaitForView();
     const std::string& verb = w[0];
     if (verb == "answer") return Answer(line, w);
     if (verb == "stop-after") {
@@ -214,18 +215,29 @@ class BatchRun {
   bool Closed() const { return window_->form().Closed(); }
   const ui::Form& Form() const { return window_->form(); }
 
+  // Until every render of the drawing area under way is shown: each one
+  // ends by posting its result, which wakes the event loop.
+  void WaitForView() {
+    auto* view = dynamic_cast<ui::DrawingView*>(window_->form().Find("PaintBox1"));
+    if (view == nullptr || Closed()) return;
+    view->Repaint();
+    while (view->RenderPending()) QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+  }
+
   bool SaveScreenshot(const std::string& path) {
     ui::Form& form = window_->form();
     form.Show();
     // The focus frame shows only in the active window.
     if (focusGiven_) form.Window()->activateWindow();
     for (int i = 0; i < 10; ++i) QApplication::processEvents();
+    WaitForView();
     // grab() renders at the window's device pixel ratio: QT_SCALE_FACTOR=2
     // gives twice the pixels each way.
     return form.Window()->grab().save(QString::fromStdString(path), "PNG");
   }
 
   void DumpPanel() {
+    WaitForView();
     for (ui::Control* c : window_->form().Controls()) {
       const std::string& n = c->Name();
       if (auto* box = dynamic_cast<ui::ValueBox*>(c)) {
@@ -276,6 +288,7 @@ class BatchRun {
       for (size_t f = 0; f < fields.size(); ++f) out_ << (f ? "," : "") << fields[f];
       out_ << '\n';
     }
+    out_ << "zoom " << window_->form().ViewStatus() << '\n';
   }
 
  private:

@@ -19,7 +19,7 @@ Colour FromQRgb(QRgb rgb) {
 }
 
 ImageCanvas::ImageCanvas(int width, int height, Colour fill)
-    : image_(std::max(width, 0), std::max(height, 0), QImage::Format_RGB32) {
+    : image_(std::max(width, 0), std::max(height, 0), QImage::Format_RGB32), log_(fill) {
   image_.fill(ToQRgb(fill));
   width_ = image_.width();
   height_ = image_.height();
@@ -47,17 +47,39 @@ const QImage& ImageCanvas::Image() const {
 }
 
 void ImageCanvas::Restore(const CanvasSnapshot& snapshot) {
-  RestoreImage(snapshot.image);
+  RestoreImage(snapshot.image, snapshot.log);
   penColour_ = snapshot.pen;
   brushColour_ = snapshot.brush;
   SetPenWidth(snapshot.penWidth);
 }
 
-void ImageCanvas::RestoreImage(const QImage& image) {
+void ImageCanvas::RestoreImage(const QImage& image, const std::optional<TraceLog>& log) {
   EndPainting();
   ++edits_;
   image_ = image.convertToFormat(QImage::Format_RGB32);
   bits_ = reinterpret_cast<uint32_t*>(image_.bits());
+  logValid_ = log.has_value();
+  if (log) log_ = *log;
+  logEdits_ = edits_;
+}
+
+std::optional<TraceLog> ImageCanvas::HeldLog() const {
+  if (!logValid_) return std::nullopt;
+  if (tracing_ ? !tracingLive_ : logEdits_ != edits_) return std::nullopt;
+  return log_;
+}
+
+void ImageCanvas::BeginTrace(bool shownLive) {
+  logValid_ = HeldLog().has_value();
+  tracing_ = true;
+  tracingLive_ = shownLive;
+}
+
+void ImageCanvas::EndTrace(const LoggedTrace& trace) {
+  tracing_ = false;
+  if (!logValid_) return;
+  log_ = log_.With(trace);
+  logEdits_ = edits_;
 }
 
 void ImageCanvas::LineTo(int x, int y) {
@@ -100,6 +122,11 @@ void ImageCanvas::FillRect(int left, int top, int right, int bottom) {
   const uint32_t colour = ToQRgb(brushColour_);
   uint32_t* bits = Bits();
   for (int y = top; y < bottom; ++y) std::fill_n(bits + y * stride_ + left, right - left, colour);
+  if (left == 0 && top == 0 && right == width_ && bottom == height_) {
+    log_ = TraceLog(brushColour_);
+    logValid_ = true;
+    logEdits_ = edits_;
+  }
 }
 
 void ImageCanvas::CopyRect(const ImageCanvas& source, int left, int top, int right, int bottom) {
@@ -114,6 +141,13 @@ void ImageCanvas::CopyRect(const ImageCanvas& source, int left, int top, int rig
   for (int y = top; y < bottom; ++y) {
     const auto* in = reinterpret_cast<const uint32_t*>(from.constScanLine(y));
     std::memcpy(bits + y * stride_ + left, in + left, sizeof(uint32_t) * (right - left));
+  }
+  if (left == 0 && top == 0 && right == width_ && bottom == height_ && width_ == source.Width() &&
+      height_ == source.Height()) {
+    const std::optional<TraceLog> log = source.HeldLog();
+    logValid_ = log.has_value();
+    if (log) log_ = *log;
+    logEdits_ = edits_;
   }
 }
 

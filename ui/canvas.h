@@ -2,8 +2,10 @@
 #include <QImage>
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 #include "core/colour.h"
+#include "ui/trace_log.h"
 
 class QPainter;
 
@@ -15,6 +17,8 @@ struct CanvasSnapshot {
   QImage image;
   Colour pen = 0, brush = 0;
   int penWidth = 1;
+  // The traces behind the picture, when it is exactly them.
+  std::optional<TraceLog> log;
 };
 
 // A drawing surface over a retained RGB32 image, in integer pixels with the
@@ -54,10 +58,28 @@ class ImageCanvas {
   Colour PixelAt(int x, int y) const;
   // The picture as drawn so far.
   const QImage& Image() const;
-  // Puts back a picture taken from Image() of a canvas of the same size.
-  void RestoreImage(const QImage& image);
-  CanvasSnapshot Snapshot() const { return {Image(), penColour_, brushColour_, penWidth_}; }
+  // Puts back a picture taken from Image() of a canvas of the same size,
+  // with the traces behind it when they are known.
+  void RestoreImage(const QImage& image, const std::optional<TraceLog>& log = std::nullopt);
+  CanvasSnapshot Snapshot() const {
+    return {Image(), penColour_, brushColour_, penWidth_, HeldLog()};
+  }
+  // The picture and pens of a snapshot; RestorePicture leaves the pens.
   void Restore(const CanvasSnapshot& snapshot);
+  void RestorePicture(const CanvasSnapshot& snapshot) {
+    RestoreImage(snapshot.image, snapshot.log);
+  }
+
+  // The traces drawn since the picture was last blanked, while the picture
+  // is exactly them: a blank (a fill of the whole picture) starts the log
+  // afresh, a trace between BeginTrace and EndTrace adds to it, and any
+  // other change of the pixels leaves the picture unexplained until the
+  // next blank or a restore that brings its log.
+  // While a trace runs, the picture counts as its log before the trace only
+  // when `shownLive`: a view is then shown the trace's points as they come.
+  std::optional<TraceLog> HeldLog() const;
+  void BeginTrace(bool shownLive);
+  void EndTrace(const LoggedTrace& trace);
   // Grows with every change of the pixels (a line, a fill, a copy, a
   // restore), so a reader can tell whether the picture is still the one it saw.
   uint64_t Edits() const { return edits_; }
@@ -84,6 +106,11 @@ class ImageCanvas {
   int penX_ = 0;
   int penY_ = 0;
   uint64_t edits_ = 0;
+  TraceLog log_{kWhite};
+  bool logValid_ = true;
+  uint64_t logEdits_ = 0;  // edits_ when the log last matched the pixels
+  bool tracing_ = false;
+  bool tracingLive_ = false;
 };
 
 QRgb ToQRgb(Colour colour);

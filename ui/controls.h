@@ -402,6 +402,10 @@ class MenuItem {
   // A check item that is not one of a radio group.
   void SetCheckable(bool checkable);
   bool IsToggle() const;
+  // A choice of how the window shows things, which Edit > Undo and a
+  // stopped command leave as it is.
+  void SetOutsideHistory(bool outside) { outsideHistory_ = outside; }
+  bool OutsideHistory() const { return outsideHistory_; }
   // Greyed out when disabled; a click then does nothing.
   bool Enabled() const;
   void SetEnabled(bool enabled);
@@ -429,6 +433,7 @@ class MenuItem {
   QAction* action_;
   int radioGroup_;
   bool checked_ = false;
+  bool outsideHistory_ = false;
 };
 
 }  // namespace ui

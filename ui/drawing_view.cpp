@@ -22,6 +22,9 @@ constexpr int kNotch = 120;
 constexpr double kWheelPan = 60;
 constexpr double kArrowPan = 40;
 const QColor kAroundPicture(0x80, 0x80, 0x80);
+// Live points kept for painting into a render that arrives during a trace:
+// 64 MB. Beyond them the render shows the trace once it has ended.
+constexpr size_t kLivePointsKept = 4'000'000;
 }  // namespace
 
 // Paints the view and hands every input to it through the form's
@@ -65,6 +68,11 @@ class DrawingViewWidget : public QWidget {
  protected:
   void paintEvent(QPaintEvent* event) override {
     if (view_ == nullptr) return;
+    // Shown for the first time, or on a screen of another pixel density.
+    try {
+      view_->RefreshRender();
+    } catch (...) {
+    }
     QPainter painter(this);
     view_->PaintOn(painter, size(), event->rect());
   }
@@ -168,7 +176,8 @@ class DrawingViewWidget : public QWidget {
 DrawingView::DrawingView(Form& form, std::string name, Geometry g)
     : PaintArea(form, std::move(name), g, new DrawingViewWidget(form)),
       view_(static_cast<DrawingViewWidget*>(Widget())),
-      mapping_(g.width, g.width, g.height) {
+      mapping_(g.width, g.width, g.height),
+      job_([&form](const Handler& handler) { form.Dispatch(handler); }) {
   view_->view_ = this;
 }
 
@@ -222,6 +231,140 @@ void DrawingView::PlaceOnScreen(Geometry place) {
 }
 
 void DrawingView::Repaint() {
+  // Runs after the dispatcher's handler: nothing may escape into Qt. Without
+  // a render the canvas is shown.
+  try {
+    RefreshRender();
+  } catch (...) {
+    job_.Cancel();
+    pending_.reset();
+    shown_.reset();
+    live_.reset();
+  }
+  view_->update();
+}
+
+void DrawingView::SetSmoothLines(bool smooth) {
+  smooth_ = smooth;
+  Repaint();
+}
+
+SmoothFrame DrawingView::CurrentFrame() const {
+  const double ratio = view_->devicePixelRatioF();
+  const QSize size = ShownSize();
+  const double scale = mapping_.Scale() * ratio;
+  const engine::ViewMapping::Point origin = mapping_.Origin();
+  return {static_cast<int>(std::ceil(size.width() * ratio)),
+          static_cast<int>(std::ceil(size.height() * ratio)),
+          scale,
+          origin.x * ratio,
+          origin.y * ratio,
+          mapping_.FitScale() * ratio};
+}
+
+bool DrawingView::ShowsSmooth() const {
+  return smooth_ && view_->isVisible() && shown_ && Canvas().HeldLog();
+}
+
+LiveTraceSink* DrawingView::LiveSink() {
+  if (!smooth_ || !view_->isVisible()) return nullptr;
+  return this;
+}
+
+void DrawingView::BeginLive(Colour colour, int width) {
+  live_.reset();
+  if (const std::optional<TraceLog> log = Canvas().HeldLog())
+    live_ = Live{*log, colour, width, {}, 0, true, false};
+}
+
+void DrawingView::LiveSegment(double x0, double y0, double x1, double y1) {
+  if (!live_) return;
+  std::vector<QPointF>& points = live_->points;
+  if (points.empty() || points.back() != QPointF(x0, y0)) {
+    if (!points.empty()) points.emplace_back(qQNaN(), qQNaN());
+    points.emplace_back(x0, y0);
+  }
+  points.emplace_back(x1, y1);
+  if (points.size() > kLivePointsKept) {
+    // Keep the point painted last, so the line goes on from it.
+    const size_t drop = live_->painted > 0 ? live_->painted - 1 : points.size() - 1;
+    points.erase(points.begin(), points.begin() + static_cast<std::ptrdiff_t>(drop));
+    live_->painted -= std::min(live_->painted, drop);
+    live_->complete = false;
+  }
+}
+
+void DrawingView::EndLive() {
+  if (live_) live_->ended = true;
+}
+
+void DrawingView::PaintLive() {
+  if (!live_ || !shown_ || !(shown_->log == live_->base)) return;
+  std::vector<QPointF>& points = live_->points;
+  if (live_->painted >= points.size()) return;
+  QPainter painter(&shown_->image);
+  SmoothStroker stroker(painter, shown_->frame);
+  stroker.SetPen(live_->colour, live_->width);
+  for (size_t i = live_->painted > 0 ? live_->painted - 1 : 0; i < points.size(); ++i)
+    stroker.Point(points[i].x(), points[i].y());
+  live_->painted = points.size();
+}
+
+void DrawingView::RefreshRender() {
+  const std::optional<TraceLog> log =
+      smooth_ && view_->isVisible() ? Canvas().HeldLog() : std::nullopt;
+  if (!log) {
+    job_.Cancel();
+    pending_.reset();
+    shown_.reset();
+    live_.reset();
+    return;
+  }
+  PaintLive();
+  if (live_ && live_->ended) {
+    // A trace painted whole into the shown render needs no render of its own.
+    if (shown_ && live_->complete && shown_->log == live_->base && log->Extends(live_->base))
+      shown_->log = *log;
+    live_.reset();
+  }
+  const SmoothFrame frame = CurrentFrame();
+  if (frame.width <= 0 || frame.height <= 0) return;
+  if (shown_ && shown_->frame == frame && shown_->log == *log) {
+    job_.Cancel();
+    pending_.reset();
+    return;
+  }
+  if (pending_ && pending_->frame == frame && pending_->log == *log) return;
+  if (failed_ && failed_->frame == frame && failed_->log == *log) return;
+  const uint64_t sequence = ++sequence_;
+  pending_ = Render{QImage(), frame, *log, sequence};
+  const QRgb around = kAroundPicture.rgb();
+  job_.Start(
+      [log = *log, frame, around](const std::atomic<bool>& cancelled) {
+        return RenderSmooth(log, frame, around, cancelled);
+      },
+      [this, sequence](const QImage& image) { RenderDone(sequence, image); },
+      [this, sequence](const std::string&) {
+        if (!pending_ || pending_->sequence != sequence) return;
+        // Not tried again until something changes: the canvas is shown instead.
+        failed_ = std::move(pending_);
+        pending_.reset();
+        shown_.reset();
+        view_->update();
+      });
+}
+
+void DrawingView::RenderDone(uint64_t sequence, const QImage& image) {
+  if (!pending_ || pending_->sequence != sequence) return;
+  shown_ = std::move(pending_);
+  pending_.reset();
+  shown_->image = image;
+  if (live_ && shown_->log == live_->base) {
+    // A trace under way since the render began: what is kept of it again.
+    live_->painted = 0;
+    PaintLive();
+  }
+  if (onRenderShown) onRenderShown(sequence, shown_->frame);
   view_->update();
 }
 
@@ -234,13 +377,18 @@ QSize DrawingView::ShownSize() const {
 void DrawingView::PaintOn(QPainter& painter, const QSize&, const QRect& dirty) const {
   const double scale = mapping_.Scale();
   const engine::ViewMapping::Point origin = mapping_.Origin();
-  const QRectF picture(origin.x, origin.y, Canvas().Width() * scale, Canvas().Height() * scale);
-  if (!picture.contains(QRectF(dirty))) painter.fillRect(dirty, kAroundPicture);
+  const bool smooth = ShowsSmooth();
+  if (smooth) {
+    PaintSmooth(painter, dirty);
+  } else {
+    const QRectF picture(origin.x, origin.y, Canvas().Width() * scale, Canvas().Height() * scale);
+    if (!picture.contains(QRectF(dirty))) painter.fillRect(dirty, kAroundPicture);
+  }
   painter.save();
   painter.setClipRect(dirty);
   painter.translate(origin.x, origin.y);
   painter.scale(scale, scale);
-  painter.drawImage(QPointF(0, 0), Canvas().Image());
+  if (!smooth) painter.drawImage(QPointF(0, 0), Canvas().Image());
   if (CurrentOverlay()) {
     painter.setRenderHint(QPainter::Antialiasing, true);
     // Nothing may cross back into Qt: an overlay that fails is left unfinished.
@@ -249,6 +397,26 @@ void DrawingView::PaintOn(QPainter& painter, const QSize&, const QRect& dirty) c
     } catch (...) {
     }
   }
+  painter.restore();
+}
+
+// The shown render, moved and stretched from the frame it was made for to
+// the present one.
+void DrawingView::PaintSmooth(QPainter& painter, const QRect& dirty) const {
+  const SmoothFrame now = CurrentFrame();
+  const SmoothFrame& then = shown_->frame;
+  const double ratio = view_->devicePixelRatioF();
+  const double k = now.scale / then.scale;
+  const QRectF target((now.originX - then.originX * k) / ratio,
+                      (now.originY - then.originY * k) / ratio, then.width * k / ratio,
+                      then.height * k / ratio);
+  painter.save();
+  painter.setClipRect(dirty);
+  if (!(now == then)) {
+    painter.fillRect(dirty, kAroundPicture);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+  }
+  painter.drawImage(target, shown_->image, QRectF(shown_->image.rect()));
   painter.restore();
 }
 

@@ -1,9 +1,17 @@
 #pragma once
+#include <QImage>
+#include <QPointF>
+#include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "engine/view_mapping.h"
 #include "ui/controls.h"
+#include "ui/latest_job.h"
+#include "ui/smooth_render.h"
+#include "ui/trace_log.h"
 
 namespace ui {
 
@@ -15,9 +23,16 @@ class DrawingViewWidget;
 // overlay in the same coordinates. At Fit in the smallest window it shows
 // the canvas pixel for pixel.
 //
+// With Smooth Lines, while the view is on screen and the canvas is exactly
+// its trace log, it shows the log's traces instead, retraced from their
+// patterns at the screen's device pixels, antialiased. Such a render runs
+// off the UI thread; until it is ready the previous one is shown stretched,
+// and each change cancels the render under way. A trace drawn meanwhile is
+// painted into the shown render as its points arrive.
+//
 // Zoom and pan change only how the picture is shown: never the canvas, the
 // history or the panel.
-class DrawingView : public PaintArea {
+class DrawingView : public PaintArea, public LiveTraceSink {
  public:
   enum class WheelKey { None, Ctrl, Shift };
 
@@ -36,6 +51,24 @@ class DrawingView : public PaintArea {
   std::string ZoomText() const;
   // Runs after every change of zoom or pan.
   std::function<void()> onViewChange;
+
+  void SetSmoothLines(bool smooth);
+  bool SmoothLines() const { return smooth_; }
+  // Whether the view shows a smooth render now (else the canvas enlarged).
+  bool ShowsSmooth() const;
+  // Whether a render is under way whose result is not yet shown.
+  bool RenderPending() const { return pending_.has_value(); }
+  // The view to feed with a trace's exact points, or none when it would not
+  // show them.
+  LiveTraceSink* LiveSink();
+  // Runs each time a finished render is shown; `sequence` counts the
+  // renders started, so it only ever grows.
+  std::function<void(uint64_t sequence, const SmoothFrame& frame)> onRenderShown;
+  SmoothFrame CurrentFrame() const;
+
+  void BeginLive(Colour colour, int width) override;
+  void LiveSegment(double x0, double y0, double x1, double y1) override;
+  void EndLive() override;
 
   // User input, as the widget passes it on and korva-batch gives it: a wheel
   // turned by `deltaX`, `deltaY` (120 a notch, positive away from the user)
@@ -58,11 +91,40 @@ class DrawingView : public PaintArea {
   void ScrollBarsMoved();
   void Changed();
   void ShowOnScrollBars();
+  // Starts, keeps or drops the render the view should show.
+  void RefreshRender();
+  void RenderDone(uint64_t sequence, const QImage& image);
+  // Paints the live points not yet painted into the shown render.
+  void PaintLive();
+  void PaintSmooth(QPainter& painter, const QRect& dirty) const;
+
+  struct Render {
+    QImage image;
+    SmoothFrame frame;
+    TraceLog log;
+    uint64_t sequence = 0;
+  };
+  struct Live {
+    TraceLog base;  // what the canvas held when the trace began
+    Colour colour = 0;
+    int width = 1;
+    std::vector<QPointF> points;  // picture pixels; NaN breaks a line
+    size_t painted = 0;           // points already in the shown render
+    bool complete = true;         // no point was dropped to save memory
+    bool ended = false;
+  };
 
   DrawingViewWidget* view_;
   engine::ViewMapping mapping_;
   int pendingZoom_ = 0;  // wheel eighths of a degree not yet a whole notch
   bool showingOnBars_ = false;
+  bool smooth_ = true;
+  std::optional<Render> shown_;
+  std::optional<Render> pending_;  // its image empty
+  std::optional<Render> failed_;
+  uint64_t sequence_ = 0;
+  std::optional<Live> live_;
+  LatestJob job_;
 };
 
 }  // namespace ui

@@ -117,7 +117,7 @@ void Form::RestoreState(const FormState& state) {
     order_[i]->RestoreState(state.controls[i]);
   }
   for (size_t i = 0; i < menuOrder_.size() && i < state.checkedItems.size(); ++i) {
-    if (menuOrder_[i]->Checked() != state.checkedItems[i]) {
+    if (menuOrder_[i]->Checked() != state.checkedItems[i] && !menuOrder_[i]->OutsideHistory()) {
       menuOrder_[i]->SetChecked(state.checkedItems[i]);
     }
   }

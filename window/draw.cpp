@@ -12,6 +12,8 @@
 #include "engine/series.h"
 #include "engine/series_plan.h"
 #include "ui/canvas.h"
+#include "ui/drawing_view.h"
+#include "ui/trace_recorder.h"
 #include "window/main_window.h"
 
 using namespace engine;
@@ -22,6 +24,9 @@ constexpr const char* kHistoryFull = QT_TRANSLATE_NOOP(
 
 // Traces longer than this show a busy cursor.
 constexpr long double kLongTrace = 1'000'000.0L;
+// Traces up to this are painted smooth into the view as they are drawn; a
+// longer one would keep the UI thread painting longer than it traces.
+constexpr long double kLiveSmoothSegments = 4'000'000.0L;
 
 // While one pattern is traced onto the picture: a busy cursor for a long
 // trace, and the pattern's own width, the pen going back to the width the
@@ -42,6 +47,17 @@ class PatternScope {
   ui::ImageCanvas& canvas_;
   int panelWidth_;
 };
+
+// A point as the picture draws it and as the smooth view shows it.
+struct ExactPixel {
+  Pixel pixel;
+  double x, y;
+};
+
+ExactPixel MapExact(const Curve& curve, const CurvePoint& p) {
+  const Curve::ScreenPoint exact = curve.ExactScreenPoint(p);
+  return {curve.ScreenPixel(p), static_cast<double>(exact.x), static_cast<double>(exact.y)};
+}
 
 }  // namespace
 
@@ -96,23 +112,48 @@ void MainWindow::traceAndRecord(const DrawnPattern& drawn) {
   const Curve curve = showPatternForTrace(drawn);
   ui::ImageCanvas& canvas = Picture();
   const PatternScope scope(curve, canvas, drawn.lineWidth, lineWidthSpin_->Value());
+  // A trace too long to paint smooth as it goes is shown exact until it ends.
+  ui::TraceRecorder recorder(
+      canvas, drawn.record, drawn.ring,
+      curve.EstimatedSegments() <= kLiveSmoothSegments ? pictureArea_->LiveSink() : nullptr);
   auto draw = [&](Pixel a, Pixel b) {
     canvas.MoveTo(a.x, a.y);
     canvas.LineTo(b.x, b.y);
     if (observer_ != nullptr) observer_->ScreenSegment(a, b);
   };
-  const int64_t segments =
-      session_ != nullptr && animating()
-          ? traceAnimated(curve, draw)
-          : TraceInSession(curve, session_.get(), Curve::ScreenMap{&curve}, draw);
+  // The exact points are worked out only for a view that shows them.
+  auto drawExact = [&](const ExactPixel& a, const ExactPixel& b) {
+    draw(a.pixel, b.pixel);
+    if (recorder.Live()) {
+      recorder.Segment(a.x, a.y, b.x, b.y);
+    } else {
+      recorder.Segment();
+    }
+  };
+  int64_t segments = 0;
+  if (session_ != nullptr && animating()) {
+    segments = traceAnimated(curve, [&](const CurvePoint& a, const CurvePoint& b) {
+      drawExact(MapExact(curve, a), MapExact(curve, b));
+    });
+  } else if (recorder.Live()) {
+    segments = TraceInSession(
+        curve, session_.get(), [&curve](const CurvePoint& p) { return MapExact(curve, p); },
+        drawExact);
+  } else {
+    segments =
+        TraceInSession(curve, session_.get(), Curve::ScreenMap{&curve}, [&](Pixel a, Pixel b) {
+          draw(a, b);
+          recorder.Segment();
+        });
+  }
   if (observer_ != nullptr) observer_->ScreenTraceDone(segments);
   recordPattern(drawn);
 }
 
 // One core at a time, each segment laid as the rolling gear reaches it; the
 // picture ends as an instant Draw's.
-int64_t MainWindow::traceAnimated(const Curve& curve,
-                                  const std::function<void(Pixel, Pixel)>& draw) {
+int64_t MainWindow::traceAnimated(
+    const Curve& curve, const std::function<void(const CurvePoint&, const CurvePoint&)>& draw) {
   session_->BeginPattern(curve.EstimatedSegments());
   struct StopRolling {
     MainWindow& window;
@@ -124,12 +165,13 @@ int64_t MainWindow::traceAnimated(const Curve& curve,
   overlay_.SetRolling(GearsAt(curve, 0));
   updateOverlay();
   double theta = 0;
-  return curve.TraceScreen([&](Pixel a, Pixel b) {
-    session_->BeforeSegment();
-    draw(a, b);
-    theta = curve.NextAngle(theta);
-    animateSegment(curve, theta);
-  });
+  return curve.TraceMapped([](const CurvePoint& p) { return p; },
+                           [&](const CurvePoint& a, const CurvePoint& b) {
+                             session_->BeforeSegment();
+                             draw(a, b);
+                             theta = curve.NextAngle(theta);
+                             animateSegment(curve, theta);
+                           });
 }
 
 void MainWindow::recordPattern(const DrawnPattern& pattern) {
@@ -152,6 +194,7 @@ void MainWindow::tracePatternForPrint(const DrawnPattern& drawn, ui::PrinterCanv
   printer.SetPenColour(printerPen);
   ui::ImageCanvas& canvas = Picture();
   const PatternScope scope(curve, canvas, drawn.lineWidth, lineWidthSpin_->Value());
+  ui::TraceRecorder recorder(canvas, drawn.record, drawn.ring, nullptr);
   const int32_t zoom = design_.PrintFactor;
   struct Mapped {
     Pixel screen, printer;
@@ -164,6 +207,7 @@ void MainWindow::tracePatternForPrint(const DrawnPattern& drawn, ui::PrinterCanv
     canvas.LineTo(to.screen.x, to.screen.y);
     printer.MoveTo(from.printer.x, from.printer.y);
     printer.LineTo(to.printer.x, to.printer.y);
+    recorder.Segment();
     if (observer_ != nullptr) observer_->PrintSegment(from.printer, to.printer);
   };
   const int64_t segments = TraceInSession(curve, session_.get(), map, draw);

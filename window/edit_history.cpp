@@ -5,6 +5,7 @@
 #include "core/command_stopped.h"
 #include "engine/curve.h"
 #include "ui/canvas.h"
+#include "ui/trace_recorder.h"
 #include "window/main_window.h"
 #include "window/trace_session.h"
 
@@ -121,9 +122,11 @@ void MainWindow::redrawFromHistory() {
     canvas.SetPenColour(drawn.record.Colour);
     canvas.SetPenWidth(drawn.lineWidth);
     const Curve curve(drawn.record, drawn.ring);
+    ui::TraceRecorder recorder(canvas, drawn.record, drawn.ring, nullptr);
     TraceInSession(curve, session_.get(), Curve::ScreenMap{&curve}, [&](Pixel a, Pixel b) {
       canvas.MoveTo(a.x, a.y);
       canvas.LineTo(b.x, b.y);
+      recorder.Segment();
     });
   }
 }

@@ -199,8 +199,9 @@ class MainWindow : private commands::DrawingSurface {
   void traceAndRecord(const engine::DrawnPattern& pattern);
   // Shows a pattern on the panel and gives the picture its pen colour.
   engine::Curve showPatternForTrace(const engine::DrawnPattern& pattern);
-  int64_t traceAnimated(const engine::Curve& curve,
-                        const std::function<void(engine::Pixel, engine::Pixel)>& draw);
+  int64_t traceAnimated(
+      const engine::Curve& curve,
+      const std::function<void(const engine::CurvePoint&, const engine::CurvePoint&)>& draw);
   // The panel's part of tracePattern alone, for an Undo whose picture is
   // already known.
   void replayPattern(const engine::DrawnPattern& pattern);
@@ -237,7 +238,8 @@ class MainWindow : private commands::DrawingSurface {
   std::optional<int64_t> pendingStop_;
   ui::Button* drawButton_ = nullptr;
 
-  ui::MenuItem *showGearsItem_ = nullptr, *previewItem_ = nullptr, *animateItem_ = nullptr;
+  ui::MenuItem *showGearsItem_ = nullptr, *previewItem_ = nullptr, *animateItem_ = nullptr,
+               *smoothLinesItem_ = nullptr;
   double animationSpeed_ = 1;
   ui::DrawingOverlay overlay_{[this] { return nextGears(); }};
   // The preview's picture arrives through the dispatcher, as input does.

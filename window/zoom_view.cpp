@@ -40,6 +40,16 @@ void MainWindow::createZoomItems(ui::MenuItem& view) {
     // function pointer.
     item.onClick = [view = pictureArea_, action = z.action] { (view->*action)(); };
   }
+  // How lines are drawn on screen; like zoom, never part of the picture.
+  smoothLinesItem_ = &form_.AddItem(view, "SmoothLines1", "Smooth Lines");
+  smoothLinesItem_->SetMenuText(QT_TRANSLATE_NOOP("Menu", "Smooth &Lines"));
+  smoothLinesItem_->SetCheckable(true);
+  smoothLinesItem_->SetChecked(true);
+  smoothLinesItem_->SetOutsideHistory(true);
+  smoothLinesItem_->onClick = [item = smoothLinesItem_, view = pictureArea_] {
+    item->SetChecked(!item->Checked());
+    view->SetSmoothLines(item->Checked());
+  };
   pictureArea_->onViewChange = [this] { form_.ShowViewStatus(pictureArea_->ZoomText()); };
   form_.onResize = [this](int width, int height) { placeDrawingArea(width, height); };
 }

@@ -235,7 +235,7 @@ constexpr const char* kCloseQuestion =
 constexpr const char* kExportItems[] = {"ExportSVG1", "ExportPDF1", "ExportPNG1"};
 constexpr const char* kViewItems[] = {"ShowGears1",    "PreviewPattern1", "AnimateDraw1",
                                       "SpeedQuarter1", "SpeedNormal1",    "SpeedFast1",
-                                      "SpeedFastest1"};
+                                      "SpeedFastest1", "SmoothLines1"};
 // How the drawing is shown: they change the view alone, never the design,
 // the history, the picture or the Edit > Undo steps.
 constexpr const char* kViewZoomItems[] = {"ZoomIn1", "ZoomOut1", "ZoomFit1", "ZoomActual1"};
