@@ -571,12 +571,13 @@ RadioButton::RadioButton(Form& form, RadioGroup& group, std::string name, Geomet
       checked_(checked) {
   // Exclusiveness is ours, so that the program's checks follow the same rule.
   radio_->setAutoExclusive(false);
+  // Before anything asks for the button's accessible interface, which Qt keeps.
+  InstallRadioButtonAccessibility();
   // The indicator and its spacing take the left of the button.
   const int indicator =
       radio_->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, radio_) +
       radio_->style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, radio_);
   radio_->setText(ButtonText(FitCaption(radio_, caption, g.width - indicator).toStdString()));
-  InstallRadioButtonAccessibility();
   Show(checked_);
   group_.Add(this);
   QObject::connect(radio_, &QRadioButton::clicked, radio_, [this] {
