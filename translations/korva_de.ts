@@ -210,12 +210,18 @@
     <message numerus="yes">
         <source>Drawing: %n pattern</source>
         <comment>one pattern</comment>
-        <translation><numerusform>Zeichnung: %n Muster</numerusform><numerusform>Zeichnung: %n Muster</numerusform></translation>
+        <translation>
+            <numerusform>Zeichnung: %n Muster</numerusform>
+            <numerusform>Zeichnung: %n Muster</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>Drawing: %n patterns</source>
         <comment>any other count</comment>
-        <translation><numerusform>Zeichnung: %n Muster</numerusform><numerusform>Zeichnung: %n Muster</numerusform></translation>
+        <translation>
+            <numerusform>Zeichnung: %n Muster</numerusform>
+            <numerusform>Zeichnung: %n Muster</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -557,6 +563,10 @@ Copyright © Die Korva-Entwickler. Veröffentlicht unter der MIT-Lizenz: Sie dü
         <source>Actual Pi&amp;xels</source>
         <translation>&amp;Originalgröße</translation>
     </message>
+    <message>
+        <source>Smooth &amp;Lines</source>
+        <translation>&amp;Kantenglättung</translation>
+    </message>
 </context>
 <context>
     <name>Message</name>
@@ -643,8 +653,8 @@ Sind Sie sicher?</translation>
         <translation>%1 (Zeile %2)</translation>
     </message>
     <message>
-        <source>'%1' is not a valid integer value</source>
-        <translation>'%1' ist keine gültige ganze Zahl</translation>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>&apos;%1&apos; ist keine gültige ganze Zahl</translation>
     </message>
     <message>
         <source>sides %1 is not 0, 2, 3, 4, 5 or 6</source>
@@ -655,11 +665,11 @@ Sind Sie sicher?</translation>
         <translation>Ecke %1 ist kleiner als 1</translation>
     </message>
     <message>
-        <source>corner %1 is above the fixed gear's %2 teeth</source>
+        <source>corner %1 is above the fixed gear&apos;s %2 teeth</source>
         <translation>Ecke %1 ist größer als die %2 Zähne des Rings</translation>
     </message>
     <message>
-        <source>corner %1 is below the moving gear's %2 teeth</source>
+        <source>corner %1 is below the moving gear&apos;s %2 teeth</source>
         <translation>Ecke %1 ist kleiner als die %2 Zähne des Rads</translation>
     </message>
     <message>
@@ -739,7 +749,7 @@ Sind Sie sicher?</translation>
         <translation>Ganzzahlüberlauf</translation>
     </message>
     <message>
-        <source>its points lie beyond the drawing area's pixel range</source>
+        <source>its points lie beyond the drawing area&apos;s pixel range</source>
         <translation>seine Punkte liegen außerhalb des Pixelbereichs der Zeichenfläche</translation>
     </message>
     <message>
@@ -1085,15 +1095,15 @@ Sind Sie sicher?</translation>
         <translation>Zurück zu einem Muster je Malen, alle Schritte auf null.</translation>
     </message>
     <message>
-        <source>Added to the pen's red after each pattern of a series.</source>
+        <source>Added to the pen&apos;s red after each pattern of a series.</source>
         <translation>Wird nach jedem Muster einer Serie zum Rot des Stifts addiert.</translation>
     </message>
     <message>
-        <source>Added to the pen's green after each pattern of a series.</source>
+        <source>Added to the pen&apos;s green after each pattern of a series.</source>
         <translation>Wird nach jedem Muster einer Serie zum Grün des Stifts addiert.</translation>
     </message>
     <message>
-        <source>Added to the pen's blue after each pattern of a series.</source>
+        <source>Added to the pen&apos;s blue after each pattern of a series.</source>
         <translation>Wird nach jedem Muster einer Serie zum Blau des Stifts addiert.</translation>
     </message>
     <message>
@@ -1101,7 +1111,7 @@ Sind Sie sicher?</translation>
         <translation>Die drei Farbschritte auf null setzen.</translation>
     </message>
     <message>
-        <source>Put the pen position, top and size back to the gears' defaults.</source>
+        <source>Put the pen position, top and size back to the gears&apos; defaults.</source>
         <translation>Stiftposition, Drehung und Größe auf die Standardwerte der Räder setzen.</translation>
     </message>
     <message>
@@ -1109,7 +1119,7 @@ Sind Sie sicher?</translation>
         <translation>Die Schritte von Stiftposition, Drehung und Größe auf null setzen.</translation>
     </message>
     <message>
-        <source>Where the pen sits: 0 is the gear's centre, 10 x moving teeth its rim.</source>
+        <source>Where the pen sits: 0 is the gear&apos;s centre, 10 x moving teeth its rim.</source>
         <translation>Wo der Stift sitzt: 0 ist die Mitte des Rads, 10 x seine Zähne der Rand.</translation>
     </message>
     <message>
@@ -1173,15 +1183,15 @@ Sind Sie sicher?</translation>
         <translation>Wird nach jedem Muster einer Serie zur senkrechten Mitte addiert.</translation>
     </message>
     <message>
-        <source>The fixed ring's shape: a circle, an oval or a rounded polygon.</source>
+        <source>The fixed ring&apos;s shape: a circle, an oval or a rounded polygon.</source>
         <translation>Die Form des Rings: Kreis, Oval oder abgerundetes Vieleck.</translation>
     </message>
     <message>
-        <source>Radius of the ring's corners, in teeth: up to the ring's teeth, and inside at least the moving gear's.</source>
+        <source>Radius of the ring&apos;s corners, in teeth: up to the ring&apos;s teeth, and inside at least the moving gear&apos;s.</source>
         <translation>Radius der Ecken des Rings in Zähnen: höchstens die Zähne des Rings, innen mindestens die des Rads.</translation>
     </message>
     <message>
-        <source>Radius of the ring's corners, in teeth.</source>
+        <source>Radius of the ring&apos;s corners, in teeth.</source>
         <translation>Radius der Ecken des Rings in Zähnen.</translation>
     </message>
 </context>
@@ -1196,12 +1206,12 @@ wird nach dem Start geöffnet. Siehe korva(1) und korva-batch(1).
 </translation>
     </message>
     <message>
-        <source>unknown option '%1'</source>
-        <translation>unbekannte Option '%1'</translation>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>unbekannte Option &apos;%1&apos;</translation>
     </message>
     <message>
-        <source>one design file only, not also '%1'</source>
-        <translation>nur eine Musterdatei, nicht auch '%1'</translation>
+        <source>one design file only, not also &apos;%1&apos;</source>
+        <translation>nur eine Musterdatei, nicht auch &apos;%1&apos;</translation>
     </message>
     <message>
         <source>an SVG</source>
@@ -1220,35 +1230,35 @@ wird nach dem Start geöffnet. Siehe korva(1) und korva-batch(1).
         <translation>--single-layer gilt nur für SVG, nicht für %1</translation>
     </message>
     <message>
-        <source>'%1' needs a value</source>
-        <translation>'%1' braucht einen Wert</translation>
+        <source>&apos;%1&apos; needs a value</source>
+        <translation>&apos;%1&apos; braucht einen Wert</translation>
     </message>
     <message>
         <source>--simplify is for SVG and PDF only, not for a PNG</source>
         <translation>--simplify gilt nur für SVG und PDF, nicht für ein PNG</translation>
     </message>
     <message>
-        <source>--simplify takes a decimal number of millimetres, not '%1'</source>
-        <translation>--simplify erwartet eine Dezimalzahl in Millimetern, nicht '%1'</translation>
+        <source>--simplify takes a decimal number of millimetres, not &apos;%1&apos;</source>
+        <translation>--simplify erwartet eine Dezimalzahl in Millimetern, nicht &apos;%1&apos;</translation>
     </message>
     <message>
-        <source>--size of a PNG is a whole number of pixels, not '%1'</source>
-        <translation>--size eines PNG ist eine ganze Zahl von Pixeln, nicht '%1'</translation>
+        <source>--size of a PNG is a whole number of pixels, not &apos;%1&apos;</source>
+        <translation>--size eines PNG ist eine ganze Zahl von Pixeln, nicht &apos;%1&apos;</translation>
     </message>
     <message>
-        <source>--size of %1 is a decimal number of millimetres, not '%2'</source>
-        <translation>--size für %1 ist eine Dezimalzahl in Millimetern, nicht '%2'</translation>
+        <source>--size of %1 is a decimal number of millimetres, not &apos;%2&apos;</source>
+        <translation>--size für %1 ist eine Dezimalzahl in Millimetern, nicht &apos;%2&apos;</translation>
     </message>
     <message>
-        <source>unknown export option '%1'</source>
-        <translation>unbekannte Export-Option '%1'</translation>
+        <source>unknown export option &apos;%1&apos;</source>
+        <translation>unbekannte Export-Option &apos;%1&apos;</translation>
     </message>
     <message>
-        <source>the export's name must end in .svg, .pdf or .png</source>
+        <source>the export&apos;s name must end in .svg, .pdf or .png</source>
         <translation>der Name des Exports muss auf .svg, .pdf oder .png enden</translation>
     </message>
     <message>
-        <source>Runs Korva's window off-screen from a script of user actions, one per line:
+        <source>Runs Korva&apos;s window off-screen from a script of user actions, one per line:
 click, arrow, track, drag, key, spin, type and answer. See korva-batch(1).
 </source>
         <translation>Führt Korvas Fenster unsichtbar nach einem Skript von Benutzeraktionen aus, eine je Zeile:
@@ -1256,12 +1266,12 @@ click, arrow, track, drag, key, spin, type und answer. Siehe korva-batch(1).
 </translation>
     </message>
     <message>
-        <source>a file name must follow '%1'</source>
-        <translation>auf '%1' muss ein Dateiname folgen</translation>
+        <source>a file name must follow &apos;%1&apos;</source>
+        <translation>auf &apos;%1&apos; muss ein Dateiname folgen</translation>
     </message>
     <message>
-        <source>one script only, not also '%1'</source>
-        <translation>nur ein Skript, nicht auch '%1'</translation>
+        <source>one script only, not also &apos;%1&apos;</source>
+        <translation>nur ein Skript, nicht auch &apos;%1&apos;</translation>
     </message>
     <message>
         <source>cannot read %1</source>

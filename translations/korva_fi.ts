@@ -210,12 +210,18 @@
     <message numerus="yes">
         <source>Drawing: %n pattern</source>
         <comment>one pattern</comment>
-        <translation><numerusform>Piirros: %n kuvio</numerusform><numerusform>Piirros: %n kuviota</numerusform></translation>
+        <translation>
+            <numerusform>Piirros: %n kuvio</numerusform>
+            <numerusform>Piirros: %n kuviota</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>Drawing: %n patterns</source>
         <comment>any other count</comment>
-        <translation><numerusform>Piirros: %n kuvio</numerusform><numerusform>Piirros: %n kuviota</numerusform></translation>
+        <translation>
+            <numerusform>Piirros: %n kuvio</numerusform>
+            <numerusform>Piirros: %n kuviota</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -557,6 +563,10 @@ Copyright © Korvan kehittäjät. Julkaistu MIT-lisenssillä: saat käyttää, k
         <source>Actual Pi&amp;xels</source>
         <translation>&amp;Todellinen koko</translation>
     </message>
+    <message>
+        <source>Smooth &amp;Lines</source>
+        <translation>&amp;Pehmeät viivat</translation>
+    </message>
 </context>
 <context>
     <name>Message</name>
@@ -643,8 +653,8 @@ Oletko varma?</translation>
         <translation>%1 (rivi %2)</translation>
     </message>
     <message>
-        <source>'%1' is not a valid integer value</source>
-        <translation>'%1' ei ole kelvollinen kokonaisluku</translation>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>&apos;%1&apos; ei ole kelvollinen kokonaisluku</translation>
     </message>
     <message>
         <source>sides %1 is not 0, 2, 3, 4, 5 or 6</source>
@@ -655,11 +665,11 @@ Oletko varma?</translation>
         <translation>kulma %1 on alle 1</translation>
     </message>
     <message>
-        <source>corner %1 is above the fixed gear's %2 teeth</source>
+        <source>corner %1 is above the fixed gear&apos;s %2 teeth</source>
         <translation>kulma %1 on yli kehän %2 hampaan</translation>
     </message>
     <message>
-        <source>corner %1 is below the moving gear's %2 teeth</source>
+        <source>corner %1 is below the moving gear&apos;s %2 teeth</source>
         <translation>kulma %1 on alle rattaan %2 hampaan</translation>
     </message>
     <message>
@@ -739,7 +749,7 @@ Oletko varma?</translation>
         <translation>kokonaislukujen ylivuoto</translation>
     </message>
     <message>
-        <source>its points lie beyond the drawing area's pixel range</source>
+        <source>its points lie beyond the drawing area&apos;s pixel range</source>
         <translation>sen pisteet ovat piirtoalueen pikselialueen ulkopuolella</translation>
     </message>
     <message>
@@ -1085,15 +1095,15 @@ Oletko varma?</translation>
         <translation>Takaisin yhteen kuvioon piirtoa kohden, kaikki askeleet nollaan.</translation>
     </message>
     <message>
-        <source>Added to the pen's red after each pattern of a series.</source>
+        <source>Added to the pen&apos;s red after each pattern of a series.</source>
         <translation>Lisätään kynän punaiseen jokaisen sarjan kuvion jälkeen.</translation>
     </message>
     <message>
-        <source>Added to the pen's green after each pattern of a series.</source>
+        <source>Added to the pen&apos;s green after each pattern of a series.</source>
         <translation>Lisätään kynän vihreään jokaisen sarjan kuvion jälkeen.</translation>
     </message>
     <message>
-        <source>Added to the pen's blue after each pattern of a series.</source>
+        <source>Added to the pen&apos;s blue after each pattern of a series.</source>
         <translation>Lisätään kynän siniseen jokaisen sarjan kuvion jälkeen.</translation>
     </message>
     <message>
@@ -1101,7 +1111,7 @@ Oletko varma?</translation>
         <translation>Nollaa kolme väriaskelta.</translation>
     </message>
     <message>
-        <source>Put the pen position, top and size back to the gears' defaults.</source>
+        <source>Put the pen position, top and size back to the gears&apos; defaults.</source>
         <translation>Palauta kynän paikka, kierto ja koko rattaiden oletuksiin.</translation>
     </message>
     <message>
@@ -1109,7 +1119,7 @@ Oletko varma?</translation>
         <translation>Nollaa kynän paikan, kierron ja koon askeleet.</translation>
     </message>
     <message>
-        <source>Where the pen sits: 0 is the gear's centre, 10 x moving teeth its rim.</source>
+        <source>Where the pen sits: 0 is the gear&apos;s centre, 10 x moving teeth its rim.</source>
         <translation>Kynän paikka: 0 on rattaan keskus, 10 x rattaan hampaat sen reuna.</translation>
     </message>
     <message>
@@ -1173,15 +1183,15 @@ Oletko varma?</translation>
         <translation>Lisätään pystykeskipisteeseen jokaisen sarjan kuvion jälkeen.</translation>
     </message>
     <message>
-        <source>The fixed ring's shape: a circle, an oval or a rounded polygon.</source>
+        <source>The fixed ring&apos;s shape: a circle, an oval or a rounded polygon.</source>
         <translation>Kehän muoto: ympyrä, soikio tai pyöristetty monikulmio.</translation>
     </message>
     <message>
-        <source>Radius of the ring's corners, in teeth: up to the ring's teeth, and inside at least the moving gear's.</source>
+        <source>Radius of the ring&apos;s corners, in teeth: up to the ring&apos;s teeth, and inside at least the moving gear&apos;s.</source>
         <translation>Kehän kulmien säde hampaina: enintään kehän hampaat ja sisäpuolella vähintään rattaan.</translation>
     </message>
     <message>
-        <source>Radius of the ring's corners, in teeth.</source>
+        <source>Radius of the ring&apos;s corners, in teeth.</source>
         <translation>Kehän kulmien säde hampaina.</translation>
     </message>
 </context>
@@ -1196,12 +1206,12 @@ käynnistyksen jälkeen. Katso korva(1) ja korva-batch(1).
 </translation>
     </message>
     <message>
-        <source>unknown option '%1'</source>
-        <translation>tuntematon valitsin '%1'</translation>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>tuntematon valitsin &apos;%1&apos;</translation>
     </message>
     <message>
-        <source>one design file only, not also '%1'</source>
-        <translation>vain yksi kuviotiedosto, ei lisäksi '%1'</translation>
+        <source>one design file only, not also &apos;%1&apos;</source>
+        <translation>vain yksi kuviotiedosto, ei lisäksi &apos;%1&apos;</translation>
     </message>
     <message>
         <source>an SVG</source>
@@ -1220,35 +1230,35 @@ käynnistyksen jälkeen. Katso korva(1) ja korva-batch(1).
         <translation>--single-layer on vain SVG:lle, ei %1</translation>
     </message>
     <message>
-        <source>'%1' needs a value</source>
-        <translation>'%1' tarvitsee arvon</translation>
+        <source>&apos;%1&apos; needs a value</source>
+        <translation>&apos;%1&apos; tarvitsee arvon</translation>
     </message>
     <message>
         <source>--simplify is for SVG and PDF only, not for a PNG</source>
         <translation>--simplify on vain SVG:lle ja PDF:lle, ei PNG:lle</translation>
     </message>
     <message>
-        <source>--simplify takes a decimal number of millimetres, not '%1'</source>
-        <translation>--simplify ottaa desimaaliluvun millimetreinä, ei '%1'</translation>
+        <source>--simplify takes a decimal number of millimetres, not &apos;%1&apos;</source>
+        <translation>--simplify ottaa desimaaliluvun millimetreinä, ei &apos;%1&apos;</translation>
     </message>
     <message>
-        <source>--size of a PNG is a whole number of pixels, not '%1'</source>
-        <translation>PNG:n --size on kokonainen määrä pikseleitä, ei '%1'</translation>
+        <source>--size of a PNG is a whole number of pixels, not &apos;%1&apos;</source>
+        <translation>PNG:n --size on kokonainen määrä pikseleitä, ei &apos;%1&apos;</translation>
     </message>
     <message>
-        <source>--size of %1 is a decimal number of millimetres, not '%2'</source>
-        <translation>--size %1 on desimaaliluku millimetreinä, ei '%2'</translation>
+        <source>--size of %1 is a decimal number of millimetres, not &apos;%2&apos;</source>
+        <translation>--size %1 on desimaaliluku millimetreinä, ei &apos;%2&apos;</translation>
     </message>
     <message>
-        <source>unknown export option '%1'</source>
-        <translation>tuntematon vientivalitsin '%1'</translation>
+        <source>unknown export option &apos;%1&apos;</source>
+        <translation>tuntematon vientivalitsin &apos;%1&apos;</translation>
     </message>
     <message>
-        <source>the export's name must end in .svg, .pdf or .png</source>
+        <source>the export&apos;s name must end in .svg, .pdf or .png</source>
         <translation>viedyn tiedoston nimen on päätyttävä .svg, .pdf tai .png</translation>
     </message>
     <message>
-        <source>Runs Korva's window off-screen from a script of user actions, one per line:
+        <source>Runs Korva&apos;s window off-screen from a script of user actions, one per line:
 click, arrow, track, drag, key, spin, type and answer. See korva-batch(1).
 </source>
         <translation>Ajaa Korvan ikkunaa näkymättömänä käyttäjän toimintojen komentosarjasta, yksi riviä kohden:
@@ -1256,12 +1266,12 @@ click, arrow, track, drag, key, spin, type ja answer. Katso korva-batch(1).
 </translation>
     </message>
     <message>
-        <source>a file name must follow '%1'</source>
-        <translation>valitsimen '%1' jälkeen tarvitaan tiedostonimi</translation>
+        <source>a file name must follow &apos;%1&apos;</source>
+        <translation>valitsimen &apos;%1&apos; jälkeen tarvitaan tiedostonimi</translation>
     </message>
     <message>
-        <source>one script only, not also '%1'</source>
-        <translation>vain yksi komentosarja, ei lisäksi '%1'</translation>
+        <source>one script only, not also &apos;%1&apos;</source>
+        <translation>vain yksi komentosarja, ei lisäksi &apos;%1&apos;</translation>
     </message>
     <message>
         <source>cannot read %1</source>
