@@ -10,17 +10,18 @@
 #     fsincos a point alone split over every core (korva_bench's
 #     BM_LargestTrigAloneAllCores); target at most 1.15 x.
 #
-#   bench/window_draw.sh [BUILD_DIR]     (default: build, after ./build.sh bench
+#   bench/window_draw.sh [BUILD_DIR]     (default: the source's build, after ./build.sh bench
 #                                         or a build of korva-batch,
 #                                         korva_window_draw and korva_bench)
 # Needs xvfb (xvfb-run) and time.
 # shellcheck disable=SC2154 # NAME_wall and NAME_cpu are set by timed, through printf -v
 set -euo pipefail
-cd "$(dirname "$0")/.."
-build=$(realpath "${1:-build}")
+self=$(realpath "$0")
+root=$(dirname "$self")/..
+build=$(realpath "${1:-$root/build}")
 
 if [ -z "${KORVA_UNDER_X:-}" ]; then
-  KORVA_UNDER_X=1 exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$build"
+  KORVA_UNDER_X=1 exec xvfb-run -a -s "-screen 0 1280x1024x24" "$self" "$build"
 fi
 
 batch=$build/korva-batch
