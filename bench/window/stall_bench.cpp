@@ -76,7 +76,8 @@ class StallBench {
   void Show(int width, int height) {
     window_.form().Show();
     if (width > 0) window_.form().Resize(width, height);
-    Run("showing the window", [] {}, [this] { return view_->RenderPending(); });
+    Run(
+        "showing the window", [] {}, [this] { return view_->RenderPending(); });
     const QSize shown = view_->ShownSize();
     const double ratio = window_.form().Window()->devicePixelRatioF();
     std::printf("drawing area %d x %d logical pixels, device pixel ratio %.2f; load %s\n",
@@ -87,8 +88,8 @@ class StallBench {
 
   // Runs `action`, then the event loop while `busy`; prints how long that
   // took and the timer's worst lateness meanwhile.
-  void Run(const char* what, const std::function<void()>& action,
-           const std::function<bool()>& busy, qint64 limitMs = 600'000) {
+  void Run(const char* what, const std::function<void()>& action, const std::function<bool()>& busy,
+           qint64 limitMs = 600'000) {
     QElapsedTimer clock;
     clock.start();
     gaps_.Begin();
@@ -126,24 +127,34 @@ int main(int argc, char** argv) {
   bench.Show(width, height);
 
   QElapsedTimer idle;
-  bench.Run("idle, for comparison", [&] { idle.start(); }, [&] { return idle.elapsed() < 1000; });
+  bench.Run(
+      "idle, for comparison", [&] { idle.start(); }, [&] { return idle.elapsed() < 1000; });
 
   // 3,588,924 segments: few enough to be painted smooth while drawn.
   ShowOnPanel(window, {360, 13, 8, 1});
-  bench.Run("Draw 360/13/8/1 (3.6 M segments), smooth live", [&] { ClickDraw(window); }, nothing);
-  bench.Run("  the smooth render after it", [] {}, rendering);
-  bench.Run("  Zoom In: smooth re-render", [&] { bench.Click("ZoomIn1"); }, rendering);
-  bench.Run("  Zoom In x3 at once: the last re-render", [&] {
-    for (int i = 0; i < 3; ++i) bench.Click("ZoomIn1");
-  }, rendering);
-  bench.Run("  Fit: smooth re-render", [&] { bench.Click("ZoomFit1"); }, rendering);
-  bench.Run("  Smooth Lines off", [&] { bench.Click("SmoothLines1"); }, rendering);
-  bench.Run("  Smooth Lines on: smooth re-render", [&] { bench.Click("SmoothLines1"); },
-            rendering);
+  bench.Run(
+      "Draw 360/13/8/1 (3.6 M segments), smooth live", [&] { ClickDraw(window); }, nothing);
+  bench.Run(
+      "  the smooth render after it", [] {}, rendering);
+  bench.Run(
+      "  Zoom In: smooth re-render", [&] { bench.Click("ZoomIn1"); }, rendering);
+  bench.Run(
+      "  Zoom In x3 at once: the last re-render",
+      [&] {
+        for (int i = 0; i < 3; ++i) bench.Click("ZoomIn1");
+      },
+      rendering);
+  bench.Run(
+      "  Fit: smooth re-render", [&] { bench.Click("ZoomFit1"); }, rendering);
+  bench.Run(
+      "  Smooth Lines off", [&] { bench.Click("SmoothLines1"); }, rendering);
+  bench.Run(
+      "  Smooth Lines on: smooth re-render", [&] { bench.Click("SmoothLines1"); }, rendering);
 
   static_cast<ui::Button*>(window.form().Find("Clear"))->UserClick();
   ShowOnPanel(window, kLargestPattern);
-  bench.Run("Draw of the largest pattern (46.7 M segments)", [&] { ClickDraw(window); }, nothing);
+  bench.Run(
+      "Draw of the largest pattern (46.7 M segments)", [&] { ClickDraw(window); }, nothing);
   QElapsedTimer after;
   bench.Run(
       "  the first 5 s of the smooth render after it", [&] { after.start(); },
