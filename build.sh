@@ -92,6 +92,11 @@ case "$verb" in
     ./build/bench/korva_bench --benchmark_min_time=1 ${KORVA_BENCH_ARGS:-}
     # shellcheck disable=SC2086
     ./build/bench/korva_view_bench ${KORVA_BENCH_ARGS:-}
+    echo "== The window's thread: a 1 ms timer's worst lateness"
+    ./build/bench/korva_stall_bench
+    # The window on a (virtual) screen against korva-batch.
+    need_packages xvfb xauth time
+    bench/window_draw.sh build
     ;;
   fuzz)
     base_packages

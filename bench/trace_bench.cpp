@@ -10,6 +10,12 @@
 // threads, with a poll that does nothing and with one that reads an atomic
 // flag as a window would. Targets: two threads at most 0.6 x
 // BM_LargestOnCanvas, one thread no slower than it, polling at most 3 %.
+//
+// The trace's floor on this machine: the two fsincos a point alone, split
+// over every core (BM_LargestTrigAloneAllCores), and beside it, in the same
+// run, the parallel trace onto the canvas as the window and korva-batch run
+// it (BM_LargestTraceAgainstTrigAllCores, whose `ratio` is the trace over
+// its floor). Target: at most 1.15 x.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -17,6 +23,7 @@
 #include <chrono>
 #include <cstdint>
 #include <thread>
+#include <vector>
 
 #include "engine/curve.h"
 #include "engine/parallel_trace.h"
@@ -143,29 +150,100 @@ void BM_LargestArithmetic(benchmark::State& state) {
   if (state.counters["segments"] != kLargestSegments) state.SkipWithError("wrong segment count");
 }
 
-// The same number of points through two fsincos each, θ advancing by a
-// plain extended sum.
-void BM_LargestTrigAlone(benchmark::State& state) {
-  const long double step = 1.0L / 360 / 57.2957795L;
-  for (auto _ : state) {
-    long double theta = 0;
-    long double sum = 0;
-    for (int64_t i = 0; i <= kLargestSegments; ++i) {
-      long double s1, c1, s2, c2;
-      QuickSinCos<Fsincos>(theta, s1, c1);
-      QuickSinCos<Fsincos>(359 * theta, s2, c2);
-      sum += s1 + c1 + s2 + c2;
-      theta += step;
-    }
-    benchmark::DoNotOptimize(sum);
+constexpr long double kTrigStep = 1.0L / 360 / 57.2957795L;
+
+// Points [begin, end) of the largest pattern through two fsincos each, θ
+// advancing by a plain extended sum.
+[[gnu::noinline]] long double TrigAlone(int64_t begin, int64_t end) {
+  long double theta = static_cast<long double>(begin) * kTrigStep;
+  long double sum = 0;
+  for (int64_t i = begin; i < end; ++i) {
+    long double s1, c1, s2, c2;
+    QuickSinCos<Fsincos>(theta, s1, c1);
+    QuickSinCos<Fsincos>(359 * theta, s2, c2);
+    sum += s1 + c1 + s2 + c2;
+    theta += kTrigStep;
   }
+  return sum;
+}
+
+// Every point of the largest pattern through TrigAlone, in equal shares on
+// `threads` threads.
+long double TrigAloneSplit(int threads) {
+  const int64_t points = kLargestSegments + 1;
+  std::vector<long double> sums(static_cast<size_t>(threads));
+  std::vector<std::thread> workers;
+  for (int t = 0; t < threads; ++t) {
+    workers.emplace_back([&sums, t, threads, points] {
+      sums[static_cast<size_t>(t)] = TrigAlone(points * t / threads, points * (t + 1) / threads);
+    });
+  }
+  for (std::thread& w : workers) w.join();
+  long double sum = 0;
+  for (long double s : sums) sum += s;
+  return sum;
+}
+
+void BM_LargestTrigAlone(benchmark::State& state) {
+  for (auto _ : state) benchmark::DoNotOptimize(TrigAlone(0, kLargestSegments + 1));
   ReportPerSegment(state, kLargestSegments);
+}
+
+// Timed by the clock, with the CPU time of all threads beside it.
+void BM_LargestTrigAloneAllCores(benchmark::State& state) {
+  for (auto _ : state) benchmark::DoNotOptimize(TrigAloneSplit(DefaultThreads()));
+  ReportPerSegment(state, kLargestSegments);
+  state.counters["threads"] = DefaultThreads();
+}
+
+// Each iteration: the trigonometry alone on every core, then the largest
+// pattern onto the canvas through TraceParallel on every core, with the
+// window's block size and a poll that reads an atomic flag. Both by the
+// clock; `ratio` is the trace's time over the trigonometry's.
+void BM_LargestTraceAgainstTrigAllCores(benchmark::State& state) {
+  using Clock = std::chrono::steady_clock;
+  ui::ImageCanvas canvas(640, 640);
+  canvas.SetPenColour(kBlack);
+  const Curve curve(Largest());
+  TraceOptions options;
+  options.blockSegments = 32768;
+  std::atomic<bool> escape{false};
+  double trigSeconds = 0, traceSeconds = 0;
+  int64_t segments = 0;
+  for (auto _ : state) {
+    const Clock::time_point start = Clock::now();
+    benchmark::DoNotOptimize(TrigAloneSplit(options.threads));
+    const Clock::time_point trigDone = Clock::now();
+    TraceControl control;
+    segments = TraceScreenParallel(
+                   curve,
+                   [&](Pixel from, Pixel to) {
+                     canvas.MoveTo(from.x, from.y);
+                     canvas.LineTo(to.x, to.y);
+                   },
+                   control,
+                   [&] {
+                     if (escape.load(std::memory_order_relaxed)) control.RequestStop();
+                   },
+                   options)
+                   .segments;
+    benchmark::DoNotOptimize(canvas.PixelAt(320, 320));
+    const Clock::time_point traceDone = Clock::now();
+    trigSeconds += std::chrono::duration<double>(trigDone - start).count();
+    traceSeconds += std::chrono::duration<double>(traceDone - trigDone).count();
+  }
+  const double runs = static_cast<double>(state.iterations());
+  state.counters["trig_ms"] = trigSeconds / runs * 1e3;
+  state.counters["trace_ms"] = traceSeconds / runs * 1e3;
+  state.counters["ratio"] = traceSeconds / trigSeconds;
+  state.counters["threads"] = options.threads;
+  if (segments != kLargestSegments) state.SkipWithError("wrong segment count");
 }
 
 // The same with the program's own sine and cosine, fsin and fcos, which the
 // quick path's fsincos stands in for.
 void BM_LargestPlainTrigAlone(benchmark::State& state) {
-  const long double step = 1.0L / 360 / 57.2957795L;
+  const long double step = kTrigStep;
   for (auto _ : state) {
     long double theta = 0;
     long double sum = 0;
@@ -188,6 +266,17 @@ void BM_InitialArithmetic(benchmark::State& state) {
 
 // Each large run takes seconds; three runs give a spread.
 BENCHMARK(BM_LargestTrigAlone)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3);
+BENCHMARK(BM_LargestTrigAloneAllCores)
+    ->MeasureProcessCPUTime()
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1)
+    ->Repetitions(3);
+BENCHMARK(BM_LargestTraceAgainstTrigAllCores)
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1)
+    ->Repetitions(3);
 BENCHMARK(BM_LargestPlainTrigAlone)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3);
 BENCHMARK(BM_LargestArithmetic)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3);
 BENCHMARK(BM_LargestOnCanvas)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3);
