@@ -75,7 +75,9 @@ case "$verb" in
     base_packages
     test_packages
     test_locales
-    timed configure_and_build build
+    # The test programs at -O1: a third less of their compile time than -O3,
+    # and the code under test keeps the Release build's level.
+    timed configure_and_build build -DKORVA_TEST_COMPILE_OPTIONS=-O1
     timed run_tests build
     if [ -x scripts/sanitizer_suite.sh ]; then timed scripts/sanitizer_suite.sh; fi
     if [ -x scripts/tsan_suite.sh ]; then timed scripts/tsan_suite.sh; fi
