@@ -16,6 +16,10 @@
 namespace export_test {
 
 using engine::PatternRecord;
+using exporting::ExportDesign;
+using exporting::ExportFormat;
+using exporting::ExportOptions;
+using exporting::ExportPattern;
 using ScreenPoint = engine::Curve::ScreenPoint;
 
 inline PatternRecord Design(Colour colour, int32_t fixed, int32_t moving, int32_t mode, int32_t top,

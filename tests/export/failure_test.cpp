@@ -10,11 +10,6 @@
 namespace export_test {
 namespace {
 
-using exporting::ExportDesign;
-using exporting::ExportFormat;
-using exporting::ExportOptions;
-using exporting::ExportPattern;
-
 constexpr ExportFormat kFormats[] = {ExportFormat::Svg, ExportFormat::Pdf, ExportFormat::Png};
 
 ExportOptions Options(ExportFormat format) {

@@ -11,11 +11,6 @@
 namespace export_test {
 namespace {
 
-using exporting::ExportDesign;
-using exporting::ExportFormat;
-using exporting::ExportOptions;
-using exporting::ExportPattern;
-
 ExportOptions Pdf(double sizeMm, bool includeCanvas = true) {
   ExportOptions options;
   options.format = ExportFormat::Pdf;

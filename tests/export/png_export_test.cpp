@@ -7,11 +7,6 @@
 namespace export_test {
 namespace {
 
-using exporting::ExportDesign;
-using exporting::ExportFormat;
-using exporting::ExportOptions;
-using exporting::ExportPattern;
-
 ExportOptions Png(int sizePx, Colour canvas = kWhite, bool includeCanvas = true) {
   ExportOptions options;
   options.format = ExportFormat::Png;

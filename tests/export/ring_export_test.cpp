@@ -4,11 +4,6 @@
 namespace export_test {
 namespace {
 
-using exporting::ExportDesign;
-using exporting::ExportFormat;
-using exporting::ExportOptions;
-using exporting::ExportPattern;
-
 std::string Exported(const std::vector<ExportPattern>& patterns, ExportFormat format) {
   ExportOptions options;
   options.format = format;

@@ -7,11 +7,6 @@
 namespace export_test {
 namespace {
 
-using exporting::ExportDesign;
-using exporting::ExportFormat;
-using exporting::ExportOptions;
-using exporting::ExportPattern;
-
 ExportOptions Svg(double sizeMm) {
   ExportOptions options;
   options.format = ExportFormat::Svg;

@@ -11,11 +11,6 @@
 namespace export_test {
 namespace {
 
-using exporting::ExportDesign;
-using exporting::ExportFormat;
-using exporting::ExportOptions;
-using exporting::ExportPattern;
-
 ExportOptions Svg(double sizeMm, size_t maxPathDataBytes = exporting::kMaxPathDataBytes) {
   ExportOptions options;
   options.format = ExportFormat::Svg;
