@@ -22,9 +22,6 @@ constexpr int kNotch = 120;
 constexpr double kWheelPan = 60;
 constexpr double kArrowPan = 40;
 const QColor kAroundPicture(0x80, 0x80, 0x80);
-// Live points kept for painting into a render that arrives during a trace:
-// 64 MB. Beyond them the render shows the trace once it has ended.
-constexpr size_t kLivePointsKept = 4'000'000;
 }  // namespace
 
 // Paints the view and hands every input to it through the form's
@@ -273,25 +270,37 @@ LiveTraceSink* DrawingView::LiveSink() {
 
 void DrawingView::BeginLive(Colour colour, int width) {
   live_.reset();
-  if (const std::optional<TraceLog> log = Canvas().HeldLog())
-    live_ = Live{*log, colour, width, {}, 0, true, false};
+  if (const std::optional<TraceLog> log = Canvas().HeldLog()) {
+    live_.emplace();
+    live_->base = *log;
+    live_->colour = colour;
+    live_->width = width;
+  }
 }
 
+// The points are kept, within the budget, to paint into a render that
+// arrives during the trace and to show the trace again later without
+// retracing it. Beyond the budget only the points not yet painted are.
 void DrawingView::LiveSegment(double x0, double y0, double x1, double y1) {
   if (!live_) return;
-  std::vector<QPointF>& points = live_->points;
-  if (points.empty() || points.back() != QPointF(x0, y0)) {
-    if (!points.empty()) points.emplace_back(qQNaN(), qQNaN());
-    points.emplace_back(x0, y0);
-  }
-  points.emplace_back(x1, y1);
-  if (points.size() > kLivePointsKept) {
+  TracePoints& points = *live_->points;
+  auto add = [&](float x, float y) {
+    if (points.Add(x, y)) return;
+    const size_t count = points.Count();
     // Keep the point painted last, so the line goes on from it.
-    const size_t drop = live_->painted > 0 ? live_->painted - 1 : points.size() - 1;
-    points.erase(points.begin(), points.begin() + static_cast<std::ptrdiff_t>(drop));
-    live_->painted -= std::min(live_->painted, drop);
+    const size_t keep = live_->painted > 0 ? count - live_->painted + 1 : 1;
+    points.KeepLast(keep);
+    live_->painted -= std::min(live_->painted, count - std::min(count, keep));
     live_->complete = false;
+    points.Add(x, y);
+  };
+  const float fx0 = static_cast<float>(x0), fy0 = static_cast<float>(y0);
+  const size_t count = points.Count();
+  if (count == 0 || points.Data()[2 * count - 2] != fx0 || points.Data()[2 * count - 1] != fy0) {
+    if (count > 0) add(qQNaN(), qQNaN());
+    add(fx0, fy0);
   }
+  add(static_cast<float>(x1), static_cast<float>(y1));
 }
 
 void DrawingView::EndLive() {
@@ -300,14 +309,14 @@ void DrawingView::EndLive() {
 
 void DrawingView::PaintLive() {
   if (!live_ || !shown_ || !(shown_->log == live_->base)) return;
-  std::vector<QPointF>& points = live_->points;
-  if (live_->painted >= points.size()) return;
-  QPainter painter(&shown_->image);
-  SmoothStroker stroker(painter, shown_->frame);
-  stroker.SetPen(live_->colour, live_->width);
-  for (size_t i = live_->painted > 0 ? live_->painted - 1 : 0; i < points.size(); ++i)
-    stroker.Point(points[i].x(), points[i].y());
-  live_->painted = points.size();
+  const TracePoints& points = *live_->points;
+  if (live_->painted >= points.Count()) return;
+  const size_t from = live_->painted > 0 ? live_->painted - 1 : 0;
+  BandedLines lines = LinesOnto(shown_->image, shown_->frame, engine::DefaultThreads());
+  lines.Draw({LineRun{points.Data() + 2 * from, points.Count() - from,
+                      ToQRgb(live_->colour) | 0xFF000000u, live_->width * shown_->frame.penScale}});
+  lines.Finish();
+  live_->painted = points.Count();
 }
 
 void DrawingView::RefreshRender() {
@@ -322,9 +331,15 @@ void DrawingView::RefreshRender() {
   }
   PaintLive();
   if (live_ && live_->ended) {
-    // A trace painted whole into the shown render needs no render of its own.
-    if (shown_ && live_->complete && shown_->log == live_->base && log->Extends(live_->base))
-      shown_->log = *log;
+    const bool whole = live_->complete && log->Extends(live_->base) &&
+                       live_->points->Count() == static_cast<size_t>(log->Last()->segments) + 1;
+    // A trace painted whole into the shown render needs no render of its
+    // own, and one kept whole is never traced again.
+    if (shown_ && whole && shown_->log == live_->base) shown_->log = *log;
+    if (whole) {
+      live_->points->Trim();
+      log->Last()->points->Set(std::move(live_->points));
+    }
     live_.reset();
   }
   const SmoothFrame frame = CurrentFrame();

@@ -108,9 +108,10 @@ class DrawingView : public PaintArea, public LiveTraceSink {
     TraceLog base;  // what the canvas held when the trace began
     Colour colour = 0;
     int width = 1;
-    std::vector<QPointF> points;  // picture pixels; NaN breaks a line
-    size_t painted = 0;           // points already in the shown render
-    bool complete = true;         // no point was dropped to save memory
+    // Picture pixels, as the tracer made them; a NaN point breaks the line.
+    std::shared_ptr<TracePoints> points = std::make_shared<TracePoints>();
+    size_t painted = 0;    // points already in the shown render
+    bool complete = true;  // no point was dropped to keep within the budget
     bool ended = false;
   };
 

@@ -1,8 +1,10 @@
 #include "ui/smooth_render.h"
 
 #include <QPainter>
-#include <cmath>
+#include <algorithm>
 #include <exception>
+#include <memory>
+#include <vector>
 
 #include "core/drawing_area.h"
 #include "engine/curve.h"
@@ -11,93 +13,145 @@
 namespace ui {
 
 namespace {
-// Points a polyline is handed to the painter in: long enough to keep the
-// calls few, short enough that stroking stays cheap.
-constexpr size_t kLinePoints = 1024;
-// Segments between looks at the cancel flag.
-constexpr int64_t kCancelCheck = 8192;
-}  // namespace
+// Points handed to the bands at a time: long enough to keep the hand-overs
+// few, short enough that a cancel is seen soon.
+constexpr size_t kRunPoints = 65536;
+std::atomic<uint64_t> retraces{0};
 
-SmoothStroker::SmoothStroker(QPainter& painter, const SmoothFrame& frame)
-    : painter_(painter), frame_(frame) {
-  painter_.setRenderHint(QPainter::Antialiasing, true);
-  line_.reserve(kLinePoints);
-}
+struct Cancelled {};
+struct Stop {};
 
-void SmoothStroker::SetPen(Colour colour, int width) {
-  Flush();
-  line_.clear();
-  // Bevel joins and flat ends stroke in a third of the time of round ones,
-  // and look the same on segments a few pixels long.
-  QPen pen(QColor::fromRgb(ToQRgb(colour)), width * frame_.penScale, Qt::SolidLine, Qt::FlatCap,
-           Qt::BevelJoin);
-  painter_.setPen(pen);
-}
+struct FloatPoint {
+  float x = 0, y = 0;
+};
 
-void SmoothStroker::Point(double x, double y) {
-  if (std::isnan(x) || std::isnan(y)) return Break();
-  line_.emplace_back(frame_.originX + x * frame_.scale, frame_.originY + y * frame_.scale);
-  if (line_.size() >= kLinePoints) {
-    Flush();
-    // The next stretch carries on from the last point.
-    const QPointF last = line_.back();
-    line_.clear();
-    line_.push_back(last);
+void DrawKept(BandedLines& lines, const TracePoints& points, const LoggedTrace& trace,
+              const SmoothFrame& frame, const std::atomic<bool>& cancelled) {
+  const size_t count = std::min(points.Count(), static_cast<size_t>(trace.segments) + 1);
+  // Each run starts at the point the one before ended on.
+  for (size_t start = 0; start + 1 < count; start += kRunPoints - 1) {
+    if (cancelled) throw Cancelled{};
+    lines.Draw(
+        {TraceRun(points.Data() + 2 * start, std::min(kRunPoints, count - start), trace, frame)});
   }
 }
 
-void SmoothStroker::Break() {
-  Flush();
-  line_.clear();
+// Draws the trace as its blocks come in, and keeps its points when the
+// budget has room for all of them.
+void Retrace(BandedLines& lines, const LoggedTrace& trace, const SmoothFrame& frame,
+             const std::atomic<bool>& cancelled, int threads) {
+  ++retraces;
+  auto kept = std::make_shared<TracePoints>();
+  const bool keep = kept->Reserve(static_cast<size_t>(trace.segments) + 1);
+  std::vector<float> buffers[2];
+  for (std::vector<float>& buffer : buffers) buffer.reserve(2 * kRunPoints);
+  // The bands read the buffers until they are done.
+  struct WaitForBands {
+    BandedLines& lines;
+    ~WaitForBands() { lines.Finish(); }
+  } waitForBands{lines};
+  int current = 0;
+  auto handOver = [&] {
+    const std::vector<float>& full = buffers[current];
+    if (full.size() < 4) return;
+    lines.Draw({TraceRun(full.data(), full.size() / 2, trace, frame)});
+    // The bands are done with the other buffer now.
+    current ^= 1;
+    buffers[current].assign(full.end() - 2, full.end());
+  };
+  int64_t left = trace.segments;
+  bool first = true;
+  try {
+    const engine::Curve curve(trace.record, trace.ring);
+    engine::TraceControl control;
+    engine::TraceOptions options;
+    options.threads = threads;
+    engine::TraceParallel(
+        curve,
+        [&curve](const engine::CurvePoint& p) {
+          const engine::Curve::ScreenPoint e = curve.ExactScreenPoint(p);
+          // Through double, as the live view is given them.
+          return FloatPoint{static_cast<float>(static_cast<double>(e.x)),
+                            static_cast<float>(static_cast<double>(e.y))};
+        },
+        [&](const FloatPoint& a, const FloatPoint& b) {
+          if (left-- <= 0) throw Stop{};
+          std::vector<float>& buffer = buffers[current];
+          if (first) {
+            first = false;
+            buffer.insert(buffer.end(), {a.x, a.y});
+            if (keep) kept->Add(a.x, a.y);
+          }
+          buffer.insert(buffer.end(), {b.x, b.y});
+          if (keep) kept->Add(b.x, b.y);
+          if (buffer.size() >= 2 * kRunPoints) {
+            if (cancelled) throw Cancelled{};
+            handOver();
+          }
+        },
+        control,
+        [&] {
+          if (cancelled) control.RequestStop();
+        },
+        options);
+  } catch (const Stop&) {
+  } catch (const Cancelled&) {
+    throw;
+  } catch (const std::exception&) {
+    // The trace failed here when it was drawn too: it ends where it did.
+  }
+  if (cancelled) throw Cancelled{};
+  handOver();
+  if (keep) trace.points->Set(std::move(kept));
+}
+}  // namespace
+
+BandedLines LinesOnto(QImage& image, const SmoothFrame& frame, int threads,
+                      const std::atomic<bool>* cancelled) {
+  return BandedLines(reinterpret_cast<uint32_t*>(image.bits()),
+                     static_cast<int>(image.bytesPerLine() / 4), image.width(), image.height(),
+                     threads, {frame.scale, frame.originX, frame.originY}, cancelled);
 }
 
-void SmoothStroker::Flush() {
-  if (line_.size() >= 2) painter_.drawPolyline(line_.data(), static_cast<int>(line_.size()));
+LineRun TraceRun(const float* xy, size_t count, const LoggedTrace& trace,
+                 const SmoothFrame& frame) {
+  return {xy, count, ToQRgb(trace.colour) | 0xFF000000u, trace.width * frame.penScale};
 }
 
 QImage RenderSmooth(const TraceLog& log, const SmoothFrame& frame, QRgb around,
-                    const std::atomic<bool>& cancelled) {
+                    const std::atomic<bool>& cancelled, int threads) {
   QImage image(frame.width, frame.height, QImage::Format_ARGB32_Premultiplied);
   image.fill(around);
-  QPainter painter(&image);
-  painter.fillRect(QRectF(frame.originX, frame.originY, kDrawingAreaSize * frame.scale,
-                          kDrawingAreaSize * frame.scale),
-                   QColor::fromRgb(ToQRgb(log.Background())));
-  struct Stop {};
-  struct Cancelled {};
+  {
+    QPainter painter(&image);
+    painter.fillRect(QRectF(frame.originX, frame.originY, kDrawingAreaSize * frame.scale,
+                            kDrawingAreaSize * frame.scale),
+                     QColor::fromRgb(ToQRgb(log.Background())));
+  }
+  // Kept points stay until the bands are done with them.
+  std::vector<std::shared_ptr<const TracePoints>> held;
   try {
-    SmoothStroker stroker(painter, frame);
+    BandedLines lines = LinesOnto(image, frame, threads, &cancelled);
     for (const LoggedTrace* trace : log.Traces()) {
-      stroker.SetPen(trace->colour, trace->width);
-      int64_t left = trace->segments, untilCheck = kCancelCheck;
-      bool first = true;
-      try {
-        const engine::Curve curve(trace->record, trace->ring);
-        curve.TraceMapped(
-            [&curve](const engine::CurvePoint& p) { return curve.ExactScreenPoint(p); },
-            [&](const engine::Curve::ScreenPoint& a, const engine::Curve::ScreenPoint& b) {
-              if (left-- <= 0) throw Stop{};
-              if (--untilCheck == 0) {
-                untilCheck = kCancelCheck;
-                if (cancelled) throw Cancelled{};
-              }
-              if (first) stroker.Point(static_cast<double>(a.x), static_cast<double>(a.y));
-              first = false;
-              stroker.Point(static_cast<double>(b.x), static_cast<double>(b.y));
-            });
-      } catch (const Stop&) {
-      } catch (const Cancelled&) {
-        throw;
-      } catch (const std::exception&) {
-        // The trace failed here when it was drawn too: it ends where it did.
+      if (trace->segments <= 0) continue;
+      const std::shared_ptr<const TracePoints> kept = trace->points->Get();
+      if (kept) {
+        held.push_back(kept);
+        DrawKept(lines, *kept, *trace, frame, cancelled);
+      } else {
+        Retrace(lines, *trace, frame, cancelled, threads);
       }
-      stroker.Break();
     }
+    lines.Finish();
   } catch (const Cancelled&) {
     return {};
   }
-  painter.end();
+  if (cancelled) return {};
   return image;
+}
+
+uint64_t SmoothRetraces() {
+  return retraces.load();
 }
 
 }  // namespace ui

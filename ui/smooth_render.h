@@ -1,14 +1,12 @@
 #pragma once
 #include <QImage>
-#include <QPointF>
 #include <atomic>
-#include <cstddef>
-#include <vector>
+#include <cstdint>
 
 #include "core/colour.h"
+#include "engine/parallel_trace.h"
+#include "raster/banded_lines.h"
 #include "ui/trace_log.h"
-
-class QPainter;
 
 namespace ui {
 
@@ -21,30 +19,21 @@ struct SmoothFrame {
   bool operator==(const SmoothFrame&) const = default;
 };
 
-// Strokes polylines given in picture pixels onto a painter working in the
-// frame's device pixels, antialiased, a pen of the trace's colour and width.
-// A point with a NaN coordinate breaks the line.
-class SmoothStroker {
- public:
-  SmoothStroker(QPainter& painter, const SmoothFrame& frame);
-  ~SmoothStroker() { Flush(); }
-  SmoothStroker(const SmoothStroker&) = delete;
-  SmoothStroker& operator=(const SmoothStroker&) = delete;
-  void SetPen(Colour colour, int width);
-  void Point(double x, double y);
-  void Break();
-  void Flush();
+// Lines in picture pixels onto `image` (32-bit, opaque) as `frame` places
+// them, on `threads` bands.
+BandedLines LinesOnto(QImage& image, const SmoothFrame& frame, int threads,
+                      const std::atomic<bool>* cancelled = nullptr);
+// A run of a trace's points drawn with its pen.
+LineRun TraceRun(const float* xy, size_t count, const LoggedTrace& trace, const SmoothFrame& frame);
 
- private:
-  QPainter& painter_;
-  SmoothFrame frame_;
-  std::vector<QPointF> line_;
-};
-
-// The log's traces, each retraced from its pattern (as far as it was drawn),
-// on the log's background, with `around` outside the picture. A null image
-// when cancelled.
+// The log's traces, each from its kept points or else retraced from its
+// pattern (as far as it was drawn) on every core, on the log's background,
+// with `around` outside the picture. A retraced trace keeps its points
+// when the budget has room. A null image when cancelled.
 QImage RenderSmooth(const TraceLog& log, const SmoothFrame& frame, QRgb around,
-                    const std::atomic<bool>& cancelled);
+                    const std::atomic<bool>& cancelled, int threads = engine::DefaultThreads());
+
+// How many traces the renders have retraced so far.
+uint64_t SmoothRetraces();
 
 }  // namespace ui

@@ -7,6 +7,7 @@
 #include "core/colour.h"
 #include "engine/pattern_history.h"
 #include "engine/ring_shape.h"
+#include "ui/trace_points.h"
 
 namespace ui {
 
@@ -19,6 +20,8 @@ struct LoggedTrace {
   Colour colour = kBlack;
   int width = 1;
   int64_t segments = 0;
+  // Its points, once a render or the live view has kept them.
+  std::shared_ptr<TracePointSlot> points = std::make_shared<TracePointSlot>();
 };
 
 // What a picture holds since it was last blanked: its background and the
@@ -33,6 +36,8 @@ class TraceLog {
   TraceLog With(const LoggedTrace& trace) const;
   // Every trace, first drawn first.
   std::vector<const LoggedTrace*> Traces() const;
+  // The trace drawn last, or null.
+  const LoggedTrace* Last() const { return head_ ? &head_->trace : nullptr; }
   // The same background and the very same traces.
   bool operator==(const TraceLog& other) const {
     return background_ == other.background_ && head_ == other.head_;
