@@ -183,14 +183,31 @@ void BM_LiveDrawLargest(benchmark::State& state) {
 
 }  // namespace
 
-BENCHMARK(BM_ExactHistory1M)->Unit(benchmark::kMillisecond)->Iterations(3);
-BENCHMARK(BM_SmoothHistory1M)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
-BENCHMARK(BM_SmoothHistory1MFirst)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
-BENCHMARK(BM_ExactLargestAllCores)->Unit(benchmark::kMillisecond)->Iterations(1)->UseRealTime();
-BENCHMARK(BM_SmoothLargest)->Unit(benchmark::kMillisecond)->Iterations(1)->UseRealTime();
+BENCHMARK(BM_ExactHistory1M)->Unit(benchmark::kMillisecond)->Iterations(3)->MeasureProcessCPUTime();
+BENCHMARK(BM_SmoothHistory1M)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3)
+    ->UseRealTime()
+    ->MeasureProcessCPUTime();
+BENCHMARK(BM_SmoothHistory1MFirst)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3)
+    ->UseRealTime()
+    ->MeasureProcessCPUTime();
+BENCHMARK(BM_ExactLargestAllCores)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1)
+    ->UseRealTime()
+    ->MeasureProcessCPUTime();
+BENCHMARK(BM_SmoothLargest)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1)
+    ->UseRealTime()
+    ->MeasureProcessCPUTime();
 BENCHMARK(BM_LiveDrawLargest)
     ->Arg(0)
     ->Arg(1)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(1)
-    ->UseRealTime();
+    ->UseRealTime()
+    ->MeasureProcessCPUTime();

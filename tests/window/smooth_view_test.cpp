@@ -92,6 +92,33 @@ TEST_F(SmoothViewTest, ABurstOfZoomsNeverShowsAnOlderRenderAfterANewerOne) {
   View().onRenderShown = nullptr;
 }
 
+// A Draw hands the view the points it traces, and a render keeps the points
+// of what it retraced: a zoom afterwards draws them again without tracing.
+TEST_F(SmoothViewTest, AZoomAfterADrawRendersWithoutRetracing) {
+  uint64_t before = ui::SmoothRetraces();
+  Click(button("Draw"));
+  (void)Shown();
+  Click(menuItem("ZoomIn1"));
+  const QImage zoomed = Shown();
+  EXPECT_TRUE(View().ShowsSmooth());
+  EXPECT_EQ(ui::SmoothRetraces(), before) << "the live points were kept";
+  EXPECT_GT(Colours(zoomed).size(), 10u) << "antialiased";
+
+  // Drawn while the view showed the exact picture: the first render
+  // retraces, the next zoom does not.
+  Click(menuItem("SmoothLines1"));
+  Drag(bar("ScrollBarFixed"), 150);
+  Click(button("Draw"));
+  before = ui::SmoothRetraces();
+  Click(menuItem("SmoothLines1"));
+  (void)Shown();
+  EXPECT_EQ(ui::SmoothRetraces(), before + 1) << "the second pattern";
+  before = ui::SmoothRetraces();
+  Click(menuItem("ZoomIn1"));
+  (void)Shown();
+  EXPECT_EQ(ui::SmoothRetraces(), before);
+}
+
 // A Draw stopped part-way leaves the picture as it was: so does the view.
 TEST_F(SmoothViewTest, AStoppedDrawIsShownAsThePictureIsNotAsTheTraceWent) {
   Click(button("Draw"));
