@@ -19,7 +19,8 @@ BandedLines::BandedLines(uint32_t* bits, int stride, int width, int height, int 
 
 BandedLines::~BandedLines() {
   {
-    const std::lock_guard lock(mutex_);
+    std::unique_lock lock(mutex_);
+    changed_.wait(lock, [this] { return AllDone(); });
     quit_ = true;
   }
   changed_.notify_all();
@@ -65,17 +66,79 @@ void BandedLines::Work(Band& band) {
   }
 }
 
+namespace {
+// Segments much shorter than a pixel (a dense pattern at Fit) cost their
+// setup many times over what they draw: consecutive ones are drawn as one
+// while together they stay shorter than kMergeLength device pixels and the
+// points between stay within kMergeTolerance of the chord.
+constexpr double kMergeLength = 1.0;
+constexpr double kMergeTolerance = 1.0 / 32;
+
+// Joins sharper than this (the cosine of the turn) are cut square.
+constexpr double kLeastCosine = 0.1;
+
+class MergedSegments {
+ public:
+  explicit MergedSegments(SmoothLine& line) : line_(line) {}
+  ~MergedSegments() { Flush(); }
+  void Point(double x, double y) {
+    if (!started_) {
+      ax_ = x, ay_ = y, started_ = true;
+      return;
+    }
+    if (!pending_) {
+      if (x == ax_ && y == ay_) return;
+      bx_ = x, by_ = y, pending_ = true;
+      return;
+    }
+    if (x == bx_ && y == by_) return;
+    const double dx = x - ax_, dy = y - ay_, squared = dx * dx + dy * dy;
+    if (squared <= kMergeLength * kMergeLength) {
+      const double cross = (bx_ - ax_) * dy - (by_ - ay_) * dx;
+      if (cross * cross <= kMergeTolerance * kMergeTolerance * squared) {
+        bx_ = x, by_ = y;
+        return;
+      }
+    }
+    // The cut at B halves the turn from A-B to B-C, shared by both.
+    const double abx = bx_ - ax_, aby = by_ - ay_, bcx = x - bx_, bcy = y - by_;
+    const double ab = std::sqrt(abx * abx + aby * aby), bc = std::sqrt(bcx * bcx + bcy * bcy);
+    SmoothLine::Cut cut;
+    if (abx * bcx + aby * bcy >= kLeastCosine * ab * bc)
+      cut = {abx / ab + bcx / bc, aby / ab + bcy / bc, false};
+    line_.Segment(ax_, ay_, bx_, by_, startCut_, cut);
+    startCut_ = cut;
+    ax_ = bx_, ay_ = by_;
+    bx_ = x, by_ = y;
+  }
+  void Flush() {
+    if (pending_) line_.Segment(ax_, ay_, bx_, by_, startCut_, {});
+    started_ = pending_ = false;
+    startCut_ = {};
+  }
+
+ private:
+  SmoothLine& line_;
+  double ax_ = 0, ay_ = 0, bx_ = 0, by_ = 0;
+  SmoothLine::Cut startCut_;
+  bool started_ = false, pending_ = false;
+};
+}  // namespace
+
 void BandedLines::DrawBand(int top, int bottom, const std::vector<LineRun>& runs) const {
   SmoothLine line(bits_, stride_, width_, top, bottom);
   const double scale = placement_.scale, ox = placement_.originX, oy = placement_.originY;
   for (const LineRun& run : runs) {
     if (cancelled_ != nullptr && cancelled_->load(std::memory_order_relaxed)) return;
     line.SetPen(run.colour, run.width);
-    for (size_t i = 1; i < run.count; ++i) {
-      const float* a = run.xy + 2 * (i - 1);
-      const float* b = a + 2;
-      if (std::isnan(a[0]) || std::isnan(b[0])) continue;
-      line.Segment(ox + a[0] * scale, oy + a[1] * scale, ox + b[0] * scale, oy + b[1] * scale);
+    MergedSegments segments(line);
+    for (size_t i = 0; i < run.count; ++i) {
+      const float* p = run.xy + 2 * i;
+      if (std::isnan(p[0]) || std::isnan(p[1])) {
+        segments.Flush();
+        continue;
+      }
+      segments.Point(ox + p[0] * scale, oy + p[1] * scale);
     }
   }
 }

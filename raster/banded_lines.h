@@ -29,6 +29,7 @@ class BandedLines {
   // `cancelled`, when given, makes the bands skip what is left once set.
   BandedLines(uint32_t* bits, int stride, int width, int height, int threads,
               LinePlacement placement, const std::atomic<bool>* cancelled = nullptr);
+  // Waits until every run handed over is drawn (or skipped once cancelled).
   ~BandedLines();
   BandedLines(const BandedLines&) = delete;
   BandedLines& operator=(const BandedLines&) = delete;

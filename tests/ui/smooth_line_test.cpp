@@ -178,6 +178,38 @@ TEST(BandedLines, DrawTheSamePictureOnAnyNumberOfBands) {
   EXPECT_EQ(draw(8), one);
 }
 
+// A circle of segments far shorter than a pixel, as a dense pattern has at
+// Fit, and of segments a few pixels long: each pixel is covered as by the
+// circle itself, no pixel missed or doubled at a join.
+TEST(BandedLines, JoinSegmentsWithoutGapsOrOverlaps) {
+  for (const int count : {30000, 100}) {
+    std::vector<float> xy;
+    for (int i = 0; i <= count; ++i) {
+      const double t = 6.283185307179586 * i / count;
+      xy.push_back(static_cast<float>(50 + 40 * std::cos(t)));
+      xy.push_back(static_cast<float>(50 + 40 * std::sin(t)));
+    }
+    Image image(100, 100);
+    {
+      BandedLines lines(image.bits.data(), 100, 100, 100, 2, {});
+      lines.Draw({LineRun{xy.data(), xy.size() / 2, kBlack, 1.5}});
+    }
+    // The chords of the 100-gon lie up to 40 (1 - cos(pi / 100)) = 0.02
+    // pixels inside the circle.
+    int worst = 0;
+    for (int y = 0; y < 100; ++y)
+      for (int x = 0; x < 100; ++x) {
+        const double distance = std::abs(std::hypot(x + 0.5 - 50, y + 0.5 - 50) - 40);
+        const double ideal =
+            std::max(0.0, std::min(distance + 0.5, 0.75) - std::max(distance - 0.5, -0.75));
+        // The start and end of the line are square cuts, not a join.
+        if (x >= 88 && y >= 45 && y <= 54) continue;
+        worst = std::max(worst, std::abs(image.Ink(x, y) - static_cast<int>(ideal * 255 + 0.5)));
+      }
+    EXPECT_LE(worst, 10) << count << " segments";
+  }
+}
+
 TEST(BandedLines, LeaveTheRestOnceCancelled) {
   const std::vector<float> rose = Rose();
   Image image(123, 117);
