@@ -24,9 +24,6 @@ constexpr const char* kHistoryFull = QT_TRANSLATE_NOOP(
 
 // Traces longer than this show a busy cursor.
 constexpr long double kLongTrace = 1'000'000.0L;
-// Traces up to this are painted smooth into the view as they are drawn; a
-// longer one would keep the UI thread painting longer than it traces.
-constexpr long double kLiveSmoothSegments = 4'000'000.0L;
 
 // While one pattern is traced onto the picture: a busy cursor for a long
 // trace, and the pattern's own width, the pen going back to the width the
@@ -112,10 +109,7 @@ void MainWindow::traceAndRecord(const DrawnPattern& drawn) {
   const Curve curve = showPatternForTrace(drawn);
   ui::ImageCanvas& canvas = Picture();
   const PatternScope scope(curve, canvas, drawn.lineWidth, lineWidthSpin_->Value());
-  // A trace too long to paint smooth as it goes is shown exact until it ends.
-  ui::TraceRecorder recorder(
-      canvas, drawn.record, drawn.ring,
-      curve.EstimatedSegments() <= kLiveSmoothSegments ? pictureArea_->LiveSink() : nullptr);
+  ui::TraceRecorder recorder(canvas, drawn.record, drawn.ring, pictureArea_->LiveSink());
   auto draw = [&](Pixel a, Pixel b) {
     canvas.MoveTo(a.x, a.y);
     canvas.LineTo(b.x, b.y);
