@@ -1,14 +1,18 @@
 // The smooth view against the exact picture, each measured once a run:
 //  - a 1 M-segment history re-rendered smooth at Fit on a 1280 x 1280
-//    device-pixel area (BM_SmoothHistory1M) against tracing it onto the
-//    exact picture on one core (BM_ExactHistory1M); target at most 0.6 x;
+//    device-pixel area from its kept points (BM_SmoothHistory1M; the first
+//    render, which retraces and keeps them: BM_SmoothHistory1MFirst) against
+//    tracing it onto the exact picture on one core (BM_ExactHistory1M);
+//    target at most 0.6 x;
 //  - the largest pattern (46,656,343 segments, beyond the point budget, so
-//    retraced on every core) rendered smooth (BM_SmoothLargest) against tracing it onto the exact
-//    picture on every core (BM_ExactLargestAllCores); target at most 1.5 x;
+//    retraced on every core) rendered smooth (BM_SmoothLargest) against
+//    tracing it onto the exact picture on every core
+//    (BM_ExactLargestAllCores); target at most 1.5 x;
 //  - a live Draw of the largest pattern, on every core, with the exact
 //    points handed to a smooth view painted as a window repaints
 //    (BM_LiveDrawLargest/1) against without (BM_LiveDrawLargest/0); target
 //    at most 1.3 x.
+// The smooth figures are every thread's CPU time beside the clock.
 #include <benchmark/benchmark.h>
 
 #include <QImage>

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the tests of the code that runs threads with ThreadSanitizer into
 # build-tsan/ and runs them under it: the parallel trace, the preview worker
-# (ui::LatestJob), the window's preview and the smooth view's renders. Any
+# (ui::LatestJob), the window's preview and the smooth view's renders and bands. Any
 # data race or other report fails the run.
 #   scripts/tsan_suite.sh
 set -euo pipefail
