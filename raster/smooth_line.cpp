@@ -33,6 +33,8 @@ int CeilWithin(double v, int lo, int hi) {
   const int i = static_cast<int>(v);
   return i < v ? i + 1 : i;
 }
+// The least cosine between a slanted cut's normal and its segment.
+constexpr double kLeastCosine = 0.7;
 }  // namespace
 
 void SmoothLine::Segment(double x0, double y0, double x1, double y1) {
@@ -41,21 +43,28 @@ void SmoothLine::Segment(double x0, double y0, double x1, double y1) {
 
 void SmoothLine::Segment(double x0, double y0, double x1, double y1, const Cut& start,
                          const Cut& end) {
-  // Most segments of a band's neighbours miss it: leave them at once. A
-  // slanted cut reaches at most `reach` further.
+  // Most segments of a band's neighbours miss it: leave them at once.
   const double reach = halfWidth_ + 0.5;
-  const double margin = 2 * reach + 1;
+  const double margin = reach + reach / kLeastCosine + 1;
   if (!(std::max(y0, y1) + margin >= top_ && std::min(y0, y1) - margin <= bottom_)) return;
   const double dx = x1 - x0, dy = y1 - y0;
   const double length = std::sqrt(dx * dx + dy * dy);
   if (!(length > 0) || !(length < 1e300) || halfWidth_ <= 0) return;
   const double inverse = 1 / length;
   const double ux = dx * inverse, uy = dy * inverse;
-  // The directions the ends face: past the start, not yet past the end.
-  const double sx = start.square ? ux : start.x, sy = start.square ? uy : start.y;
-  const double ex = end.square ? ux : end.x, ey = end.square ? uy : end.y;
-  // Pixel centres nearer the line's middle than `reach` get some coverage.
-  const double pad = start.square && end.square ? 0 : reach;
+  // The directions the ends face: past the start, not yet past the end. A
+  // cut slanted further than the segment's own bounds allow is cut square.
+  auto slanted = [&](const Cut& cut) {
+    const double along = cut.x * ux + cut.y * uy;
+    return !cut.square && along > 0 &&
+           along * along > kLeastCosine * kLeastCosine * (cut.x * cut.x + cut.y * cut.y);
+  };
+  const bool slantedStart = slanted(start), slantedEnd = slanted(end);
+  const double sx = slantedStart ? start.x : ux, sy = slantedStart ? start.y : uy;
+  const double ex = slantedEnd ? end.x : ux, ey = slantedEnd ? end.y : uy;
+  // Pixel centres nearer the line's middle than `reach` get some coverage;
+  // a slanted cut reaches at most `reach` / kLeastCosine further along.
+  const double pad = slantedStart || slantedEnd ? reach / kLeastCosine : 0;
   const double spreadY = std::abs(ux) * reach + pad, spreadX = std::abs(uy) * reach + pad;
   const int firstRow = CeilWithin(std::min(y0, y1) - spreadY - 0.5, top_, bottom_);
   const int lastRow = FloorWithin(std::max(y0, y1) + spreadY - 0.5, top_ - 1, bottom_ - 1);
