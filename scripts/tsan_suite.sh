@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds the tests of the code that runs threads with ThreadSanitizer into
 # build-tsan/ and runs them under it: the parallel trace, the preview worker
-# (ui::LatestJob), the window's preview and the smooth view's renders and bands. Any
-# data race or other report fails the run.
+# (ui::LatestJob), the window's preview, the smooth lines' bands and the
+# smooth view's renders. Any data race or other report fails the run.
 #   scripts/tsan_suite.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -47,6 +47,7 @@ suite thread_tests 'ParallelTrace.*'
 suite thread_tests 'LatestJob.*'
 suite thread_tests 'ViewMenu.*Preview*'
 suite thread_tests 'SmoothView*'
+suite thread_tests 'BandedLines.*:SmoothRender.*:TracePoints.*'
 if [ $status -ne 0 ]; then
   echo "tsan: failed"
   exit $status
