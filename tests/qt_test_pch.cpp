@@ -1,0 +1,1 @@
+// Compiles the Qt test programs' precompiled headers (tests/CMakeLists.txt).
