@@ -72,6 +72,7 @@ int64_t TraceInSession(const engine::Curve& curve, TraceSession* session, Map&& 
   engine::TraceControl control;
   engine::TraceOptions options;
   options.blockSegments = kPollSegments;
+  options.pollWhileWaitingMs = 2;
   return engine::TraceParallel(
              curve, map,
              [&](const auto& from, const auto& to) {
