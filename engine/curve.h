@@ -411,7 +411,7 @@ template <bool kExternal, bool kTrigInRange, bool kReference, class FastTrig, cl
 }
 
 [[gnu::always_inline]] inline double Curve::NextTheta(double theta) const {
-  return Store6AsDouble(static_cast<long double>(theta) + dTheta_);
+  return Store6SumAsDouble(theta, dTheta_);
 }
 
 template <bool kExternal, bool kTrigInRange, bool kReference, class FastTrig, class Map, class Sink>

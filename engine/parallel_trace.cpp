@@ -54,11 +54,16 @@ void Scheduler::Start(int threads) {
   }
 }
 
-bool Scheduler::WaitFor(int64_t block) {
+Scheduler::Wait Scheduler::WaitFor(int64_t block, std::chrono::milliseconds patience) {
   const int slot = static_cast<int>(block % slots_);
+  const auto done = [&] { return readyBlock_[slot] == block || control_.StopRequested(); };
   std::unique_lock lock(mutex_);
-  readyChanged_.wait(lock, [&] { return readyBlock_[slot] == block || control_.StopRequested(); });
-  return readyBlock_[slot] == block && !control_.StopRequested();
+  if (patience.count() > 0) {
+    if (!readyChanged_.wait_for(lock, patience, done)) return Wait::kStillWaiting;
+  } else {
+    readyChanged_.wait(lock, done);
+  }
+  return control_.StopRequested() ? Wait::kStopped : Wait::kReady;
 }
 
 void Scheduler::Wake() {

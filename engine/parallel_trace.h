@@ -1,5 +1,6 @@
 #pragma once
 #include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <cstdint>
 #include <exception>
@@ -57,6 +58,10 @@ struct TraceOptions {
   // A pattern estimated at fewer segments than this is traced on the calling
   // thread alone: starting threads would cost more than they save.
   int64_t serialBelow = 65536;
+  // When above 0: poll is also called each time the calling thread has
+  // waited this long for the next block, so that a thread with other work
+  // (a window's events) is never held up by slow workers for longer.
+  int pollWhileWaitingMs = 0;
 };
 
 // Traces `curve` as curve.TraceMapped(map, sink) does: the same segments in
@@ -69,7 +74,8 @@ struct TraceOptions {
 // default-constructible and copyable.
 //
 // sink(from, to) and poll() run on the calling thread only. poll is called
-// after each block but the last, once the block's segments are delivered; it
+// after each block but the last, once the block's segments are delivered, and
+// while waiting for a block as options.pollWhileWaitingMs says; it
 // may call control.RequestStop(), and so may any other thread. A stop
 // delivers whole blocks only, and wins over an error in a later block. An
 // exception from sink or poll ends the trace and reaches the caller. No
@@ -127,9 +133,10 @@ class Scheduler {
   Scheduler& operator=(const Scheduler&) = delete;
 
   void Start(int threads);
-  // Waits until `block` (the next in order) is ready; false when a stop was
-  // requested first.
-  bool WaitFor(int64_t block);
+  enum class Wait { kReady, kStopped, kStillWaiting };
+  // Waits until `block` (the next in order) is ready or a stop is requested,
+  // and at most `patience` when that is above zero.
+  Wait WaitFor(int64_t block, std::chrono::milliseconds patience);
   // The calling thread is done with `block`; its slot may be reused.
   void Release(int64_t block);
   void Finish();
@@ -247,7 +254,7 @@ template <class Map, class Sink, class Poll>
 template <class Map, class Sink, class Poll>
 TraceResult TraceThreaded(const Curve& curve, const Map& map, Sink& sink, TraceControl& control,
                           Poll& poll, int64_t blockSegments, int threads,
-                          MappedValue<Map> previous) {
+                          std::chrono::milliseconds patience, MappedValue<Map> previous) {
   using Value = MappedValue<Map>;
   TraceResult result;
   const int slotCount = 2 * threads;
@@ -258,7 +265,9 @@ TraceResult TraceThreaded(const Curve& curve, const Map& map, Sink& sink, TraceC
                       &context);
   scheduler.Start(threads);
   for (int64_t block = 0;; ++block) {
-    if (!scheduler.WaitFor(block)) break;
+    Scheduler::Wait wait;
+    while ((wait = scheduler.WaitFor(block, patience)) == Scheduler::Wait::kStillWaiting) poll();
+    if (wait == Scheduler::Wait::kStopped) break;
     Slot<Value>& slot = ring[block % slotCount];
     for (int64_t i = 0; i < slot.count; ++i) {
       sink(std::as_const(previous), slot.points[i]);
@@ -306,8 +315,9 @@ TraceResult TraceParallel(const Curve& curve, Map&& map, Sink&& sink, TraceContr
     }
     return result;
   }
-  return parallel_detail::TraceThreaded(curve, constMap, sink, control, poll, blockSegments,
-                                        threads, first);
+  return parallel_detail::TraceThreaded(
+      curve, constMap, sink, control, poll, blockSegments, threads,
+      std::chrono::milliseconds(options.pollWhileWaitingMs), first);
 }
 
 }  // namespace engine

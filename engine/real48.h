@@ -64,6 +64,24 @@ inline double Store6AsDouble(long double x) {
   return std::bit_cast<double>((bits + kHalf) & ~kDropped);
 }
 
+// Store6AsDouble(long double(a) + b), with the sum taken in double
+// precision. The extended sum may round twice on its way to a double, but the
+// two doubles are then neighbours, and a 6-byte rounding boundary between two
+// neighbours is one of them: the exact sum's double is passed to the full
+// rounding whenever it is a boundary, and the extended one whenever the
+// quick path would not take it. So the value is always Store6AsDouble's,
+// without the slow round trip of an 80-bit value through memory.
+inline double Store6SumAsDouble(double a, double b) {
+  using namespace real48_detail;
+  const uint64_t bits = std::bit_cast<uint64_t>(a + b);
+  uint64_t rare = ((bits & kDropped) == kHalf) |
+                  (BiasedExponent(bits) - kMinExponent >= kMaxExponent - kMinExponent);
+  __asm__("" : "+r"(rare));
+  if (rare) [[unlikely]]
+    return Store6AsDouble(static_cast<long double>(a) + b);
+  return std::bit_cast<double>((bits + kHalf) & ~kDropped);
+}
+
 inline long double Store6(long double x) {
   return Store6AsDouble(x);
 }

@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <QWindow>
 #include <QtGlobal>
+#include <utility>
 
 #include "ui/controls.h"
 #include "ui/form.h"
@@ -14,6 +15,9 @@
 namespace ui {
 
 namespace {
+// Input and timers are looked at far more often than the picture is shown:
+// a repaint costs more than a look at the queue.
+constexpr qint64 kLookMs = 4;
 constexpr qint64 kFrameMs = 40;
 constexpr qint64 kNoteAfterMs = 300;
 
@@ -40,9 +44,14 @@ bool IsInput(QEvent::Type type) {
 }
 }  // namespace
 
-LongCommand::LongCommand(Form& form, PaintArea& area, Button& stopButton)
-    : window_(form.Window()), area_(area), stopButton_(stopButton), caption_(stopButton.Caption()) {
-  clock_.start();
+LongCommand::LongCommand(Form& form, PaintArea& area, Button& stopButton, Clock clock)
+    : window_(form.Window()),
+      area_(area),
+      stopButton_(stopButton),
+      caption_(stopButton.Caption()),
+      clock_(std::move(clock)) {
+  elapsed_.start();
+  if (clock_) start_ = clock_();
   stopButton_.SetCaption(QT_TRANSLATE_NOOP("Panel", "Stop"));
   if (QCoreApplication::instance() != nullptr)
     QCoreApplication::instance()->installEventFilter(this);
@@ -58,17 +67,20 @@ LongCommand::~LongCommand() {
 
 void LongCommand::Frame(const std::function<std::string()>& note) {
   constexpr qint64 kAnimationFrameMs = 16;
-  if (clock_.elapsed() - lastPoll_ >= kAnimationFrameMs) lastPoll_ = -kFrameMs;
+  if (Now() - lastFrame_ >= kAnimationFrameMs) lastFrame_ = -kFrameMs;
   Poll(note);
 }
 
 void LongCommand::Poll(const std::function<std::string()>& note) {
-  const qint64 now = clock_.elapsed();
-  if (now - lastPoll_ < kFrameMs) return;
-  lastPoll_ = now;
-  if (now >= kNoteAfterMs) area_.ShowNote(note());
-  area_.Widget()->repaint();
-  QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+  const qint64 now = Now();
+  if (now - lastLook_ < kLookMs && now - lastFrame_ < kFrameMs) return;
+  lastLook_ = now;
+  if (now - lastFrame_ >= kFrameMs) {
+    lastFrame_ = now;
+    if (now >= kNoteAfterMs) area_.ShowNote(note());
+    area_.Widget()->repaint();
+  }
+  QCoreApplication::processEvents(QEventLoop::AllEvents, static_cast<int>(kLookMs));
 }
 
 // Input reaches nothing while the command runs; only Esc and the stop

@@ -1,10 +1,12 @@
 #include "window/trace_session.h"
 
+#include <utility>
+
 #include "core/command_stopped.h"
 
 TraceSession::TraceSession(ui::Form& form, ui::PaintArea& area, ui::Button& stopButton,
-                           std::optional<int64_t>& pendingStop)
-    : command_(form, area, stopButton), pendingStop_(pendingStop) {}
+                           std::optional<int64_t>& pendingStop, ui::LongCommand::Clock clock)
+    : command_(form, area, stopButton, std::move(clock)), pendingStop_(pendingStop) {}
 
 void TraceSession::BeginPattern(long double estimatedSegments) {
   if (pendingStop_) {
@@ -17,6 +19,7 @@ void TraceSession::BeginPattern(long double estimatedSegments) {
 }
 
 void TraceSession::Poll() {
+  sinceLook_ = 0;
   command_.Poll([this] { return ProgressText(); });
   if (command_.StopAsked()) Stop();
 }

@@ -18,7 +18,7 @@ class TraceSession {
   // `pendingStop`, when set, is taken by the first pattern traced: the
   // command then stops once it has drawn that many segments.
   TraceSession(ui::Form& form, ui::PaintArea& area, ui::Button& stopButton,
-               std::optional<int64_t>& pendingStop);
+               std::optional<int64_t>& pendingStop, ui::LongCommand::Clock clock = {});
 
   // What the command will trace, for the progress note: the estimated
   // segments of each trace, and how many traces make one pattern.
@@ -26,13 +26,19 @@ class TraceSession {
     progress_.Expect(std::move(segments), tracesPerPattern);
   }
   void BeginPattern(long double estimatedSegments);
-  // Before each segment is drawn.
+  // Before each segment is drawn. Polls now and then too: a block of
+  // segments can take longer than the window may wait for its input.
   void BeforeSegment() {
     if (stopAfter_ && progress_.Segments() >= *stopAfter_) Stop();
     progress_.Segment();
+    if (++sinceLook_ == kLookSegments) Poll();
   }
   // Between blocks of segments: repaints, shows progress, takes Esc.
   void Poll();
+  // Segments between two polls from within a block: well under a
+  // millisecond of drawing, and a poll that finds nothing due costs a read of
+  // the clock.
+  static constexpr int kLookSegments = 4096;
   int64_t Segments() const { return progress_.Segments(); }
   const TraceProgress& Progress() const { return progress_; }
   // For an animated Draw: the next frame now, the time since the command
@@ -49,9 +55,10 @@ class TraceSession {
   std::optional<int64_t>& pendingStop_;
   std::optional<int64_t> stopAfter_;
   TraceProgress progress_;
+  int sinceLook_ = 0;
 };
 
-// Segments between two looks at the session: about 2 ms of tracing.
+// Segments a block: about 2 ms of tracing on one core.
 inline constexpr int64_t kPollSegments = 32768;
 
 // Without a session, traces on this thread. With one, traces on every core,
@@ -65,6 +72,7 @@ int64_t TraceInSession(const engine::Curve& curve, TraceSession* session, Map&& 
   engine::TraceControl control;
   engine::TraceOptions options;
   options.blockSegments = kPollSegments;
+  options.pollWhileWaitingMs = 2;
   return engine::TraceParallel(
              curve, map,
              [&](const auto& from, const auto& to) {

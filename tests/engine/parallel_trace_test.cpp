@@ -4,8 +4,11 @@
 
 #include <algorithm>
 #include <atomic>
+#include <chrono>
+#include <condition_variable>
 #include <cstdint>
 #include <filesystem>
+#include <mutex>
 #include <random>
 #include <stdexcept>
 #include <string>
@@ -264,6 +267,58 @@ TEST(ParallelTrace, StopFromPollEndsAtABlockBoundary) {
     ASSERT_EQ(segments.size(), static_cast<size_t>(kStopAfter * kBlock));
     for (size_t i = 0; i < segments.size(); ++i) ASSERT_TRUE(segments[i] == serial.segments[i]);
     EXPECT_EQ(ThreadCount(), threadsBefore);
+  }
+}
+
+// With pollWhileWaitingMs, a calling thread kept waiting for a block keeps
+// polling: here no worker can finish the first block until poll has run three
+// times (ten seconds are only the fail-safe of a trace that never polls), and
+// the trace is still the serial one.
+TEST(ParallelTrace, PollsWhileWaitingForABlock) {
+  const Curve curve(Design(53, 1, 0, 0, 8, 3, 1000, 0, 0));
+  const auto serial = Serial<Pixel>([&](auto sink) { return curve.TraceScreen(sink); });
+  const std::thread::id caller = std::this_thread::get_id();
+  for (int threads : {2, 3}) {
+    SCOPED_TRACE(testing::Message() << threads << " threads");
+    constexpr int kPollsFirst = 3;
+    std::mutex mutex;
+    std::condition_variable polled;
+    int polls = 0, pollsBeforeFirstSegment = -1;
+    const Curve::ScreenMap screen{&curve};
+    const auto failSafe = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    const auto holdingMap = [&](const CurvePoint& p) {
+      if (std::this_thread::get_id() != caller) {
+        std::unique_lock lock(mutex);
+        polled.wait_until(lock, failSafe, [&] { return polls >= kPollsFirst; });
+      }
+      return screen(p);
+    };
+    TraceControl control;
+    TraceOptions options = Options(threads, 1000);
+    options.pollWhileWaitingMs = 1;
+    std::vector<std::pair<Pixel, Pixel>> segments;
+    const TraceResult result = TraceParallel(
+        curve, holdingMap,
+        [&](Pixel a, Pixel b) {
+          if (segments.empty()) {
+            std::lock_guard lock(mutex);
+            pollsBeforeFirstSegment = polls;
+          }
+          segments.emplace_back(a, b);
+        },
+        control,
+        [&] {
+          {
+            std::lock_guard lock(mutex);
+            ++polls;
+          }
+          polled.notify_all();
+        },
+        options);
+    EXPECT_TRUE(result.finished);
+    EXPECT_GE(pollsBeforeFirstSegment, kPollsFirst);
+    ASSERT_EQ(segments.size(), serial.segments.size());
+    for (size_t i = 0; i < segments.size(); ++i) ASSERT_TRUE(segments[i] == serial.segments[i]);
   }
 }
 

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 #include <limits>
 #include <random>
@@ -128,6 +130,70 @@ TEST(Store6, AgreesWithScaledRoundingOnRandomValues) {
       ASSERT_EQ(Store6(x), expected) << std::hexfloat << static_cast<double>(x);
     }
   }
+}
+
+// A random 6-byte real: 40 significant bits, exponent in [low, high].
+double Random6(std::mt19937_64& random, int low, int high) {
+  const uint64_t significand = (uint64_t{1} << 39) | (random() & ((uint64_t{1} << 39) - 1));
+  const int exponent = std::uniform_int_distribution<int>(low, high)(random);
+  const double magnitude = std::ldexp(static_cast<double>(significand), exponent - 39);
+  return random() & 1 ? -magnitude : magnitude;
+}
+
+// Store6SumAsDouble against the extended sum, also where that sum rounds
+// twice to a different double than the exact one (the tracer's angles reach
+// 2^26 steps, so their sums do).
+TEST(Store6, SumInDoublesIsTheExtendedSumStored) {
+  std::mt19937_64 random(20);
+  int twice = 0, boundaries = 0;
+  auto check = [&](double a, double b) {
+    const long double extended = static_cast<long double>(a) + b;
+    if (static_cast<double>(extended) != a + b) ++twice;
+    if (((std::bit_cast<uint64_t>(a + b) ^ real48_detail::kHalf) & real48_detail::kDropped) == 0)
+      ++boundaries;
+    bool threw = false;
+    double reference = 0;
+    try {
+      reference = Store6AsDouble(extended);
+    } catch (const RunTimeError&) {
+      threw = true;
+    }
+    if (threw) {
+      EXPECT_THROW(Store6SumAsDouble(a, b), RunTimeError) << a << " + " << b;
+    } else {
+      EXPECT_EQ(std::bit_cast<uint64_t>(Store6SumAsDouble(a, b)),
+                std::bit_cast<uint64_t>(reference))
+          << std::hexfloat << a << " + " << b;
+    }
+  };
+  for (int i = 0; i < 2'000'000; ++i) {
+    const int e = std::uniform_int_distribution<int>(-127, 126)(random);
+    const int spread = std::uniform_int_distribution<int>(0, 70)(random);
+    check(Random6(random, e, e), Random6(random, e - spread, e - spread));
+  }
+  // Sums that lie just past half-way between two doubles, and just past a
+  // 6-byte boundary: rounded to 64 bits first, they fall on the half-way
+  // point and round to even instead.
+  for (int i = 0; i < 200'000; ++i) {
+    const double a = std::fabs(Random6(random, 0, 0));
+    const double beyond = (i & 1 ? 1 : -1) * std::ldexp(1.0, -66 - i % 3);
+    check(a, std::ldexp(1.0, -53) + beyond);
+    check(a, std::ldexp(1.0, -40) + std::ldexp(1.0, -53) + beyond);
+    check(a, std::ldexp(1.0, -40) - std::ldexp(1.0, -53) + beyond);
+  }
+  // The angle step of the largest pattern along its whole range.
+  const double step = Store6AsDouble(1.0L / 360 / 57.2957795L);
+  double theta = 0;
+  for (int i = 0; i < 3'000'000; ++i) {
+    check(theta, step);
+    theta = Store6AsDouble(static_cast<long double>(theta) + step * 16);
+  }
+  check(kMax, kMax);
+  check(kMin, -kMin);
+  check(kMin, kMin * 0x1p-1);
+  // Both kinds of case were met.
+  EXPECT_GT(twice, 1000);
+  EXPECT_GT(boundaries, 1000);
 }
 
 TEST(ProcessorTrig, IsTheInstructionNotTheLibrary) {
