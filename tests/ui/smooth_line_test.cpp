@@ -12,17 +12,17 @@
 
 namespace {
 
-constexpr uint32_t kWhite = 0xFFFFFFFFu;
-constexpr uint32_t kBlack = 0xFF000000u;
+constexpr uint32_t kWhitePixel = 0xFFFFFFFFu;
+constexpr uint32_t kBlackPixel = 0xFF000000u;
 constexpr uint32_t kRed = 0xFFFF0000u;
 constexpr uint32_t kBlue = 0xFF0000FFu;
 
 struct Image {
   int width, height;
   std::vector<uint32_t> bits;
-  Image(int w, int h) : width(w), height(h), bits(static_cast<size_t>(w) * h, kWhite) {}
+  Image(int w, int h) : width(w), height(h), bits(static_cast<size_t>(w) * h, kWhitePixel) {}
   uint32_t At(int x, int y) const { return bits[static_cast<size_t>(y) * width + x]; }
-  SmoothLine Lines(double penWidth, uint32_t colour = kBlack, int top = 0, int bottom = -1) {
+  SmoothLine Lines(double penWidth, uint32_t colour = kBlackPixel, int top = 0, int bottom = -1) {
     SmoothLine line(bits.data(), width, width, top, bottom < 0 ? height : bottom);
     line.SetPen(colour, penWidth);
     return line;
@@ -46,8 +46,8 @@ TEST(SmoothLine, CoversAcrossTheLineAsItsWidthDoes) {
   wide.Lines(2).Segment(-5, 10, 25, 10);
   EXPECT_EQ(wide.InkedRows(), 2);
   for (int x = 0; x < 20; ++x) {
-    EXPECT_EQ(wide.At(x, 9), kBlack) << x;
-    EXPECT_EQ(wide.At(x, 10), kBlack) << x;
+    EXPECT_EQ(wide.At(x, 9), kBlackPixel) << x;
+    EXPECT_EQ(wide.At(x, 10), kBlackPixel) << x;
   }
 
   // Thinner than a pixel: the pixels it lies on are covered by its width.
@@ -116,7 +116,7 @@ TEST(SmoothLine, ClipsToTheImageAndToItsBand) {
   }
 
   Image band(20, 20);
-  band.Lines(1, kBlack, 6, 9).Segment(2, -40, 12, 60);
+  band.Lines(1, kBlackPixel, 6, 9).Segment(2, -40, 12, 60);
   for (int y = 0; y < 20; ++y) {
     int inked = 0;
     for (int x = 0; x < 20; ++x) inked += band.Ink(x, y);
@@ -172,7 +172,8 @@ TEST(BandedLines, DrawTheSamePictureOnAnyNumberOfBands) {
     return image.bits;
   };
   const std::vector<uint32_t> one = draw(1);
-  EXPECT_GT(std::count_if(one.begin(), one.end(), [](uint32_t p) { return p != kWhite; }), 3000);
+  EXPECT_GT(std::count_if(one.begin(), one.end(), [](uint32_t p) { return p != kWhitePixel; }),
+            3000);
   EXPECT_EQ(draw(2), one);
   EXPECT_EQ(draw(3), one);
   EXPECT_EQ(draw(8), one);
@@ -192,7 +193,7 @@ TEST(BandedLines, JoinSegmentsWithoutGapsOrOverlaps) {
     Image image(100, 100);
     {
       BandedLines lines(image.bits.data(), 100, 100, 100, 2, {});
-      lines.Draw({LineRun{xy.data(), xy.size() / 2, kBlack, 1.5}});
+      lines.Draw({LineRun{xy.data(), xy.size() / 2, kBlackPixel, 1.5}});
     }
     // The chords of the 100-gon lie up to 40 (1 - cos(pi / 100)) = 0.02
     // pixels inside the circle.
@@ -215,7 +216,7 @@ TEST(BandedLines, LeaveTheRestOnceCancelled) {
   Image image(123, 117);
   const std::atomic<bool> cancelled{true};
   BandedLines lines(image.bits.data(), image.width, image.width, image.height, 2, {}, &cancelled);
-  lines.Draw({LineRun{rose.data(), rose.size() / 2, kBlack, 1}});
+  lines.Draw({LineRun{rose.data(), rose.size() / 2, kBlackPixel, 1}});
   lines.Finish();
   EXPECT_EQ(image.InkedRows(), 0);
 }
