@@ -8,6 +8,7 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QMenu>
+#include <QStyle>
 #include <QTranslator>
 #include <map>
 #include <memory>
