@@ -12,10 +12,10 @@ namespace {
 
 using engine::AreaPoint;
 
-constexpr QRgb kWhite = 0xFFFFFFFF;
+constexpr QRgb kWhiteRgb = 0xFFFFFFFF;
 
 bool Tinted(QRgb shown, QRgb over) {
-  return shown != kWhite && shown != (over | 0xFF000000);
+  return shown != kWhiteRgb && shown != (over | 0xFF000000);
 }
 
 // The gears of a pattern on a shaped ring at θ = 0, painted over white.
@@ -26,7 +26,7 @@ struct Painted {
 
   Painted(const engine::PatternRecord& pattern, const engine::RingShape& ring)
       : curve(pattern, ring), gears(engine::GearsAt(pattern, ring)) {
-    image.fill(kWhite);
+    image.fill(kWhiteRgb);
     QPainter painter(&image);
     PaintGears(painter, gears);
   }
@@ -61,15 +61,15 @@ TEST(ShapedGearPaint, InsideASquare) {
   const QRgb gear = p.Above(-45);
   EXPECT_TRUE(Tinted(gear, kGearRgba));
   EXPECT_EQ(p.Above(-58), gear);
-  EXPECT_EQ(p.Above(-62), kWhite);
+  EXPECT_EQ(p.Above(-62), kWhiteRgb);
   EXPECT_EQ(p.Above(-2, 7), gear);
   // The band between the teeth and the rim, 4 teeth out: a circle's ring
   // through the corners would leave this white.
   const QRgb ring = p.Above(2.5, 7);
   EXPECT_TRUE(Tinted(ring, kRingRgba));
   EXPECT_NE(ring, gear);
-  EXPECT_EQ(p.Above(5.5, 7), kWhite);
-  EXPECT_EQ(p.Above(-70), kWhite);
+  EXPECT_EQ(p.Above(5.5, 7), kWhiteRgb);
+  EXPECT_EQ(p.Above(-70), kWhiteRgb);
 }
 
 // Outside a rounded triangle the gear stands on the top side, its pen
@@ -81,7 +81,7 @@ TEST(ShapedGearPaint, OutsideATriangle) {
   const QRgb gear = p.Above(30);
   EXPECT_TRUE(Tinted(gear, kGearRgba));
   EXPECT_EQ(p.Above(38), gear);
-  EXPECT_EQ(p.Above(42), kWhite);
+  EXPECT_EQ(p.Above(42), kWhiteRgb);
   const QRgb ring = p.Above(-2);
   EXPECT_TRUE(Tinted(ring, kRingRgba));
   EXPECT_NE(ring, gear);
