@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "tests/event_looks.h"
 #include "ui/controls.h"
 #include "ui/form.h"
 #include "ui/long_command.h"
@@ -32,36 +33,7 @@ class EventCounter : public QObject {
   QEvent::Type type_;
 };
 
-// Notes the clock each time a posted event is delivered, as a timer on the
-// window's thread would be.
-class Ticks : public QObject {
- public:
-  explicit Ticks(const qint64& clock) : clock_(clock) {}
-  void Post() {
-    if (pending_) return;
-    pending_ = true;
-    QCoreApplication::postEvent(this, new QEvent(QEvent::User));
-  }
-  bool event(QEvent* event) override {
-    if (event->type() != QEvent::User) return QObject::event(event);
-    pending_ = false;
-    at.push_back(clock_);
-    return true;
-  }
-  qint64 LongestGap(qint64 end) const {
-    qint64 last = 0, longest = 0;
-    for (qint64 t : at) {
-      longest = std::max(longest, t - last);
-      last = t;
-    }
-    return std::max(longest, end - last);
-  }
-  std::vector<qint64> at;
-
- private:
-  const qint64& clock_;
-  bool pending_ = false;
-};
+using Ticks = EventLooks<qint64>;
 
 class LongCommandCadence : public testing::Test {
  protected:

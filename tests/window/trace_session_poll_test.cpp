@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "engine/curve.h"
+#include "tests/event_looks.h"
 #include "ui/controls.h"
 #include "ui/form.h"
 #include "ui/scripted_prompts.h"
@@ -19,36 +20,7 @@ using namespace engine;
 
 namespace {
 
-// Notes how many segments had been drawn each time a posted event was
-// delivered, as a timer on the window's thread would be.
-class Looks : public QObject {
- public:
-  explicit Looks(const int64_t& segments) : segments_(segments) {}
-  void Post() {
-    if (pending_) return;
-    pending_ = true;
-    QCoreApplication::postEvent(this, new QEvent(QEvent::User));
-  }
-  bool event(QEvent* event) override {
-    if (event->type() != QEvent::User) return QObject::event(event);
-    pending_ = false;
-    at.push_back(segments_);
-    return true;
-  }
-  int64_t LongestGap(int64_t end) const {
-    int64_t last = 0, longest = 0;
-    for (int64_t s : at) {
-      longest = std::max(longest, s - last);
-      last = s;
-    }
-    return std::max(longest, end - last);
-  }
-  std::vector<int64_t> at;
-
- private:
-  const int64_t& segments_;
-  bool pending_ = false;
-};
+using Looks = EventLooks<int64_t>;
 
 TEST(TraceSessionPoll, EventsAreTakenWithinEachBlockOnEveryCoreAndTheTraceStaysExact) {
   ui::ScriptedPrompts prompts;
