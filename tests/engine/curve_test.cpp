@@ -90,6 +90,7 @@ TEST(Curve, QuickPathMatchesThePlainOne) {
       Design(50, 50, 0, 0, 0, 5, 1000, 0, 0),         // a = b = 0 throughout
       Design(96, 60, 0, 5000, 1200, 7, 2000, 0, 0),   // top beyond the bar
       Design(2, 1, 0, 0, 1000, 5, 2000000000, 0, 0),  // far outside, above 2^29
+      Design(2, 1, 0, 0, 1000, 5, 10000000, 0, 0),    // pixels beyond 2^27 either way
       Design(30, 45, 1, 0, 300, 1080, 1000, 0, 0),    // a single segment
   };
   for (const PatternRecord& p : patterns) {
