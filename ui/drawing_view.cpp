@@ -236,6 +236,7 @@ void DrawingView::Repaint() {
     job_.Cancel();
     pending_.reset();
     shown_.reset();
+    StopLivePainter();
     live_.reset();
   }
   view_->update();
@@ -307,16 +308,41 @@ void DrawingView::EndLive() {
   if (live_) live_->ended = true;
 }
 
+// Only the copying of the new points stays on the UI thread.
 void DrawingView::PaintLive() {
-  if (!live_ || !shown_ || !(shown_->log == live_->base)) return;
+  if (!live_ || !shown_) return;
+  // A previous trace may still be on its way to the screen.
+  if (!((liveFinalLog_ ? *liveFinalLog_ : shown_->log) == live_->base)) return;
   const TracePoints& points = *live_->points;
   if (live_->painted >= points.Count()) return;
   const size_t from = live_->painted > 0 ? live_->painted - 1 : 0;
-  BandedLines lines = LinesOnto(shown_->image, shown_->frame, engine::DefaultThreads());
-  lines.Draw({LineRun{points.Data() + 2 * from, points.Count() - from,
-                      ToQRgb(live_->colour) | 0xFF000000u, live_->width * shown_->frame.penScale}});
-  lines.Finish();
+  if (!livePainter_) {
+    livePainter_ = std::make_unique<LivePainter>(
+        shown_->image, shown_->frame, [this](const Handler& handler) { form_.Dispatch(handler); },
+        [this](const QImage& image, uint64_t batches) { LivePainted(image, batches); });
+  }
+  livePainter_->Hand(
+      std::vector<float>(points.Data() + 2 * from, points.Data() + 2 * points.Count()),
+      ToQRgb(live_->colour) | 0xFF000000u, live_->width * shown_->frame.penScale);
+  livePaintsHanded_ = livePainter_->Handed();
   live_->painted = points.Count();
+}
+
+void DrawingView::LivePainted(const QImage& image, uint64_t batches) {
+  if (!shown_ || batches <= livePaintsShown_) return;
+  shown_->image = image;
+  livePaintsShown_ = batches;
+  if (livePaintsShown_ == livePaintsHanded_ && liveFinalLog_) {
+    shown_->log = *liveFinalLog_;
+    liveFinalLog_.reset();
+  }
+  view_->update();
+}
+
+void DrawingView::StopLivePainter() {
+  livePainter_.reset();
+  livePaintsHanded_ = livePaintsShown_ = 0;
+  liveFinalLog_.reset();
 }
 
 void DrawingView::RefreshRender() {
@@ -326,6 +352,7 @@ void DrawingView::RefreshRender() {
     job_.Cancel();
     pending_.reset();
     shown_.reset();
+    StopLivePainter();
     live_.reset();
     return;
   }
@@ -335,7 +362,13 @@ void DrawingView::RefreshRender() {
                        live_->points->Count() == static_cast<size_t>(log->Last()->segments) + 1;
     // A trace painted whole into the shown render needs no render of its
     // own, and one kept whole is never traced again.
-    if (shown_ && whole && shown_->log == live_->base) shown_->log = *log;
+    if (shown_ && whole && shown_->log == live_->base) {
+      if (livePaintsShown_ < livePaintsHanded_) {
+        liveFinalLog_ = *log;
+      } else {
+        shown_->log = *log;
+      }
+    }
     if (whole) {
       live_->points->Trim();
       log->Last()->points->Set(std::move(live_->points));
@@ -344,7 +377,8 @@ void DrawingView::RefreshRender() {
   }
   const SmoothFrame frame = CurrentFrame();
   if (frame.width <= 0 || frame.height <= 0) return;
-  if (shown_ && shown_->frame == frame && shown_->log == *log) {
+  const bool painting = liveFinalLog_ && *liveFinalLog_ == *log;
+  if (shown_ && shown_->frame == frame && (shown_->log == *log || painting)) {
     job_.Cancel();
     pending_.reset();
     return;
@@ -365,12 +399,14 @@ void DrawingView::RefreshRender() {
         failed_ = std::move(pending_);
         pending_.reset();
         shown_.reset();
+        StopLivePainter();
         view_->update();
       });
 }
 
 void DrawingView::RenderDone(uint64_t sequence, const QImage& image) {
   if (!pending_ || pending_->sequence != sequence) return;
+  StopLivePainter();
   shown_ = std::move(pending_);
   pending_.reset();
   shown_->image = image;
