@@ -269,20 +269,24 @@ LiveTraceSink* DrawingView::LiveSink() {
   return this;
 }
 
-void DrawingView::BeginLive(Colour colour, int width) {
+void DrawingView::BeginLive(Colour colour, int width, int64_t expectedSegments) {
   live_.reset();
   if (const std::optional<TraceLog> log = Canvas().HeldLog()) {
     live_.emplace();
     live_->base = *log;
     live_->colour = colour;
     live_->width = width;
+    // Room for the whole trace at once: growing would copy every point
+    // kept so far on the UI thread. Without the room, it grows as it goes.
+    if (expectedSegments > 0)
+      (void)live_->points->Reserve(static_cast<size_t>(expectedSegments) + 1);
   }
 }
 
 // The points are kept, within the budget, to paint into a render that
 // arrives during the trace and to show the trace again later without
 // retracing it. Beyond the budget only the points not yet painted are.
-void DrawingView::LiveSegment(double x0, double y0, double x1, double y1) {
+void DrawingView::LiveSegment(float x0, float y0, float x1, float y1) {
   if (!live_) return;
   TracePoints& points = *live_->points;
   auto add = [&](float x, float y) {
@@ -295,13 +299,12 @@ void DrawingView::LiveSegment(double x0, double y0, double x1, double y1) {
     live_->complete = false;
     points.Add(x, y);
   };
-  const float fx0 = static_cast<float>(x0), fy0 = static_cast<float>(y0);
   const size_t count = points.Count();
-  if (count == 0 || points.Data()[2 * count - 2] != fx0 || points.Data()[2 * count - 1] != fy0) {
+  if (count == 0 || points.Data()[2 * count - 2] != x0 || points.Data()[2 * count - 1] != y0) {
     if (count > 0) add(qQNaN(), qQNaN());
-    add(fx0, fy0);
+    add(x0, y0);
   }
-  add(static_cast<float>(x1), static_cast<float>(y1));
+  add(x1, y1);
 }
 
 void DrawingView::EndLive() {

@@ -70,8 +70,8 @@ class DrawingView : public PaintArea, public LiveTraceSink {
   std::function<void(uint64_t sequence, const SmoothFrame& frame)> onRenderShown;
   SmoothFrame CurrentFrame() const;
 
-  void BeginLive(Colour colour, int width) override;
-  void LiveSegment(double x0, double y0, double x1, double y1) override;
+  void BeginLive(Colour colour, int width, int64_t expectedSegments) override;
+  void LiveSegment(float x0, float y0, float x1, float y1) override;
   void EndLive() override;
 
   // User input, as the widget passes it on and korva-batch gives it: a wheel

@@ -8,25 +8,25 @@
 namespace ui {
 
 namespace {
-std::mutex& HookLock() {
+std::mutex& LiveRoundHookLock() {
   static std::mutex lock;
   return lock;
 }
-std::function<void()>& RoundHook() {
+std::function<void()>& LiveRoundHook() {
   static std::function<void()> hook;
   return hook;
 }
 // Orders a posting thread's writes before the delivery for ThreadSanitizer,
 // which does not see through Qt's event queue.
-std::mutex& PostLock() {
+std::mutex& LiveDeliveryLock() {
   static std::mutex lock;
   return lock;
 }
 }  // namespace
 
 void LivePainter::SetRoundHook(std::function<void()> hook) {
-  const std::lock_guard lock(HookLock());
-  RoundHook() = std::move(hook);
+  const std::lock_guard lock(LiveRoundHookLock());
+  LiveRoundHook() = std::move(hook);
 }
 
 LivePainter::LivePainter(QImage image, const SmoothFrame& frame, Dispatcher dispatch,
@@ -68,8 +68,8 @@ void LivePainter::Work() {
       round.swap(queue_);
     }
     {
-      const std::lock_guard lock(HookLock());
-      if (RoundHook()) RoundHook()();
+      const std::lock_guard lock(LiveRoundHookLock());
+      if (LiveRoundHook()) LiveRoundHook()();
     }
     std::vector<LineRun> runs;
     runs.reserve(round.size());
@@ -90,11 +90,11 @@ void LivePainter::Work() {
 void LivePainter::Deliver(const QImage& image, uint64_t batches) const {
   QCoreApplication* app = QCoreApplication::instance();
   if (app == nullptr) return;
-  const std::lock_guard posting(PostLock());
+  const std::lock_guard posting(LiveDeliveryLock());
   QMetaObject::invokeMethod(
       app,
       [delivery = delivery_, image, batches] {
-        { const std::lock_guard posted(PostLock()); }
+        { const std::lock_guard posted(LiveDeliveryLock()); }
         if (delivery->stopped) return;
         delivery->dispatch([&] {
           if (!delivery->stopped) delivery->painted(image, batches);
