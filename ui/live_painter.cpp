@@ -52,9 +52,14 @@ void LivePainter::Hand(std::vector<float> xy, uint32_t colour, double width) {
   {
     const std::lock_guard lock(mutex_);
     queue_.push_back({std::move(xy), colour, width});
+    ++handed_;
   }
-  ++handed_;
   handedMore_.notify_all();
+}
+
+void LivePainter::WaitUntilPainted() {
+  std::unique_lock lock(mutex_);
+  paintedMore_.wait(lock, [this] { return painted_ >= handed_; });
 }
 
 void LivePainter::Work() {
@@ -82,6 +87,11 @@ void LivePainter::Work() {
     }
     if (quit_) return;
     painted += round.size();
+    {
+      const std::lock_guard lock(mutex_);
+      painted_ = painted;
+    }
+    paintedMore_.notify_all();
     // Shared with the UI thread from here: the next round paints a copy.
     Deliver(image_, painted);
   }

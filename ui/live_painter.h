@@ -33,6 +33,8 @@ class LivePainter {
   // Returns at once: `xy` is painted as a polyline (a NaN point breaks it).
   void Hand(std::vector<float> xy, uint32_t colour, double width);
   uint64_t Handed() const { return handed_; }
+  // Waits until everything handed over is painted (for the benchmarks).
+  void WaitUntilPainted();
 
   // Runs on the painter's thread before each round: tests hold it there.
   static void SetRoundHook(std::function<void()> hook);
@@ -58,6 +60,8 @@ class LivePainter {
   std::condition_variable handedMore_;
   std::vector<Batch> queue_;
   uint64_t handed_ = 0;
+  uint64_t painted_ = 0;  // under mutex_
+  std::condition_variable paintedMore_;
   std::atomic<bool> quit_{false};
   std::thread worker_;
 };
