@@ -270,8 +270,14 @@ LiveTraceSink* DrawingView::LiveSink() {
 }
 
 void DrawingView::BeginLive(Colour colour, int width, int64_t expectedSegments) {
+  const std::optional<TraceLog> log = Canvas().HeldLog();
+  // The previous pattern of a series, ended with no repaint since.
+  if (live_ && live_->ended && log && smooth_ && view_->isVisible()) {
+    PaintLive();
+    EndLiveOn(*log);
+  }
   live_.reset();
-  if (const std::optional<TraceLog> log = Canvas().HeldLog()) {
+  if (log) {
     live_.emplace();
     live_->base = *log;
     live_->colour = colour;
@@ -348,6 +354,26 @@ void DrawingView::StopLivePainter() {
   liveFinalLog_.reset();
 }
 
+// The trace ended and the canvas holds `log`.
+void DrawingView::EndLiveOn(const TraceLog& log) {
+  const bool whole = live_->complete && log.Extends(live_->base) &&
+                     live_->points->Count() == static_cast<size_t>(log.Last()->segments) + 1;
+  // A trace painted whole into the shown render needs no render of its
+  // own, and one kept whole is never traced again.
+  if (shown_ && whole && (liveFinalLog_ ? *liveFinalLog_ : shown_->log) == live_->base) {
+    if (livePaintsShown_ < livePaintsHanded_) {
+      liveFinalLog_ = log;
+    } else {
+      shown_->log = log;
+    }
+  }
+  if (whole) {
+    live_->points->Trim();
+    log.Last()->points->Set(std::move(live_->points));
+  }
+  live_.reset();
+}
+
 void DrawingView::RefreshRender() {
   const std::optional<TraceLog> log =
       smooth_ && view_->isVisible() ? Canvas().HeldLog() : std::nullopt;
@@ -360,24 +386,7 @@ void DrawingView::RefreshRender() {
     return;
   }
   PaintLive();
-  if (live_ && live_->ended) {
-    const bool whole = live_->complete && log->Extends(live_->base) &&
-                       live_->points->Count() == static_cast<size_t>(log->Last()->segments) + 1;
-    // A trace painted whole into the shown render needs no render of its
-    // own, and one kept whole is never traced again.
-    if (shown_ && whole && shown_->log == live_->base) {
-      if (livePaintsShown_ < livePaintsHanded_) {
-        liveFinalLog_ = *log;
-      } else {
-        shown_->log = *log;
-      }
-    }
-    if (whole) {
-      live_->points->Trim();
-      log->Last()->points->Set(std::move(live_->points));
-    }
-    live_.reset();
-  }
+  if (live_ && live_->ended) EndLiveOn(*log);
   const SmoothFrame frame = CurrentFrame();
   if (frame.width <= 0 || frame.height <= 0) return;
   const bool painting = liveFinalLog_ && *liveFinalLog_ == *log;

@@ -101,6 +101,9 @@ class DrawingView : public PaintArea, public LiveTraceSink {
   // Hands the live points not yet painted to the painter of the shown render.
   void PaintLive();
   void LivePainted(const QImage& image, uint64_t batches);
+  // Keeps a live trace that ended whole, and shows it without a render when
+  // it was painted whole.
+  void EndLiveOn(const TraceLog& log);
   // The shown render is replaced or dropped: so is what paints into it.
   void StopLivePainter();
   void PaintSmooth(QPainter& painter, const QRect& dirty) const;

@@ -169,6 +169,32 @@ TEST_F(SmoothViewTest, ALiveDrawIsPaintedOffTheWindowsThread) {
   EXPECT_LE(MaxDifference(live, fresh), 2);
 }
 
+// A series whose patterns reach the screen after the Draw: each painted
+// whole, with no render of its own.
+TEST_F(SmoothViewTest, ASeriesPaintedLateNeedsNoRender) {
+  Click(button("Draw"));
+  (void)Shown();
+  bar("ScrollBarReps")->UserDrag(3);
+  int renders = 0;
+  View().onRenderShown = [&](uint64_t, const ui::SmoothFrame&) { ++renders; };
+  std::latch letGo(1);
+  ui::LivePainter::SetRoundHook([&] { letGo.wait(); });
+  struct Unhook {
+    std::latch& latch;
+    ~Unhook() {
+      latch.count_down();
+      ui::LivePainter::SetRoundHook(nullptr);
+    }
+  } unhook{letGo};
+  Click(button("Draw"));
+  ASSERT_GE(window.history().Count(), 3);
+  letGo.count_down();
+  const QImage live = Shown();
+  EXPECT_EQ(renders, 0);
+  View().onRenderShown = nullptr;
+  EXPECT_LE(MaxDifference(live, RenderedAfresh()), 2);
+}
+
 // A Draw stopped part-way leaves the picture as it was: so does the view.
 TEST_F(SmoothViewTest, AStoppedDrawIsShownAsThePictureIsNotAsTheTraceWent) {
   Click(button("Draw"));
