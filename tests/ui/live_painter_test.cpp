@@ -11,9 +11,9 @@
 namespace ui {
 namespace {
 
-const SmoothFrame kFrame{64, 64, 1.0, 0, 0, 1.0};
+const SmoothFrame kPainterFrame{64, 64, 1.0, 0, 0, 1.0};
 
-std::vector<float> Zigzag(float from, int points) {
+std::vector<float> PainterZigzag(float from, int points) {
   std::vector<float> xy;
   for (int i = 0; i < points; ++i) {
     xy.push_back(from + 3.0f * static_cast<float>(i));
@@ -25,11 +25,11 @@ std::vector<float> Zigzag(float from, int points) {
 TEST(LivePainter, DeliversInOrderThePictureTheLinesGiveAtOnce) {
   QImage blank(64, 64, QImage::Format_ARGB32_Premultiplied);
   blank.fill(0xFFFFFFFFu);
-  const std::vector<float> one = Zigzag(2, 10), two = Zigzag(30, 10);
+  const std::vector<float> one = PainterZigzag(2, 10), two = PainterZigzag(30, 10);
 
   QImage expected = blank.copy();
   {
-    BandedLines lines = LinesOnto(expected, kFrame, 2);
+    BandedLines lines = LinesOnto(expected, kPainterFrame, 2);
     lines.Draw({LineRun{one.data(), 10, 0xFF000000u, 1.5}});
     lines.Draw({LineRun{two.data(), 10, 0xFF0000FFu, 1.5}});
     lines.Finish();
@@ -38,7 +38,7 @@ TEST(LivePainter, DeliversInOrderThePictureTheLinesGiveAtOnce) {
   std::vector<uint64_t> delivered;
   QImage last;
   LivePainter painter(
-      blank, kFrame, [](const std::function<void()>& handler) { handler(); },
+      blank, kPainterFrame, [](const std::function<void()>& handler) { handler(); },
       [&](const QImage& image, uint64_t batches) {
         delivered.push_back(batches);
         last = image;
