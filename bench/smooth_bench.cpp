@@ -24,6 +24,7 @@
 #include "engine/curve.h"
 #include "engine/parallel_trace.h"
 #include "ui/canvas.h"
+#include "ui/live_painter.h"
 #include "ui/smooth_render.h"
 #include "ui/trace_log.h"
 #include "ui/trace_points.h"
@@ -117,30 +118,28 @@ void BM_ExactLargestAllCores(benchmark::State& state) {
   }
 }
 
-struct ExactPixel {
-  Pixel pixel;
-  double x = 0, y = 0;
-};
-
 // As the window draws: on every core, the picture's lines, and with the
-// view live the exact points kept and painted into a 1280-pixel render at
-// each repaint.
+// view live the exact points made floats on the workers, kept, and handed at
+// each repaint to the painter of a 1280-pixel render (ui::LivePainter, as
+// DrawingView::PaintLive does); the figure includes waiting for it to finish.
 void BM_LiveDrawLargest(benchmark::State& state) {
   const bool live = state.range(0) != 0;
   ui::ImageCanvas canvas(kDrawingAreaSize, kDrawingAreaSize);
   const Curve curve(Largest());
   QImage view(1280, 1280, QImage::Format_ARGB32_Premultiplied);
   std::unique_ptr<ui::TracePoints> points;
+  std::unique_ptr<ui::LivePainter> painter;
   size_t painted = 0;
   const ui::LoggedTrace pen{Largest(), {}, kBlack, 1, 0};
-  // As DrawingView::PaintLive, on every core; the points beyond the budget
-  // are dropped once painted.
+  const LineRun run = ui::TraceRun(nullptr, 0, pen, FitFrame());
+  // As DrawingView::PaintLive; the points beyond the budget are dropped
+  // once handed over.
   auto paint = [&] {
     if (points->Count() <= painted) return;
     const size_t from = painted > 0 ? painted - 1 : 0;
-    BandedLines lines = ui::LinesOnto(view, FitFrame(), DefaultThreads());
-    lines.Draw({ui::TraceRun(points->Data() + 2 * from, points->Count() - from, pen, FitFrame())});
-    lines.Finish();
+    painter->Hand(
+        std::vector<float>(points->Data() + 2 * from, points->Data() + 2 * points->Count()),
+        run.colour, run.width);
     painted = points->Count();
   };
   auto keep = [&](float x, float y) {
@@ -149,9 +148,16 @@ void BM_LiveDrawLargest(benchmark::State& state) {
     painted = 1;
     points->Add(x, y);
   };
+  struct FloatPixel {
+    Pixel pixel;
+    float x, y;
+  };
   for (auto _ : state) {
     view.fill(0xFFFFFFFFu);
     points = std::make_unique<ui::TracePoints>();
+    (void)points->Reserve(static_cast<size_t>(curve.EstimatedSegments()) + 1);
+    painter = std::make_unique<ui::LivePainter>(
+        view, FitFrame(), [](const std::function<void()>&) {}, [](const QImage&, uint64_t) {});
     painted = 0;
     TraceControl control;
     TraceOptions options;
@@ -161,17 +167,18 @@ void BM_LiveDrawLargest(benchmark::State& state) {
           curve,
           [&curve](const CurvePoint& p) {
             const Curve::ScreenPoint e = curve.ExactScreenPoint(p);
-            return ExactPixel{curve.ScreenPixel(p), static_cast<double>(e.x),
-                              static_cast<double>(e.y)};
+            return FloatPixel{curve.ScreenPixel(p), static_cast<float>(static_cast<double>(e.x)),
+                              static_cast<float>(static_cast<double>(e.y))};
           },
-          [&](const ExactPixel& from, const ExactPixel& to) {
+          [&](const FloatPixel& from, const FloatPixel& to) {
             canvas.MoveTo(from.pixel.x, from.pixel.y);
             canvas.LineTo(to.pixel.x, to.pixel.y);
-            if (points->Count() == 0) keep(static_cast<float>(from.x), static_cast<float>(from.y));
-            keep(static_cast<float>(to.x), static_cast<float>(to.y));
+            if (points->Count() == 0) keep(from.x, from.y);
+            keep(to.x, to.y);
           },
           control, paint, options);
       paint();
+      painter->WaitUntilPainted();
     } else {
       TraceScreenParallel(
           curve,
@@ -181,6 +188,8 @@ void BM_LiveDrawLargest(benchmark::State& state) {
           },
           control, [] {}, options);
     }
+    painter.reset();
+    points.reset();
     benchmark::DoNotOptimize(canvas.PixelAt(320, 320));
   }
 }

@@ -47,7 +47,7 @@ suite thread_tests 'ParallelTrace.*'
 suite thread_tests 'LatestJob.*'
 suite thread_tests 'ViewMenu.*Preview*'
 suite thread_tests 'SmoothView*'
-suite thread_tests 'BandedLines.*:SmoothRender.*:TracePoints.*'
+suite thread_tests 'BandedLines.*:SmoothRender.*:TracePoints.*:LivePainter.*'
 if [ $status -ne 0 ]; then
   echo "tsan: failed"
   exit $status

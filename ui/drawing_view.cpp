@@ -236,6 +236,7 @@ void DrawingView::Repaint() {
     job_.Cancel();
     pending_.reset();
     shown_.reset();
+    StopLivePainter();
     live_.reset();
   }
   view_->update();
@@ -268,20 +269,30 @@ LiveTraceSink* DrawingView::LiveSink() {
   return this;
 }
 
-void DrawingView::BeginLive(Colour colour, int width) {
+void DrawingView::BeginLive(Colour colour, int width, int64_t expectedSegments) {
+  const std::optional<TraceLog> log = Canvas().HeldLog();
+  // The previous pattern of a series, ended with no repaint since.
+  if (live_ && live_->ended && log && smooth_ && view_->isVisible()) {
+    PaintLive();
+    EndLiveOn(*log);
+  }
   live_.reset();
-  if (const std::optional<TraceLog> log = Canvas().HeldLog()) {
+  if (log) {
     live_.emplace();
     live_->base = *log;
     live_->colour = colour;
     live_->width = width;
+    // Room for the whole trace at once: growing would copy every point
+    // kept so far on the UI thread. Without the room, it grows as it goes.
+    if (expectedSegments > 0)
+      (void)live_->points->Reserve(static_cast<size_t>(expectedSegments) + 1);
   }
 }
 
 // The points are kept, within the budget, to paint into a render that
 // arrives during the trace and to show the trace again later without
 // retracing it. Beyond the budget only the points not yet painted are.
-void DrawingView::LiveSegment(double x0, double y0, double x1, double y1) {
+void DrawingView::LiveSegment(float x0, float y0, float x1, float y1) {
   if (!live_) return;
   TracePoints& points = *live_->points;
   auto add = [&](float x, float y) {
@@ -294,29 +305,73 @@ void DrawingView::LiveSegment(double x0, double y0, double x1, double y1) {
     live_->complete = false;
     points.Add(x, y);
   };
-  const float fx0 = static_cast<float>(x0), fy0 = static_cast<float>(y0);
   const size_t count = points.Count();
-  if (count == 0 || points.Data()[2 * count - 2] != fx0 || points.Data()[2 * count - 1] != fy0) {
+  if (count == 0 || points.Data()[2 * count - 2] != x0 || points.Data()[2 * count - 1] != y0) {
     if (count > 0) add(qQNaN(), qQNaN());
-    add(fx0, fy0);
+    add(x0, y0);
   }
-  add(static_cast<float>(x1), static_cast<float>(y1));
+  add(x1, y1);
 }
 
 void DrawingView::EndLive() {
   if (live_) live_->ended = true;
 }
 
+// Only the copying of the new points stays on the UI thread.
 void DrawingView::PaintLive() {
-  if (!live_ || !shown_ || !(shown_->log == live_->base)) return;
+  if (!live_ || !shown_) return;
+  // A previous trace may still be on its way to the screen.
+  if (!((liveFinalLog_ ? *liveFinalLog_ : shown_->log) == live_->base)) return;
   const TracePoints& points = *live_->points;
   if (live_->painted >= points.Count()) return;
   const size_t from = live_->painted > 0 ? live_->painted - 1 : 0;
-  BandedLines lines = LinesOnto(shown_->image, shown_->frame, engine::DefaultThreads());
-  lines.Draw({LineRun{points.Data() + 2 * from, points.Count() - from,
-                      ToQRgb(live_->colour) | 0xFF000000u, live_->width * shown_->frame.penScale}});
-  lines.Finish();
+  if (!livePainter_) {
+    livePainter_ = std::make_unique<LivePainter>(
+        shown_->image, shown_->frame, [this](const Handler& handler) { form_.Dispatch(handler); },
+        [this](const QImage& image, uint64_t batches) { LivePainted(image, batches); });
+  }
+  livePainter_->Hand(
+      std::vector<float>(points.Data() + 2 * from, points.Data() + 2 * points.Count()),
+      ToQRgb(live_->colour) | 0xFF000000u, live_->width * shown_->frame.penScale);
+  livePaintsHanded_ = livePainter_->Handed();
   live_->painted = points.Count();
+}
+
+void DrawingView::LivePainted(const QImage& image, uint64_t batches) {
+  if (!shown_ || batches <= livePaintsShown_) return;
+  shown_->image = image;
+  livePaintsShown_ = batches;
+  if (livePaintsShown_ == livePaintsHanded_ && liveFinalLog_) {
+    shown_->log = *liveFinalLog_;
+    liveFinalLog_.reset();
+  }
+  view_->update();
+}
+
+void DrawingView::StopLivePainter() {
+  livePainter_.reset();
+  livePaintsHanded_ = livePaintsShown_ = 0;
+  liveFinalLog_.reset();
+}
+
+// The trace ended and the canvas holds `log`.
+void DrawingView::EndLiveOn(const TraceLog& log) {
+  const bool whole = live_->complete && log.Extends(live_->base) &&
+                     live_->points->Count() == static_cast<size_t>(log.Last()->segments) + 1;
+  // A trace painted whole into the shown render needs no render of its
+  // own, and one kept whole is never traced again.
+  if (shown_ && whole && (liveFinalLog_ ? *liveFinalLog_ : shown_->log) == live_->base) {
+    if (livePaintsShown_ < livePaintsHanded_) {
+      liveFinalLog_ = log;
+    } else {
+      shown_->log = log;
+    }
+  }
+  if (whole) {
+    live_->points->Trim();
+    log.Last()->points->Set(std::move(live_->points));
+  }
+  live_.reset();
 }
 
 void DrawingView::RefreshRender() {
@@ -326,25 +381,16 @@ void DrawingView::RefreshRender() {
     job_.Cancel();
     pending_.reset();
     shown_.reset();
+    StopLivePainter();
     live_.reset();
     return;
   }
   PaintLive();
-  if (live_ && live_->ended) {
-    const bool whole = live_->complete && log->Extends(live_->base) &&
-                       live_->points->Count() == static_cast<size_t>(log->Last()->segments) + 1;
-    // A trace painted whole into the shown render needs no render of its
-    // own, and one kept whole is never traced again.
-    if (shown_ && whole && shown_->log == live_->base) shown_->log = *log;
-    if (whole) {
-      live_->points->Trim();
-      log->Last()->points->Set(std::move(live_->points));
-    }
-    live_.reset();
-  }
+  if (live_ && live_->ended) EndLiveOn(*log);
   const SmoothFrame frame = CurrentFrame();
   if (frame.width <= 0 || frame.height <= 0) return;
-  if (shown_ && shown_->frame == frame && shown_->log == *log) {
+  const bool painting = liveFinalLog_ && *liveFinalLog_ == *log;
+  if (shown_ && shown_->frame == frame && (shown_->log == *log || painting)) {
     job_.Cancel();
     pending_.reset();
     return;
@@ -365,12 +411,14 @@ void DrawingView::RefreshRender() {
         failed_ = std::move(pending_);
         pending_.reset();
         shown_.reset();
+        StopLivePainter();
         view_->update();
       });
 }
 
 void DrawingView::RenderDone(uint64_t sequence, const QImage& image) {
   if (!pending_ || pending_->sequence != sequence) return;
+  StopLivePainter();
   shown_ = std::move(pending_);
   pending_.reset();
   shown_->image = image;

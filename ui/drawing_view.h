@@ -10,6 +10,7 @@
 #include "engine/view_mapping.h"
 #include "ui/controls.h"
 #include "ui/latest_job.h"
+#include "ui/live_painter.h"
 #include "ui/smooth_render.h"
 #include "ui/trace_log.h"
 
@@ -56,8 +57,11 @@ class DrawingView : public PaintArea, public LiveTraceSink {
   bool SmoothLines() const { return smooth_; }
   // Whether the view shows a smooth render now (else the canvas enlarged).
   bool ShowsSmooth() const;
-  // Whether a render is under way whose result is not yet shown.
-  bool RenderPending() const { return pending_.has_value(); }
+  // Whether a render is under way whose result is not yet shown, or a
+  // Draw's points are handed to the live painter and not yet shown.
+  bool RenderPending() const {
+    return pending_.has_value() || livePaintsShown_ < livePaintsHanded_;
+  }
   // The view to feed with a trace's exact points, or none when it would not
   // show them.
   LiveTraceSink* LiveSink();
@@ -66,8 +70,8 @@ class DrawingView : public PaintArea, public LiveTraceSink {
   std::function<void(uint64_t sequence, const SmoothFrame& frame)> onRenderShown;
   SmoothFrame CurrentFrame() const;
 
-  void BeginLive(Colour colour, int width) override;
-  void LiveSegment(double x0, double y0, double x1, double y1) override;
+  void BeginLive(Colour colour, int width, int64_t expectedSegments) override;
+  void LiveSegment(float x0, float y0, float x1, float y1) override;
   void EndLive() override;
 
   // User input, as the widget passes it on and korva-batch gives it: a wheel
@@ -94,8 +98,14 @@ class DrawingView : public PaintArea, public LiveTraceSink {
   // Starts, keeps or drops the render the view should show.
   void RefreshRender();
   void RenderDone(uint64_t sequence, const QImage& image);
-  // Paints the live points not yet painted into the shown render.
+  // Hands the live points not yet painted to the painter of the shown render.
   void PaintLive();
+  void LivePainted(const QImage& image, uint64_t batches);
+  // Keeps a live trace that ended whole, and shows it without a render when
+  // it was painted whole.
+  void EndLiveOn(const TraceLog& log);
+  // The shown render is replaced or dropped: so is what paints into it.
+  void StopLivePainter();
   void PaintSmooth(QPainter& painter, const QRect& dirty) const;
 
   struct Render {
@@ -126,6 +136,11 @@ class DrawingView : public PaintArea, public LiveTraceSink {
   uint64_t sequence_ = 0;
   std::optional<Live> live_;
   LatestJob job_;
+  // Paints the live points into the shown render off the UI thread.
+  std::unique_ptr<LivePainter> livePainter_;
+  uint64_t livePaintsHanded_ = 0, livePaintsShown_ = 0;
+  // The log the shown render holds once every handed batch is shown.
+  std::optional<TraceLog> liveFinalLog_;
 };
 
 }  // namespace ui

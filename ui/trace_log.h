@@ -60,8 +60,10 @@ class TraceLog {
 class LiveTraceSink {
  public:
   virtual ~LiveTraceSink() = default;
-  virtual void BeginLive(Colour colour, int width) = 0;
-  virtual void LiveSegment(double x0, double y0, double x1, double y1) = 0;
+  // `expectedSegments` sizes what is kept ahead; 0 when not known.
+  virtual void BeginLive(Colour colour, int width, int64_t expectedSegments) = 0;
+  // Picture pixels, rounded to float where the tracer works them out.
+  virtual void LiveSegment(float x0, float y0, float x1, float y1) = 0;
   virtual void EndLive() = 0;
 };
 

@@ -51,6 +51,8 @@ void TracePoints::KeepLast(size_t keep) {
 }
 
 void TracePoints::Trim() {
+  // A little room is not worth copying every point for.
+  if (xy_.capacity() - xy_.size() <= xy_.size() / 16) return;
   xy_.shrink_to_fit();
   const size_t held = xy_.capacity() * sizeof(float);
   if (held < reserved_) {

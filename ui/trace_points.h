@@ -38,7 +38,7 @@ class TracePoints {
   }
   // Forgets all but the last `keep` points (their room stays taken).
   void KeepLast(size_t keep);
-  // Gives back the room beyond the points held.
+  // Gives back the room beyond the points held, unless it is small.
   void Trim();
   const float* Data() const { return xy_.data(); }
   size_t Count() const { return xy_.size() / 2; }

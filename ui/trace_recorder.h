@@ -14,12 +14,12 @@ namespace ui {
 class TraceRecorder {
  public:
   TraceRecorder(ImageCanvas& canvas, const engine::PatternRecord& record,
-                const engine::RingShape& ring, LiveTraceSink* live)
+                const engine::RingShape& ring, LiveTraceSink* live, int64_t expectedSegments = 0)
       : canvas_(canvas),
         trace_{record, ring, canvas.PenColour(), canvas.PenWidth(), 0},
         live_(live) {
     canvas_.BeginTrace(live_ != nullptr);
-    if (live_ != nullptr) live_->BeginLive(trace_.colour, trace_.width);
+    if (live_ != nullptr) live_->BeginLive(trace_.colour, trace_.width, expectedSegments);
   }
   ~TraceRecorder() {
     canvas_.EndTrace(trace_);
@@ -31,7 +31,7 @@ class TraceRecorder {
   // Whether a view wants the exact points.
   bool Live() const { return live_ != nullptr; }
   void Segment() { ++trace_.segments; }
-  void Segment(double x0, double y0, double x1, double y1) {
+  void Segment(float x0, float y0, float x1, float y1) {
     ++trace_.segments;
     live_->LiveSegment(x0, y0, x1, y1);
   }

@@ -45,15 +45,17 @@ class PatternScope {
   int panelWidth_;
 };
 
-// A point as the picture draws it and as the smooth view shows it.
+// A point as the picture draws it and as the smooth view keeps it: the
+// float is made on the trace's workers, through double as the exports have it.
 struct ExactPixel {
   Pixel pixel;
-  double x, y;
+  float x, y;
 };
 
 ExactPixel MapExact(const Curve& curve, const CurvePoint& p) {
   const Curve::ScreenPoint exact = curve.ExactScreenPoint(p);
-  return {curve.ScreenPixel(p), static_cast<double>(exact.x), static_cast<double>(exact.y)};
+  return {curve.ScreenPixel(p), static_cast<float>(static_cast<double>(exact.x)),
+          static_cast<float>(static_cast<double>(exact.y))};
 }
 
 }  // namespace
@@ -109,7 +111,9 @@ void MainWindow::traceAndRecord(const DrawnPattern& drawn) {
   const Curve curve = showPatternForTrace(drawn);
   ui::ImageCanvas& canvas = Picture();
   const PatternScope scope(curve, canvas, drawn.lineWidth, lineWidthSpin_->Value());
-  ui::TraceRecorder recorder(canvas, drawn.record, drawn.ring, pictureArea_->LiveSink());
+  const long double estimate = curve.EstimatedSegments();
+  const int64_t expected = estimate > 0 && estimate < 1e12L ? static_cast<int64_t>(estimate) : 0;
+  ui::TraceRecorder recorder(canvas, drawn.record, drawn.ring, pictureArea_->LiveSink(), expected);
   auto draw = [&](Pixel a, Pixel b) {
     canvas.MoveTo(a.x, a.y);
     canvas.LineTo(b.x, b.y);

@@ -97,12 +97,12 @@ TEST(TraceLog, SnapshotsCopiesAndRestoresBringTheirLog) {
 
 class RecordingSink : public LiveTraceSink {
  public:
-  void BeginLive(Colour colour, int width) override {
+  void BeginLive(Colour colour, int width, int64_t) override {
     begun = true;
     this->colour = colour;
     this->width = width;
   }
-  void LiveSegment(double, double, double, double) override { ++segments; }
+  void LiveSegment(float, float, float, float) override { ++segments; }
   void EndLive() override { ended = true; }
   bool begun = false, ended = false;
   Colour colour = 0;

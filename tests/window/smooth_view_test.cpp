@@ -5,10 +5,12 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <cstdlib>
+#include <latch>
 #include <set>
 
 #include "tests/window/window_fixture.h"
 #include "ui/drawing_view.h"
+#include "ui/live_painter.h"
 
 namespace {
 
@@ -117,6 +119,80 @@ TEST_F(SmoothViewTest, AZoomAfterADrawRendersWithoutRetracing) {
   Click(menuItem("ZoomIn1"));
   (void)Shown();
   EXPECT_EQ(ui::SmoothRetraces(), before);
+}
+
+// The largest difference of any channel of any pixel.
+int MaxDifference(const QImage& a, const QImage& b) {
+  int most = 0;
+  for (int y = 0; y < a.height(); ++y)
+    for (int x = 0; x < a.width(); ++x) {
+      const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+      most = std::max({most, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                       std::abs(qBlue(p) - qBlue(q))});
+    }
+  return most;
+}
+
+// A Draw's points are painted into the view on a thread of the view's own:
+// held there, the Draw still ends and the window goes on, and once let go
+// the view shows what a render of the finished picture shows.
+TEST_F(SmoothViewTest, ALiveDrawIsPaintedOffTheWindowsThread) {
+  Click(button("Draw"));
+  (void)Shown();
+  Drag(bar("ScrollBarFixed"), 150);
+  std::latch letGo(1);
+  std::atomic<int> rounds{0};
+  ui::LivePainter::SetRoundHook([&] {
+    ++rounds;
+    letGo.wait();
+  });
+  struct Unhook {
+    std::latch& latch;
+    ~Unhook() {
+      latch.count_down();
+      ui::LivePainter::SetRoundHook(nullptr);
+    }
+  } unhook{letGo};
+  Click(button("Draw"));
+  ASSERT_EQ(window.history().Count(), 2);
+  QCoreApplication::processEvents();
+  EXPECT_GE(rounds.load(), 1) << "the painter has the points";
+  EXPECT_TRUE(View().RenderPending()) << "and is held, with the Draw over";
+  letGo.count_down();
+  const QImage live = Shown();
+  EXPECT_TRUE(View().ShowsSmooth());
+  const uint64_t retraces = ui::SmoothRetraces();
+  const QImage fresh = RenderedAfresh();
+  EXPECT_EQ(ui::SmoothRetraces(), retraces) << "the live points were kept whole";
+  EXPECT_NE(live, Picture());
+  // Painted in pieces, the lines meet where the pieces do: a shade apart.
+  EXPECT_LE(MaxDifference(live, fresh), 2);
+}
+
+// A series whose patterns reach the screen after the Draw: each painted
+// whole, with no render of its own.
+TEST_F(SmoothViewTest, ASeriesPaintedLateNeedsNoRender) {
+  Click(button("Draw"));
+  (void)Shown();
+  bar("ScrollBarReps")->UserDrag(3);
+  int renders = 0;
+  View().onRenderShown = [&](uint64_t, const ui::SmoothFrame&) { ++renders; };
+  std::latch letGo(1);
+  ui::LivePainter::SetRoundHook([&] { letGo.wait(); });
+  struct Unhook {
+    std::latch& latch;
+    ~Unhook() {
+      latch.count_down();
+      ui::LivePainter::SetRoundHook(nullptr);
+    }
+  } unhook{letGo};
+  Click(button("Draw"));
+  ASSERT_GE(window.history().Count(), 3);
+  letGo.count_down();
+  const QImage live = Shown();
+  EXPECT_EQ(renders, 0);
+  View().onRenderShown = nullptr;
+  EXPECT_LE(MaxDifference(live, RenderedAfresh()), 2);
 }
 
 // A Draw stopped part-way leaves the picture as it was: so does the view.

@@ -1,0 +1,63 @@
+// The live painter: what it paints comes back in order, and is what the
+// same lines drawn at once give.
+#include "ui/live_painter.h"
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <vector>
+
+namespace ui {
+namespace {
+
+const SmoothFrame kPainterFrame{64, 64, 1.0, 0, 0, 1.0};
+
+std::vector<float> PainterZigzag(float from, int points) {
+  std::vector<float> xy;
+  for (int i = 0; i < points; ++i) {
+    xy.push_back(from + 3.0f * static_cast<float>(i));
+    xy.push_back(i % 2 == 0 ? 5.0f : 50.0f);
+  }
+  return xy;
+}
+
+TEST(LivePainter, DeliversInOrderThePictureTheLinesGiveAtOnce) {
+  QImage blank(64, 64, QImage::Format_ARGB32_Premultiplied);
+  blank.fill(0xFFFFFFFFu);
+  const std::vector<float> one = PainterZigzag(2, 10), two = PainterZigzag(30, 10);
+
+  QImage expected = blank.copy();
+  {
+    BandedLines lines = LinesOnto(expected, kPainterFrame, 2);
+    lines.Draw({LineRun{one.data(), 10, 0xFF000000u, 1.5}});
+    lines.Draw({LineRun{two.data(), 10, 0xFF0000FFu, 1.5}});
+    lines.Finish();
+  }
+
+  std::vector<uint64_t> delivered;
+  QImage last;
+  LivePainter painter(
+      blank, kPainterFrame, [](const std::function<void()>& handler) { handler(); },
+      [&](const QImage& image, uint64_t batches) {
+        delivered.push_back(batches);
+        last = image;
+      });
+  painter.Hand(one, 0xFF000000u, 1.5);
+  painter.Hand(two, 0xFF0000FFu, 1.5);
+  EXPECT_EQ(painter.Handed(), 2u);
+  painter.WaitUntilPainted();
+  QElapsedTimer waited;
+  waited.start();
+  while ((delivered.empty() || delivered.back() < 2) && waited.elapsed() < 30000)
+    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+
+  ASSERT_FALSE(delivered.empty());
+  EXPECT_EQ(delivered.back(), 2u);
+  for (size_t i = 1; i < delivered.size(); ++i) EXPECT_LT(delivered[i - 1], delivered[i]);
+  EXPECT_EQ(last, expected);
+  EXPECT_EQ(blank.pixel(2, 5), 0xFFFFFFFFu) << "the image handed in stays as it was";
+}
+
+}  // namespace
+}  // namespace ui

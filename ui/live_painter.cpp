@@ -1,0 +1,116 @@
+#include "ui/live_painter.h"
+
+#include <QCoreApplication>
+#include <utility>
+
+#include "engine/parallel_trace.h"
+
+namespace ui {
+
+namespace {
+std::mutex& LiveRoundHookLock() {
+  static std::mutex lock;
+  return lock;
+}
+std::function<void()>& LiveRoundHook() {
+  static std::function<void()> hook;
+  return hook;
+}
+// Orders a posting thread's writes before the delivery for ThreadSanitizer,
+// which does not see through Qt's event queue.
+std::mutex& LiveDeliveryLock() {
+  static std::mutex lock;
+  return lock;
+}
+}  // namespace
+
+void LivePainter::SetRoundHook(std::function<void()> hook) {
+  const std::lock_guard lock(LiveRoundHookLock());
+  LiveRoundHook() = std::move(hook);
+}
+
+LivePainter::LivePainter(QImage image, const SmoothFrame& frame, Dispatcher dispatch,
+                         Painted painted)
+    : image_(std::move(image)), frame_(frame), delivery_(std::make_shared<Delivery>()) {
+  delivery_->dispatch = std::move(dispatch);
+  delivery_->painted = std::move(painted);
+  // Started here, by the UI thread, for the reason LatestJob gives.
+  worker_ = std::thread([this] { Work(); });
+}
+
+LivePainter::~LivePainter() {
+  delivery_->stopped = true;
+  {
+    const std::lock_guard lock(mutex_);
+    quit_ = true;
+  }
+  handedMore_.notify_all();
+  worker_.join();
+}
+
+void LivePainter::Hand(std::vector<float> xy, uint32_t colour, double width) {
+  {
+    const std::lock_guard lock(mutex_);
+    queue_.push_back({std::move(xy), colour, width});
+    ++handed_;
+  }
+  handedMore_.notify_all();
+}
+
+void LivePainter::WaitUntilPainted() {
+  std::unique_lock lock(mutex_);
+  paintedMore_.wait(lock, [this] { return painted_ >= handed_; });
+}
+
+void LivePainter::Work() {
+  uint64_t painted = 0;
+  for (;;) {
+    std::vector<Batch> round;
+    {
+      std::unique_lock lock(mutex_);
+      handedMore_.wait(lock, [this] { return quit_ || !queue_.empty(); });
+      if (quit_) return;
+      round.swap(queue_);
+    }
+    {
+      const std::lock_guard lock(LiveRoundHookLock());
+      if (LiveRoundHook()) LiveRoundHook()();
+    }
+    std::vector<LineRun> runs;
+    runs.reserve(round.size());
+    for (const Batch& batch : round)
+      runs.push_back({batch.xy.data(), batch.xy.size() / 2, batch.colour, batch.width});
+    {
+      BandedLines lines = LinesOnto(image_, frame_, engine::DefaultThreads(), &quit_);
+      lines.Draw(std::move(runs));
+      lines.Finish();
+    }
+    if (quit_) return;
+    painted += round.size();
+    {
+      const std::lock_guard lock(mutex_);
+      painted_ = painted;
+    }
+    paintedMore_.notify_all();
+    // Shared with the UI thread from here: the next round paints a copy.
+    Deliver(image_, painted);
+  }
+}
+
+void LivePainter::Deliver(const QImage& image, uint64_t batches) const {
+  QCoreApplication* app = QCoreApplication::instance();
+  if (app == nullptr) return;
+  const std::lock_guard posting(LiveDeliveryLock());
+  QMetaObject::invokeMethod(
+      app,
+      [delivery = delivery_, image, batches] {
+        { const std::lock_guard posted(LiveDeliveryLock()); }
+        if (delivery->stopped) return;
+        delivery->dispatch([&] {
+          if (!delivery->stopped) delivery->painted(image, batches);
+        });
+      },
+      Qt::QueuedConnection);
+}
+
+}  // namespace ui

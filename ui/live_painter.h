@@ -1,0 +1,69 @@
+#pragma once
+#include <QImage>
+#include <atomic>
+#include <condition_variable>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+#include "ui/smooth_render.h"
+
+namespace ui {
+
+// Paints a Draw's new points into a copy of the shown render on a thread
+// of its own, so that a repaint only hands them over and the UI thread goes
+// back to its events. After each round of painting the picture so far comes
+// back through the UI thread's event loop and the dispatcher, in the order
+// the points were handed over, with the number of batches it holds.
+class LivePainter {
+ public:
+  using Dispatcher = std::function<void(const std::function<void()>&)>;
+  using Painted = std::function<void(const QImage& image, uint64_t batches)>;
+
+  // `image` is shared until the first paint copies it on the painter's thread.
+  LivePainter(QImage image, const SmoothFrame& frame, Dispatcher dispatch, Painted painted);
+  // Stops at once; nothing painted arrives after it.
+  ~LivePainter();
+  LivePainter(const LivePainter&) = delete;
+  LivePainter& operator=(const LivePainter&) = delete;
+
+  // Returns at once: `xy` is painted as a polyline (a NaN point breaks it).
+  void Hand(std::vector<float> xy, uint32_t colour, double width);
+  uint64_t Handed() const { return handed_; }
+  // Waits until everything handed over is painted (for the benchmarks).
+  void WaitUntilPainted();
+
+  // Runs on the painter's thread before each round: tests hold it there.
+  static void SetRoundHook(std::function<void()> hook);
+
+ private:
+  struct Batch {
+    std::vector<float> xy;
+    uint32_t colour;
+    double width;
+  };
+  struct Delivery {
+    std::atomic<bool> stopped{false};
+    Dispatcher dispatch;
+    Painted painted;
+  };
+  void Work();
+  void Deliver(const QImage& image, uint64_t batches) const;
+
+  QImage image_;  // the painter thread's own once it runs
+  SmoothFrame frame_;
+  std::shared_ptr<Delivery> delivery_;
+  std::mutex mutex_;
+  std::condition_variable handedMore_;
+  std::vector<Batch> queue_;
+  uint64_t handed_ = 0;
+  uint64_t painted_ = 0;  // under mutex_
+  std::condition_variable paintedMore_;
+  std::atomic<bool> quit_{false};
+  std::thread worker_;
+};
+
+}  // namespace ui
