@@ -4,6 +4,7 @@
 // would draw it.
 #include <QProcess>
 #include <QTemporaryDir>
+#include <atomic>
 #include <cstdlib>
 #include <latch>
 #include <set>
@@ -133,6 +134,32 @@ int MaxDifference(const QImage& a, const QImage& b) {
   return most;
 }
 
+// Holds the live painter before each round until let go, counting rounds;
+// lets go and unhooks when it goes out of scope.
+class HeldPainter {
+ public:
+  HeldPainter() {
+    ui::LivePainter::SetRoundHook([this] {
+      ++rounds;
+      letGo_.wait();
+    });
+  }
+  ~HeldPainter() {
+    LetGo();
+    ui::LivePainter::SetRoundHook(nullptr);
+  }
+  HeldPainter(const HeldPainter&) = delete;
+  HeldPainter& operator=(const HeldPainter&) = delete;
+  void LetGo() {
+    if (!released_.exchange(true)) letGo_.count_down();
+  }
+  std::atomic<int> rounds{0};
+
+ private:
+  std::latch letGo_{1};
+  std::atomic<bool> released_{false};
+};
+
 // A Draw's points are painted into the view on a thread of the view's own:
 // held there, the Draw still ends and the window goes on, and once let go
 // the view shows what a render of the finished picture shows.
@@ -140,25 +167,13 @@ TEST_F(SmoothViewTest, ALiveDrawIsPaintedOffTheWindowsThread) {
   Click(button("Draw"));
   (void)Shown();
   Drag(bar("ScrollBarFixed"), 150);
-  std::latch letGo(1);
-  std::atomic<int> rounds{0};
-  ui::LivePainter::SetRoundHook([&] {
-    ++rounds;
-    letGo.wait();
-  });
-  struct Unhook {
-    std::latch& latch;
-    ~Unhook() {
-      latch.count_down();
-      ui::LivePainter::SetRoundHook(nullptr);
-    }
-  } unhook{letGo};
+  HeldPainter painter;
   Click(button("Draw"));
   ASSERT_EQ(window.history().Count(), 2);
   QCoreApplication::processEvents();
-  EXPECT_GE(rounds.load(), 1) << "the painter has the points";
+  EXPECT_GE(painter.rounds.load(), 1) << "the painter has the points";
   EXPECT_TRUE(View().RenderPending()) << "and is held, with the Draw over";
-  letGo.count_down();
+  painter.LetGo();
   const QImage live = Shown();
   EXPECT_TRUE(View().ShowsSmooth());
   const uint64_t retraces = ui::SmoothRetraces();
@@ -177,18 +192,10 @@ TEST_F(SmoothViewTest, ASeriesPaintedLateNeedsNoRender) {
   bar("ScrollBarReps")->UserDrag(3);
   int renders = 0;
   View().onRenderShown = [&](uint64_t, const ui::SmoothFrame&) { ++renders; };
-  std::latch letGo(1);
-  ui::LivePainter::SetRoundHook([&] { letGo.wait(); });
-  struct Unhook {
-    std::latch& latch;
-    ~Unhook() {
-      latch.count_down();
-      ui::LivePainter::SetRoundHook(nullptr);
-    }
-  } unhook{letGo};
+  HeldPainter painter;
   Click(button("Draw"));
   ASSERT_GE(window.history().Count(), 3);
-  letGo.count_down();
+  painter.LetGo();
   const QImage live = Shown();
   EXPECT_EQ(renders, 0);
   View().onRenderShown = nullptr;
