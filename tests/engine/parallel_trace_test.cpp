@@ -272,7 +272,7 @@ TEST(ParallelTrace, StopFromPollEndsAtABlockBoundary) {
 
 // With pollWhileWaitingMs, a calling thread kept waiting for a block keeps
 // polling: here no worker can finish the first block until poll has run three
-// times (ten seconds are only the fail-safe of a trace that never polls), and
+// times (the two minutes are only a fail-safe against a trace that never polls), and
 // the trace is still the serial one.
 TEST(ParallelTrace, PollsWhileWaitingForABlock) {
   const Curve curve(Design(53, 1, 0, 0, 8, 3, 1000, 0, 0));
@@ -285,7 +285,7 @@ TEST(ParallelTrace, PollsWhileWaitingForABlock) {
     std::condition_variable polled;
     int polls = 0, pollsBeforeFirstSegment = -1;
     const Curve::ScreenMap screen{&curve};
-    const auto failSafe = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    const auto failSafe = std::chrono::steady_clock::now() + std::chrono::minutes(2);
     const auto holdingMap = [&](const CurvePoint& p) {
       if (std::this_thread::get_id() != caller) {
         std::unique_lock lock(mutex);

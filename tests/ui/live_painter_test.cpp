@@ -5,8 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <vector>
+
+#include "tests/qt_wait.h"
 
 namespace ui {
 namespace {
@@ -47,10 +48,8 @@ TEST(LivePainter, DeliversInOrderThePictureTheLinesGiveAtOnce) {
   painter.Hand(two, 0xFF0000FFu, 1.5);
   EXPECT_EQ(painter.Handed(), 2u);
   painter.WaitUntilPainted();
-  QElapsedTimer waited;
-  waited.start();
-  while ((delivered.empty() || delivered.back() < 2) && waited.elapsed() < 30000)
-    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+  ASSERT_TRUE(ProcessEventsUntil([&] { return !delivered.empty() && delivered.back() >= 2; },
+                                 "both batches delivered"));
 
   ASSERT_FALSE(delivered.empty());
   EXPECT_EQ(delivered.back(), 2u);
