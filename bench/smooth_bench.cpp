@@ -148,10 +148,6 @@ void BM_LiveDrawLargest(benchmark::State& state) {
     painted = 1;
     points->Add(x, y);
   };
-  struct FloatPixel {
-    Pixel pixel;
-    float x, y;
-  };
   for (auto _ : state) {
     view.fill(0xFFFFFFFFu);
     points = std::make_unique<ui::TracePoints>();
@@ -164,13 +160,8 @@ void BM_LiveDrawLargest(benchmark::State& state) {
     options.blockSegments = kRepaintSegments;
     if (live) {
       TraceParallel(
-          curve,
-          [&curve](const CurvePoint& p) {
-            const Curve::ScreenPoint e = curve.ExactScreenPoint(p);
-            return FloatPixel{curve.ScreenPixel(p), static_cast<float>(static_cast<double>(e.x)),
-                              static_cast<float>(static_cast<double>(e.y))};
-          },
-          [&](const FloatPixel& from, const FloatPixel& to) {
+          curve, Curve::ScreenPointMap{&curve},
+          [&](const Curve::ScreenPointPixel& from, const Curve::ScreenPointPixel& to) {
             canvas.MoveTo(from.pixel.x, from.pixel.y);
             canvas.LineTo(to.pixel.x, to.pixel.y);
             if (points->Count() == 0) keep(from.x, from.y);

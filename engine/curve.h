@@ -122,6 +122,19 @@ class Curve {
     const Curve* curve;
     Pixel operator()(const CurvePoint& p) const { return curve->ScreenPixel(p); }
   };
+  // ScreenPixel with the point before truncation beside it, rounded through
+  // double to float, for a view that draws the unrounded curve.
+  struct ScreenPointPixel {
+    Pixel pixel;
+    float x, y;
+  };
+  ScreenPointPixel ScreenPointAndPixel(const CurvePoint& p) const;
+  // ScreenPointAndPixel as a map; mapped in the tracers' quick loop, as
+  // ScreenMap is.
+  struct ScreenPointMap {
+    const Curve* curve;
+    ScreenPointPixel operator()(const CurvePoint& p) const { return curve->ScreenPointAndPixel(p); }
+  };
 
   // The trace a stretch at a time, for tracing on several threads (see
   // engine/parallel_trace.h). A stretch is the points after the one at angle
@@ -193,6 +206,8 @@ class Curve {
   // ScreenPixel of a stored point, in doubles when that is sure to truncate
   // the same way.
   Pixel QuickScreenPixel(const StoredPoint& p) const;
+  ScreenPointPixel QuickScreenPointAndPixel(const StoredPoint& p) const;
+  ScreenPointPixel ShapedScreenPointAndPixel(const ShapedPen::Point& p) const;
 
   PatternRecord pattern_;
   DerivedValues derived_;
@@ -399,12 +414,34 @@ inline Pixel Curve::PrinterPixel(const CurvePoint& p, int32_t printFactor) const
   return {static_cast<int32_t>(column), static_cast<int32_t>(row)};
 }
 
+inline Curve::ScreenPointPixel Curve::ScreenPointAndPixel(const CurvePoint& p) const {
+  const ScreenPoint exact = ExactScreenPoint(p);
+  return {ScreenPixel(p), static_cast<float>(static_cast<double>(exact.x)),
+          static_cast<float>(static_cast<double>(exact.y))};
+}
+
+[[gnu::always_inline]] inline Curve::ScreenPointPixel Curve::QuickScreenPointAndPixel(
+    const StoredPoint& p) const {
+  if (!centred_) return ScreenPointAndPixel(CurvePoint{p.column, p.row});
+  // The unrounded point is stored + 0.5, which rounds to the same double
+  // whether summed in extended precision or in double.
+  const double column = p.column + 0.5;
+  const double row = p.row + 0.5;
+  if (!(std::fabs(column) < 0x1p31 && std::fabs(row) < 0x1p31)) [[unlikely]]
+    return ScreenPointAndPixel(CurvePoint{p.column, p.row});
+  return {{static_cast<int32_t>(column), static_cast<int32_t>(row)},
+          static_cast<float>(column),
+          static_cast<float>(row)};
+}
+
 template <bool kExternal, bool kTrigInRange, bool kReference, class FastTrig, class Map>
 [[gnu::always_inline]] inline auto Curve::MapPoint(Map& map, double theta) const {
   const StoredPoint p = kReference ? ReferencePoint<kExternal>(theta)
                                    : PointAt<kExternal, kTrigInRange, FastTrig>(theta);
   if constexpr (std::is_same_v<std::remove_cvref_t<Map>, ScreenMap>) {
     return map.curve->QuickScreenPixel(p);
+  } else if constexpr (std::is_same_v<std::remove_cvref_t<Map>, ScreenPointMap>) {
+    return map.curve->QuickScreenPointAndPixel(p);
   } else {
     return map(CurvePoint{p.column, p.row});
   }
@@ -453,11 +490,23 @@ void Curve::RunPointsAt(Map& map, const double* angles, int64_t count, Out& out)
   return {static_cast<int32_t>(s.x), static_cast<int32_t>(s.y)};
 }
 
+[[gnu::always_inline]] inline Curve::ScreenPointPixel Curve::ShapedScreenPointAndPixel(
+    const ShapedPen::Point& p) const {
+  const ShapedPen::ScreenPoint s = shape_.Screen(p.column, p.row);
+  const float x = static_cast<float>(static_cast<double>(s.x));
+  const float y = static_cast<float>(static_cast<double>(s.y));
+  if (!(std::fabs(s.x) < 0x1p31 && std::fabs(s.y) < 0x1p31)) [[unlikely]]
+    return {{Truncate(s.x), Truncate(s.y)}, x, y};
+  return {{static_cast<int32_t>(s.x), static_cast<int32_t>(s.y)}, x, y};
+}
+
 template <bool kExternal, class Map>
 [[gnu::always_inline]] inline auto Curve::MapShapedPoint(Map& map, double theta) const {
   const ShapedPen::Point p = shape_.PointAt<kExternal>(theta);
   if constexpr (std::is_same_v<std::remove_cvref_t<Map>, ScreenMap>) {
     return map.curve->ShapedScreenPixel(p);
+  } else if constexpr (std::is_same_v<std::remove_cvref_t<Map>, ScreenPointMap>) {
+    return map.curve->ShapedScreenPointAndPixel(p);
   } else {
     return map(CurvePoint{p.column, p.row});
   }

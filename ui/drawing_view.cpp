@@ -292,25 +292,21 @@ void DrawingView::BeginLive(Colour colour, int width, int64_t expectedSegments) 
 // The points are kept, within the budget, to paint into a render that
 // arrives during the trace and to show the trace again later without
 // retracing it. Beyond the budget only the points not yet painted are.
-void DrawingView::LiveSegment(float x0, float y0, float x1, float y1) {
+void DrawingView::LivePoints(const float* xy, size_t count) {
   if (!live_) return;
   TracePoints& points = *live_->points;
-  auto add = [&](float x, float y) {
-    if (points.Add(x, y)) return;
-    const size_t count = points.Count();
+  if (points.Append(xy, count)) return;
+  for (size_t i = 0; i < count; ++i) {
+    const float x = xy[2 * i], y = xy[2 * i + 1];
+    if (points.Add(x, y)) continue;
+    const size_t held = points.Count();
     // Keep the point painted last, so the line goes on from it.
-    const size_t keep = live_->painted > 0 ? count - live_->painted + 1 : 1;
+    const size_t keep = live_->painted > 0 ? held - live_->painted + 1 : 1;
     points.KeepLast(keep);
-    live_->painted -= std::min(live_->painted, count - std::min(count, keep));
+    live_->painted -= std::min(live_->painted, held - std::min(held, keep));
     live_->complete = false;
     points.Add(x, y);
-  };
-  const size_t count = points.Count();
-  if (count == 0 || points.Data()[2 * count - 2] != x0 || points.Data()[2 * count - 1] != y0) {
-    if (count > 0) add(qQNaN(), qQNaN());
-    add(x0, y0);
   }
-  add(x1, y1);
 }
 
 void DrawingView::EndLive() {

@@ -71,7 +71,7 @@ class DrawingView : public PaintArea, public LiveTraceSink {
   SmoothFrame CurrentFrame() const;
 
   void BeginLive(Colour colour, int width, int64_t expectedSegments) override;
-  void LiveSegment(float x0, float y0, float x1, float y1) override;
+  void LivePoints(const float* xy, size_t count) override;
   void EndLive() override;
 
   // User input, as the widget passes it on and korva-batch gives it: a wheel

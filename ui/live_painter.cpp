@@ -81,7 +81,9 @@ void LivePainter::Work() {
     for (const Batch& batch : round)
       runs.push_back({batch.xy.data(), batch.xy.size() / 2, batch.colour, batch.width});
     {
-      BandedLines lines = LinesOnto(image_, frame_, engine::DefaultThreads(), &quit_);
+      // One band: the trace keeps every core busy meanwhile, and each band
+      // would go through every point.
+      BandedLines lines = LinesOnto(image_, frame_, 1, &quit_);
       lines.Draw(std::move(runs));
       lines.Finish();
     }

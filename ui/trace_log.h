@@ -62,8 +62,10 @@ class LiveTraceSink {
   virtual ~LiveTraceSink() = default;
   // `expectedSegments` sizes what is kept ahead; 0 when not known.
   virtual void BeginLive(Colour colour, int width, int64_t expectedSegments) = 0;
-  // Picture pixels, rounded to float where the tracer works them out.
-  virtual void LiveSegment(float x0, float y0, float x1, float y1) = 0;
+  // The trace's next `count` points, x and y in turn, in picture pixels
+  // rounded to float where the tracer works them out. Each continues the
+  // line from the point before it; a NaN point breaks the line.
+  virtual void LivePoints(const float* xy, size_t count) = 0;
   virtual void EndLive() = 0;
 };
 

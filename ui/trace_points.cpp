@@ -45,6 +45,16 @@ bool TracePoints::Grow() {
   return Reserve(std::max(kFirstPoints, Count() * 2));
 }
 
+bool TracePoints::Append(const float* xy, size_t count) {
+  const size_t needed = Count() + count;
+  // Grown as Add grows it: growing by just what is needed would copy every
+  // point held for each batch once the budget runs low.
+  if (2 * needed > xy_.capacity() && !Reserve(std::max({needed, Count() * 2, kFirstPoints})))
+    return false;
+  xy_.insert(xy_.end(), xy, xy + 2 * count);
+  return true;
+}
+
 void TracePoints::KeepLast(size_t keep) {
   if (keep >= Count()) return;
   xy_.erase(xy_.begin(), xy_.end() - static_cast<std::ptrdiff_t>(2 * keep));

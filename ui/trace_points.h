@@ -36,6 +36,9 @@ class TracePoints {
     xy_.push_back(y);
     return true;
   }
+  // Adds all `count` points (x and y in turn), or none when the budget has
+  // no room for them all.
+  bool Append(const float* xy, size_t count);
   // Forgets all but the last `keep` points (their room stays taken).
   void KeepLast(size_t keep);
   // Gives back the room beyond the points held, unless it is small.

@@ -1,5 +1,8 @@
 #pragma once
+#include <array>
+#include <cstddef>
 #include <cstdint>
+#include <limits>
 
 #include "ui/canvas.h"
 #include "ui/trace_log.h"
@@ -22,6 +25,14 @@ class TraceRecorder {
     if (live_ != nullptr) live_->BeginLive(trace_.colour, trace_.width, expectedSegments);
   }
   ~TraceRecorder() {
+    if (live_ != nullptr) {
+      // A view that misses points shows the trace from a render of its own
+      // instead, so a failure here loses nothing.
+      try {
+        Flush();
+      } catch (...) {
+      }
+    }
     canvas_.EndTrace(trace_);
     if (live_ != nullptr) live_->EndLive();
   }
@@ -31,15 +42,40 @@ class TraceRecorder {
   // Whether a view wants the exact points.
   bool Live() const { return live_ != nullptr; }
   void Segment() { ++trace_.segments; }
+  // The points go to the view a batch at a time: a call per segment would
+  // cost the window's thread more than drawing the segment does.
   void Segment(float x0, float y0, float x1, float y1) {
     ++trace_.segments;
-    live_->LiveSegment(x0, y0, x1, y1);
+    if (held_ + 6 > pending_.size()) Flush();
+    if (!started_ || x0 != lastX_ || y0 != lastY_) {
+      if (started_) Hold(kBreak, kBreak);
+      Hold(x0, y0);
+      started_ = true;
+    }
+    Hold(x1, y1);
+    lastX_ = x1, lastY_ = y1;
   }
 
  private:
+  static constexpr float kBreak = std::numeric_limits<float>::quiet_NaN();
+  void Hold(float x, float y) {
+    pending_[held_] = x;
+    pending_[held_ + 1] = y;
+    held_ += 2;
+  }
+  void Flush() {
+    const size_t held = held_;
+    held_ = 0;
+    if (held > 0) live_->LivePoints(pending_.data(), held / 2);
+  }
+
   ImageCanvas& canvas_;
   LoggedTrace trace_;
   LiveTraceSink* live_;
+  std::array<float, 2048> pending_;
+  size_t held_ = 0;
+  bool started_ = false;
+  float lastX_ = 0, lastY_ = 0;
 };
 
 }  // namespace ui

@@ -45,19 +45,6 @@ class PatternScope {
   int panelWidth_;
 };
 
-// A point as the picture draws it and as the smooth view keeps it: the
-// float is made on the trace's workers, through double as the exports have it.
-struct ExactPixel {
-  Pixel pixel;
-  float x, y;
-};
-
-ExactPixel MapExact(const Curve& curve, const CurvePoint& p) {
-  const Curve::ScreenPoint exact = curve.ExactScreenPoint(p);
-  return {curve.ScreenPixel(p), static_cast<float>(static_cast<double>(exact.x)),
-          static_cast<float>(static_cast<double>(exact.y))};
-}
-
 }  // namespace
 
 void MainWindow::draw() {
@@ -120,6 +107,8 @@ void MainWindow::traceAndRecord(const DrawnPattern& drawn) {
     if (observer_ != nullptr) observer_->ScreenSegment(a, b);
   };
   // The exact points are worked out only for a view that shows them.
+  using ExactPixel = Curve::ScreenPointPixel;
+  const Curve::ScreenPointMap mapExact{&curve};
   auto drawExact = [&](const ExactPixel& a, const ExactPixel& b) {
     draw(a.pixel, b.pixel);
     if (recorder.Live()) {
@@ -131,12 +120,10 @@ void MainWindow::traceAndRecord(const DrawnPattern& drawn) {
   int64_t segments = 0;
   if (session_ != nullptr && animating()) {
     segments = traceAnimated(curve, [&](const CurvePoint& a, const CurvePoint& b) {
-      drawExact(MapExact(curve, a), MapExact(curve, b));
+      drawExact(mapExact(a), mapExact(b));
     });
   } else if (recorder.Live()) {
-    segments = TraceInSession(
-        curve, session_.get(), [&curve](const CurvePoint& p) { return MapExact(curve, p); },
-        drawExact);
+    segments = TraceInSession(curve, session_.get(), mapExact, drawExact);
   } else {
     segments =
         TraceInSession(curve, session_.get(), Curve::ScreenMap{&curve}, [&](Pixel a, Pixel b) {

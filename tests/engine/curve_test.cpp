@@ -113,6 +113,19 @@ TEST(Curve, QuickPathMatchesThePlainOne) {
       ++i;
     });
     EXPECT_EQ(mismatches, 0u);
+    // With the unrounded point beside the pixel, to the float's last bit.
+    i = 0;
+    curve.TraceMapped(Curve::ScreenPointMap{&curve},
+                      [&](const Curve::ScreenPointPixel&, const Curve::ScreenPointPixel& b) {
+                        const Curve::ScreenPointPixel plainB = curve.ScreenPointAndPixel(plain[i]);
+                        const Curve::ScreenPoint exact = curve.ExactScreenPoint(plain[i]);
+                        if (b.pixel != plainB.pixel || b.x != plainB.x || b.y != plainB.y ||
+                            b.x != static_cast<float>(static_cast<double>(exact.x)) ||
+                            b.y != static_cast<float>(static_cast<double>(exact.y)))
+                          ++mismatches;
+                        ++i;
+                      });
+    EXPECT_EQ(mismatches, 0u);
   }
 }
 
@@ -214,6 +227,12 @@ TEST(Curve, RunTimeErrors) {
   const Curve huge(Design(2, 1, 0, 0, 1000, 5, 2000000000, 0, 0), d);
   EXPECT_FALSE(huge.PixelsFit());
   expectError([&] { huge.TraceScreen([](Pixel, Pixel) {}); }, errors::kRangeCheck);
+  expectError(
+      [&] {
+        huge.TraceMapped(Curve::ScreenPointMap{&huge},
+                         [](const Curve::ScreenPointPixel&, const Curve::ScreenPointPixel&) {});
+      },
+      errors::kRangeCheck);
 }
 
 TEST(Curve, PixelsFitBoundsThePrinterAtSixHundredPercent) {

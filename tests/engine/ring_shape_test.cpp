@@ -255,6 +255,8 @@ TEST(ShapedCurve, ParallelTraceEqualsTheSerialOne) {
         std::pair(Design(96, 45, 1, 50, 300, 2, 800, 0, 0), RingShape{2, 10})}) {
     const Curve curve(design, ring);
     const auto serial = Segments(curve);
+    std::vector<CurvePoint> serialPoints;
+    curve.Trace([&](const CurvePoint& a, const CurvePoint&) { serialPoints.push_back(a); });
     std::vector<std::pair<Pixel, Pixel>> screen;
     TraceControl control;
     TraceOptions options;
@@ -275,6 +277,21 @@ TEST(ShapedCurve, ParallelTraceEqualsTheSerialOne) {
         [] {}, options);
     EXPECT_EQ(parallelPrinted, serialPrinted);
     EXPECT_EQ(parallelPrinted.size(), serial.size());
+
+    // The pixel with its unrounded point, as the live view has them.
+    size_t i = 0, mismatches = 0;
+    curve.TraceMapped(Curve::ScreenPointMap{&curve}, [&](const Curve::ScreenPointPixel& a,
+                                                         const Curve::ScreenPointPixel& b) {
+      const CurvePoint& plain = serialPoints[i];
+      const ShapedPen::ScreenPoint exact =
+          curve.Shape().Screen(static_cast<double>(plain.column), static_cast<double>(plain.row));
+      if (a.pixel != serial[i].first || b.pixel != serial[i].second ||
+          a.x != static_cast<float>(exact.x) || a.y != static_cast<float>(exact.y))
+        ++mismatches;
+      ++i;
+    });
+    EXPECT_EQ(i, serial.size());
+    EXPECT_EQ(mismatches, 0u);
   }
 }
 

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "engine/curve.h"
 
 namespace ui {
@@ -104,6 +106,27 @@ TEST(TracePoints, StayWithinTheBudgetAndGiveItBack) {
     EXPECT_EQ(PointBudget::InUse(), held + 2 * 2 * sizeof(float));
   }
   EXPECT_EQ(PointBudget::InUse(), held);
+}
+
+TEST(TracePoints, AppendAddsAllTheBatchOrNone) {
+  const size_t held = PointBudget::InUse();
+  const BudgetOf budget(held + 5000 * 2 * sizeof(float));
+  std::vector<float> batch(2 * 1500);
+  for (size_t i = 0; i < batch.size(); ++i) batch[i] = static_cast<float>(i);
+  TracePoints points;
+  ASSERT_TRUE(points.Append(batch.data(), 1500));
+  ASSERT_TRUE(points.Append(batch.data(), 1500));
+  ASSERT_EQ(points.Count(), 3000u);
+  EXPECT_EQ(points.Data()[2 * 1500 + 7], 7.0f);
+  // Growing for the next batch would go past the budget.
+  EXPECT_FALSE(points.Append(batch.data(), 1500));
+  EXPECT_EQ(points.Count(), 3000u);
+  EXPECT_EQ(points.Data()[2 * 3000 - 1], batch.back());
+  EXPECT_LE(PointBudget::InUse(), held + 5000 * 2 * sizeof(float));
+  // Room freed by dropped points is used again.
+  points.KeepLast(1);
+  EXPECT_TRUE(points.Append(batch.data(), 1500));
+  EXPECT_EQ(points.Count(), 1501u);
 }
 
 }  // namespace

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <vector>
+
 #include "core/drawing_area.h"
 #include "ui/canvas.h"
 #include "ui/trace_recorder.h"
@@ -102,12 +105,53 @@ class RecordingSink : public LiveTraceSink {
     this->colour = colour;
     this->width = width;
   }
-  void LiveSegment(float, float, float, float) override { ++segments; }
+  void LivePoints(const float* xy, size_t count) override {
+    for (size_t i = 0; i < count; ++i) {
+      const bool drawn = !std::isnan(xy[2 * i]);
+      if (drawn && lineGoesOn) ++segments;
+      lineGoesOn = drawn;
+      points.insert(points.end(), {xy[2 * i], xy[2 * i + 1]});
+    }
+  }
   void EndLive() override { ended = true; }
-  bool begun = false, ended = false;
+  bool begun = false, ended = false, lineGoesOn = false;
   Colour colour = 0;
   int width = 0, segments = 0;
+  std::vector<float> points;
 };
+
+// The view is fed a batch of points at a time: every point still reaches
+// it, once and in order, joined where segments meet and broken where not.
+TEST(TraceLog, ALongTraceReachesTheLiveViewWhole) {
+  ImageCanvas canvas(kDrawingAreaSize, kDrawingAreaSize);
+  RecordingSink sink;
+  std::vector<float> expected;
+  constexpr int kSegments = 5000;
+  {
+    TraceRecorder recorder(canvas, Pattern(96), {}, &sink);
+    for (int i = 0; i < kSegments; ++i) {
+      const float x0 = i * 0.25f, x1 = (i + 1) * 0.25f;
+      // One jump, where the next segment does not start at the last end.
+      const float y = i < 3000 ? 1.5f : 7.5f;
+      if (i == 0 || i == 3000) expected.insert(expected.end(), {x0, y});
+      recorder.Segment(x0, y, x1, y);
+      expected.insert(expected.end(), {x1, y});
+      if (i == 2999) expected.insert(expected.end(), {NAN, NAN});
+    }
+    // Held for the view at most a batch behind, and all of it at the end.
+    EXPECT_GT(sink.points.size(), expected.size() - 2048);
+  }
+  EXPECT_TRUE(sink.ended);
+  EXPECT_EQ(sink.segments, kSegments);
+  ASSERT_EQ(sink.points.size(), expected.size());
+  for (size_t i = 0; i < expected.size(); ++i) {
+    if (std::isnan(expected[i])) {
+      EXPECT_TRUE(std::isnan(sink.points[i])) << i;
+    } else {
+      EXPECT_EQ(sink.points[i], expected[i]) << i;
+    }
+  }
+}
 
 TEST(TraceLog, ATraceStoppedPartWayIsLoggedAsFarAsItWentAndFedLive) {
   ImageCanvas canvas(kDrawingAreaSize, kDrawingAreaSize);
