@@ -28,6 +28,7 @@
 #include "ui/smooth_render.h"
 #include "ui/trace_log.h"
 #include "ui/trace_points.h"
+#include "ui/trace_recorder.h"
 
 using namespace engine;
 
@@ -118,56 +119,70 @@ void BM_ExactLargestAllCores(benchmark::State& state) {
   }
 }
 
+// Keeps a trace's live points as DrawingView::LivePoints does; the points
+// beyond the budget are dropped once handed over.
+class LiveKeeper : public ui::LiveTraceSink {
+ public:
+  std::unique_ptr<ui::TracePoints> points;
+  size_t painted = 0;
+
+  void BeginLive(Colour, int, int64_t) override {}
+  void LivePoints(const float* xy, size_t count) override {
+    if (points->Append(xy, count)) return;
+    for (size_t i = 0; i < count; ++i) {
+      if (points->Add(xy[2 * i], xy[2 * i + 1])) continue;
+      points->KeepLast(1);
+      painted = 1;
+      points->Add(xy[2 * i], xy[2 * i + 1]);
+    }
+  }
+  void EndLive() override {}
+};
+
 // As the window draws: on every core, the picture's lines, and with the
-// view live the exact points made floats on the workers, kept, and handed at
-// each repaint to the painter of a 1280-pixel render (ui::LivePainter, as
+// view live the exact points made floats on the workers, handed to the view
+// a batch at a time (ui::TraceRecorder), kept, and handed at each repaint to
+// the painter of a 1280-pixel render (ui::LivePainter, as
 // DrawingView::PaintLive does); the figure includes waiting for it to finish.
 void BM_LiveDrawLargest(benchmark::State& state) {
   const bool live = state.range(0) != 0;
   ui::ImageCanvas canvas(kDrawingAreaSize, kDrawingAreaSize);
   const Curve curve(Largest());
-  QImage view(1280, 1280, QImage::Format_ARGB32_Premultiplied);
-  std::unique_ptr<ui::TracePoints> points;
+  QImage view(1280, 1280, QImage::Format_RGB32);
+  LiveKeeper keeper;
   std::unique_ptr<ui::LivePainter> painter;
-  size_t painted = 0;
   const ui::LoggedTrace pen{Largest(), {}, kBlack, 1, 0};
   const LineRun run = ui::TraceRun(nullptr, 0, pen, FitFrame());
-  // As DrawingView::PaintLive; the points beyond the budget are dropped
-  // once handed over.
   auto paint = [&] {
-    if (points->Count() <= painted) return;
-    const size_t from = painted > 0 ? painted - 1 : 0;
-    painter->Hand(
-        std::vector<float>(points->Data() + 2 * from, points->Data() + 2 * points->Count()),
-        run.colour, run.width);
-    painted = points->Count();
-  };
-  auto keep = [&](float x, float y) {
-    if (points->Add(x, y)) return;
-    points->KeepLast(1);
-    painted = 1;
-    points->Add(x, y);
+    ui::TracePoints& points = *keeper.points;
+    if (points.Count() <= keeper.painted) return;
+    const size_t from = keeper.painted > 0 ? keeper.painted - 1 : 0;
+    painter->Hand(std::vector<float>(points.Data() + 2 * from, points.Data() + 2 * points.Count()),
+                  run.colour, run.width);
+    keeper.painted = points.Count();
   };
   for (auto _ : state) {
     view.fill(0xFFFFFFFFu);
-    points = std::make_unique<ui::TracePoints>();
-    (void)points->Reserve(static_cast<size_t>(curve.EstimatedSegments()) + 1);
+    keeper.points = std::make_unique<ui::TracePoints>();
+    keeper.painted = 0;
+    (void)keeper.points->Reserve(static_cast<size_t>(curve.EstimatedSegments()) + 1);
     painter = std::make_unique<ui::LivePainter>(
         view, FitFrame(), [](const std::function<void()>&) {}, [](const QImage&, uint64_t) {});
-    painted = 0;
     TraceControl control;
     TraceOptions options;
     options.blockSegments = kRepaintSegments;
     if (live) {
-      TraceParallel(
-          curve, Curve::ScreenPointMap{&curve},
-          [&](const Curve::ScreenPointPixel& from, const Curve::ScreenPointPixel& to) {
-            canvas.MoveTo(from.pixel.x, from.pixel.y);
-            canvas.LineTo(to.pixel.x, to.pixel.y);
-            if (points->Count() == 0) keep(from.x, from.y);
-            keep(to.x, to.y);
-          },
-          control, paint, options);
+      {
+        ui::TraceRecorder recorder(canvas, Largest(), {}, &keeper);
+        TraceParallel(
+            curve, Curve::ScreenPointMap{&curve},
+            [&](const Curve::ScreenPointPixel& from, const Curve::ScreenPointPixel& to) {
+              canvas.MoveTo(from.pixel.x, from.pixel.y);
+              canvas.LineTo(to.pixel.x, to.pixel.y);
+              recorder.Segment(from.x, from.y, to.x, to.y);
+            },
+            control, paint, options);
+      }
       paint();
       painter->WaitUntilPainted();
     } else {
@@ -180,7 +195,7 @@ void BM_LiveDrawLargest(benchmark::State& state) {
           control, [] {}, options);
     }
     painter.reset();
-    points.reset();
+    keeper.points.reset();
     benchmark::DoNotOptimize(canvas.PixelAt(320, 320));
   }
 }

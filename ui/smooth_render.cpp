@@ -120,7 +120,8 @@ LineRun TraceRun(const float* xy, size_t count, const LoggedTrace& trace,
 
 QImage RenderSmooth(const TraceLog& log, const SmoothFrame& frame, QRgb around,
                     const std::atomic<bool>& cancelled, int threads) {
-  QImage image(frame.width, frame.height, QImage::Format_ARGB32_Premultiplied);
+  // Opaque, so that showing it is a copy, not a blend.
+  QImage image(frame.width, frame.height, QImage::Format_RGB32);
   image.fill(around);
   {
     QPainter painter(&image);
