@@ -122,8 +122,17 @@ class Curve {
     const Curve* curve;
     Pixel operator()(const CurvePoint& p) const { return curve->ScreenPixel(p); }
   };
-  // ScreenPixel with the point before truncation beside it, rounded through
-  // double to float, for a view that draws the unrounded curve.
+  // ExactScreenPoint rounded through double to float, for a view that draws
+  // the unrounded curve; as a map, mapped in the tracers' quick loop.
+  struct FloatPoint {
+    float x, y;
+  };
+  FloatPoint FloatScreenPoint(const CurvePoint& p) const;
+  struct FloatScreenMap {
+    const Curve* curve;
+    FloatPoint operator()(const CurvePoint& p) const { return curve->FloatScreenPoint(p); }
+  };
+  // ScreenPixel with that point beside it.
   struct ScreenPointPixel {
     Pixel pixel;
     float x, y;
@@ -217,6 +226,7 @@ class Curve {
   // the same way.
   Pixel QuickScreenPixel(const StoredPoint& p) const;
   ScreenPointPixel QuickScreenPointAndPixel(const StoredPoint& p) const;
+  FloatPoint QuickFloatScreenPoint(const StoredPoint& p) const;
   ScreenPointPixel ShapedScreenPointAndPixel(const ShapedPen::Point& p) const;
 
   PatternRecord pattern_;
@@ -436,6 +446,20 @@ inline Pixel Curve::PrinterPixel(const CurvePoint& p, int32_t printFactor) const
   return {static_cast<int32_t>(column), static_cast<int32_t>(row)};
 }
 
+inline Curve::FloatPoint Curve::FloatScreenPoint(const CurvePoint& p) const {
+  const ScreenPoint exact = ExactScreenPoint(p);
+  return {static_cast<float>(static_cast<double>(exact.x)),
+          static_cast<float>(static_cast<double>(exact.y))};
+}
+
+[[gnu::always_inline]] inline Curve::FloatPoint Curve::QuickFloatScreenPoint(
+    const StoredPoint& p) const {
+  if (!centred_) return FloatScreenPoint(CurvePoint{p.column, p.row});
+  // As in QuickScreenPointAndPixel, at any size: beyond 2^52 both sums give
+  // the stored value itself, the half-way case rounding to it (even).
+  return {static_cast<float>(p.column + 0.5), static_cast<float>(p.row + 0.5)};
+}
+
 inline Curve::ScreenPointPixel Curve::ScreenPointAndPixel(const CurvePoint& p) const {
   const ScreenPoint exact = ExactScreenPoint(p);
   return {ScreenPixel(p), static_cast<float>(static_cast<double>(exact.x)),
@@ -462,6 +486,8 @@ template <class Map>
     return QuickScreenPixel(p);
   } else if constexpr (std::is_same_v<std::remove_cvref_t<Map>, ScreenPointMap>) {
     return QuickScreenPointAndPixel(p);
+  } else if constexpr (std::is_same_v<std::remove_cvref_t<Map>, FloatScreenMap>) {
+    return QuickFloatScreenPoint(p);
   } else {
     return map(CurvePoint{p.column, p.row});
   }

@@ -21,9 +21,7 @@ std::atomic<uint64_t> retraces{0};
 struct Cancelled {};
 struct Stop {};
 
-struct FloatPoint {
-  float x = 0, y = 0;
-};
+using FloatPoint = engine::Curve::FloatPoint;
 
 void DrawKept(BandedLines& lines, const TracePoints& points, const LoggedTrace& trace,
               const SmoothFrame& frame, const std::atomic<bool>& cancelled) {
@@ -67,13 +65,7 @@ void Retrace(BandedLines& lines, const LoggedTrace& trace, const SmoothFrame& fr
     engine::TraceOptions options;
     options.threads = threads;
     engine::TraceParallel(
-        curve,
-        [&curve](const engine::CurvePoint& p) {
-          const engine::Curve::ScreenPoint e = curve.ExactScreenPoint(p);
-          // Through double, as the live view is given them.
-          return FloatPoint{static_cast<float>(static_cast<double>(e.x)),
-                            static_cast<float>(static_cast<double>(e.y))};
-        },
+        curve, engine::Curve::FloatScreenMap{&curve},
         [&](const FloatPoint& a, const FloatPoint& b) {
           if (left-- <= 0) throw Stop{};
           std::vector<float>& buffer = buffers[current];

@@ -106,6 +106,19 @@ TEST(Curve, QuickPathMatchesThePlainOne) {
     });
     ASSERT_EQ(n, static_cast<int64_t>(plain.size()));
     EXPECT_EQ(mismatches, 0u);
+    // The unrounded point alone, however far out.
+    i = 0;
+    curve.TraceMapped(Curve::FloatScreenMap{&curve},
+                      [&](const Curve::FloatPoint&, const Curve::FloatPoint& b) {
+                        const Curve::FloatPoint plainB = curve.FloatScreenPoint(plain[i]);
+                        const Curve::ScreenPoint exact = curve.ExactScreenPoint(plain[i]);
+                        if (b.x != plainB.x || b.y != plainB.y ||
+                            b.x != static_cast<float>(static_cast<double>(exact.x)) ||
+                            b.y != static_cast<float>(static_cast<double>(exact.y)))
+                          ++mismatches;
+                        ++i;
+                      });
+    EXPECT_EQ(mismatches, 0u);
     if (!curve.PixelsFit()) continue;
     i = 0;
     curve.TraceScreen([&](Pixel, Pixel b) {
