@@ -3,8 +3,6 @@
 #include <QCoreApplication>
 #include <utility>
 
-#include "engine/parallel_trace.h"
-
 namespace ui {
 
 namespace {
