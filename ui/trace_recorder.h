@@ -63,7 +63,9 @@ class TraceRecorder {
     pending_[held_ + 1] = y;
     held_ += 2;
   }
-  void Flush() {
+  // Out of line, so that the per-segment path stays small where a tracer's
+  // sink inlines it.
+  [[gnu::noinline]] void Flush() {
     const size_t held = held_;
     held_ = 0;
     if (held > 0) live_->LivePoints(pending_.data(), held / 2);
