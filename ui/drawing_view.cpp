@@ -22,6 +22,9 @@ constexpr int kNotch = 120;
 constexpr double kWheelPan = 60;
 constexpr double kArrowPan = 40;
 const QColor kAroundPicture(0x80, 0x80, 0x80);
+// Points of a trace beyond the budget that may wait for the painter: far
+// more than a repaint's worth, 32 MB.
+constexpr size_t kMostUnhandedPoints = size_t{1} << 22;
 }  // namespace
 
 // Paints the view and hands every input to it through the form's
@@ -283,9 +286,13 @@ void DrawingView::BeginLive(Colour colour, int width, int64_t expectedSegments) 
     live_->colour = colour;
     live_->width = width;
     // Room for the whole trace at once: growing would copy every point
-    // kept so far on the UI thread. Without the room, it grows as it goes.
-    if (expectedSegments > 0)
-      (void)live_->points->Reserve(static_cast<size_t>(expectedSegments) + 1);
+    // kept so far on the UI thread. Without the room it is never kept whole,
+    // so its points only pass through on their way to the painter.
+    if (expectedSegments > 0 &&
+        !live_->points->Reserve(static_cast<size_t>(expectedSegments) + 1)) {
+      live_->kept = false;
+      live_->complete = false;
+    }
   }
 }
 
@@ -294,6 +301,15 @@ void DrawingView::BeginLive(Colour colour, int width, int64_t expectedSegments) 
 // retracing it. Beyond the budget only the points not yet painted are.
 void DrawingView::LivePoints(const float* xy, size_t count) {
   if (!live_) return;
+  if (!live_->kept) {
+    std::vector<float>& waiting = live_->unhanded;
+    // While no render is shown to paint them into, the points pile up: those
+    // past a bound are dropped, as the trace is rendered afresh once it ends.
+    if (waiting.size() >= 2 * kMostUnhandedPoints)
+      waiting.erase(waiting.begin(), waiting.end() - 2);
+    waiting.insert(waiting.end(), xy, xy + 2 * count);
+    return;
+  }
   TracePoints& points = *live_->points;
   if (points.Append(xy, count)) return;
   for (size_t i = 0; i < count; ++i) {
@@ -318,18 +334,30 @@ void DrawingView::PaintLive() {
   if (!live_ || !shown_) return;
   // A previous trace may still be on its way to the screen.
   if (!((liveFinalLog_ ? *liveFinalLog_ : shown_->log) == live_->base)) return;
+  auto hand = [this](std::vector<float> xy) {
+    if (!livePainter_) {
+      livePainter_ = std::make_unique<LivePainter>(
+          shown_->image, shown_->frame, [this](const Handler& handler) { form_.Dispatch(handler); },
+          [this](const QImage& image, uint64_t batches) { LivePainted(image, batches); });
+    }
+    livePainter_->Hand(std::move(xy), ToQRgb(live_->colour) | 0xFF000000u,
+                       live_->width * shown_->frame.penScale);
+    livePaintsHanded_ = livePainter_->Handed();
+  };
+  if (!live_->kept) {
+    // Handed on without a copy; the last point stays, so the line goes on.
+    std::vector<float>& waiting = live_->unhanded;
+    if (waiting.size() <= (live_->painted > 0 ? 2u : 0u)) return;
+    std::vector<float> xy = std::move(waiting);
+    waiting.assign(xy.end() - 2, xy.end());
+    live_->painted += xy.size() / 2;
+    hand(std::move(xy));
+    return;
+  }
   const TracePoints& points = *live_->points;
   if (live_->painted >= points.Count()) return;
   const size_t from = live_->painted > 0 ? live_->painted - 1 : 0;
-  if (!livePainter_) {
-    livePainter_ = std::make_unique<LivePainter>(
-        shown_->image, shown_->frame, [this](const Handler& handler) { form_.Dispatch(handler); },
-        [this](const QImage& image, uint64_t batches) { LivePainted(image, batches); });
-  }
-  livePainter_->Hand(
-      std::vector<float>(points.Data() + 2 * from, points.Data() + 2 * points.Count()),
-      ToQRgb(live_->colour) | 0xFF000000u, live_->width * shown_->frame.penScale);
-  livePaintsHanded_ = livePainter_->Handed();
+  hand(std::vector<float>(points.Data() + 2 * from, points.Data() + 2 * points.Count()));
   live_->painted = points.Count();
 }
 

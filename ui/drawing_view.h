@@ -123,6 +123,10 @@ class DrawingView : public PaintArea, public LiveTraceSink {
     size_t painted = 0;    // points already in the shown render
     bool complete = true;  // no point was dropped to keep within the budget
     bool ended = false;
+    // A trace expected beyond the budget is not kept: its points wait here,
+    // from the last one handed on, only until the painter takes them.
+    bool kept = true;
+    std::vector<float> unhanded;
   };
 
   DrawingViewWidget* view_;

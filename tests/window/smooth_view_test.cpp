@@ -12,6 +12,7 @@
 #include "tests/window/window_fixture.h"
 #include "ui/drawing_view.h"
 #include "ui/live_painter.h"
+#include "ui/trace_points.h"
 
 namespace {
 
@@ -182,6 +183,23 @@ TEST_F(SmoothViewTest, ALiveDrawIsPaintedOffTheWindowsThread) {
   EXPECT_NE(live, Picture());
   // Painted in pieces, the lines meet where the pieces do: a shade apart.
   EXPECT_LE(MaxDifference(live, fresh), 2);
+}
+
+// A trace with no room in the point budget is not kept: once it ends, the
+// view renders it afresh, to the same picture.
+TEST_F(SmoothViewTest, ADrawBeyondThePointBudgetIsRenderedAfresh) {
+  Click(button("Draw"));
+  (void)Shown();
+  Drag(bar("ScrollBarFixed"), 150);
+  const size_t limit = ui::PointBudget::SetLimit(ui::PointBudget::InUse());
+  const uint64_t retraces = ui::SmoothRetraces();
+  Click(button("Draw"));
+  ASSERT_EQ(window.history().Count(), 2);
+  const QImage shown = Shown();
+  ui::PointBudget::SetLimit(limit);
+  EXPECT_EQ(ui::SmoothRetraces(), retraces + 1) << "the second pattern, not kept";
+  EXPECT_TRUE(View().ShowsSmooth());
+  EXPECT_LE(MaxDifference(shown, RenderedAfresh()), 2);
 }
 
 // A series whose patterns reach the screen after the Draw: each painted
