@@ -119,30 +119,25 @@ void BM_ExactLargestAllCores(benchmark::State& state) {
   }
 }
 
-// Keeps a trace's live points as DrawingView::LivePoints does; the points
-// beyond the budget are dropped once handed over.
+// Takes a trace's live points as DrawingView::LivePoints does: the largest
+// pattern has no room in the budget, so its points are not kept but wait
+// for the painter alone.
 class LiveKeeper : public ui::LiveTraceSink {
  public:
-  std::unique_ptr<ui::TracePoints> points;
-  size_t painted = 0;
+  std::vector<float> unhanded;
+  bool handed = false;
 
   void BeginLive(Colour, int, int64_t) override {}
   void LivePoints(const float* xy, size_t count) override {
-    if (points->Append(xy, count)) return;
-    for (size_t i = 0; i < count; ++i) {
-      if (points->Add(xy[2 * i], xy[2 * i + 1])) continue;
-      points->KeepLast(1);
-      painted = 1;
-      points->Add(xy[2 * i], xy[2 * i + 1]);
-    }
+    unhanded.insert(unhanded.end(), xy, xy + 2 * count);
   }
   void EndLive() override {}
 };
 
 // As the window draws: on every core, the picture's lines, and with the
 // view live the exact points made floats on the workers, handed to the view
-// a batch at a time (ui::TraceRecorder), kept, and handed at each repaint to
-// the painter of a 1280-pixel render (ui::LivePainter, as
+// a batch at a time (ui::TraceRecorder), and handed on at each repaint to the
+// painter of a 1280-pixel render (ui::LivePainter, as
 // DrawingView::PaintLive does); the figure includes waiting for it to finish.
 void BM_LiveDrawLargest(benchmark::State& state) {
   const bool live = state.range(0) != 0;
@@ -154,18 +149,16 @@ void BM_LiveDrawLargest(benchmark::State& state) {
   const ui::LoggedTrace pen{Largest(), {}, kBlack, 1, 0};
   const LineRun run = ui::TraceRun(nullptr, 0, pen, FitFrame());
   auto paint = [&] {
-    ui::TracePoints& points = *keeper.points;
-    if (points.Count() <= keeper.painted) return;
-    const size_t from = keeper.painted > 0 ? keeper.painted - 1 : 0;
-    painter->Hand(std::vector<float>(points.Data() + 2 * from, points.Data() + 2 * points.Count()),
-                  run.colour, run.width);
-    keeper.painted = points.Count();
+    if (keeper.unhanded.size() <= (keeper.handed ? 2u : 0u)) return;
+    std::vector<float> xy = std::move(keeper.unhanded);
+    keeper.unhanded.assign(xy.end() - 2, xy.end());
+    keeper.handed = true;
+    painter->Hand(std::move(xy), run.colour, run.width);
   };
   for (auto _ : state) {
     view.fill(0xFFFFFFFFu);
-    keeper.points = std::make_unique<ui::TracePoints>();
-    keeper.painted = 0;
-    (void)keeper.points->Reserve(static_cast<size_t>(curve.EstimatedSegments()) + 1);
+    keeper.unhanded.clear();
+    keeper.handed = false;
     painter = std::make_unique<ui::LivePainter>(
         view, FitFrame(), [](const std::function<void()>&) {}, [](const QImage&, uint64_t) {});
     TraceControl control;
@@ -195,7 +188,6 @@ void BM_LiveDrawLargest(benchmark::State& state) {
           control, [] {}, options);
     }
     painter.reset();
-    keeper.points.reset();
     benchmark::DoNotOptimize(canvas.PixelAt(320, 320));
   }
 }
