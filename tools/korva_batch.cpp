@@ -14,9 +14,9 @@
 #include <fstream>
 #include <iostream>
 #include <optional>
-#include <regex>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "commands/export_command.h"
@@ -116,18 +116,33 @@ std::optional<exporting::ExportFormat> FormatOf(const std::string& path) {
   return std::nullopt;
 }
 
+// Whether `text` is an optional minus and then digits, with at most one
+// point among or before them when `point` allows it.
+bool IsNumber(std::string_view text, bool point) {
+  if (!text.empty() && text.front() == '-') text.remove_prefix(1);
+  bool digits = false;
+  for (const char c : text) {
+    if (c >= '0' && c <= '9') {
+      digits = true;
+    } else if (c == '.' && point) {
+      point = false;
+    } else {
+      return false;
+    }
+  }
+  return digits;
+}
+
 // A decimal number as people write one: digits with at most one point, no
 // exponent, no hexadecimal, no infinity.
 std::optional<double> DecimalOf(const std::string& text) {
-  static const std::regex decimal(R"(-?([0-9]+\.?[0-9]*|\.[0-9]+))");
-  if (!std::regex_match(text, decimal)) return std::nullopt;
+  if (!IsNumber(text, true)) return std::nullopt;
   return std::strtod(text.c_str(), nullptr);
 }
 
 // A whole number; one beyond int's range is kept beyond the largest size.
 std::optional<int> WholeOf(const std::string& text) {
-  static const std::regex whole(R"(-?[0-9]+)");
-  if (!std::regex_match(text, whole)) return std::nullopt;
+  if (!IsNumber(text, false)) return std::nullopt;
   const double value = std::strtod(text.c_str(), nullptr);
   return static_cast<int>(std::clamp(value, -1e9, 1e9));
 }
