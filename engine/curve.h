@@ -455,29 +455,22 @@ inline Curve::FloatPoint Curve::FloatScreenPoint(const CurvePoint& p) const {
 [[gnu::always_inline]] inline Curve::FloatPoint Curve::QuickFloatScreenPoint(
     const StoredPoint& p) const {
   if (!centred_) return FloatScreenPoint(CurvePoint{p.column, p.row});
-  // As in QuickScreenPointAndPixel, at any size: beyond 2^52 both sums give
-  // the stored value itself, the half-way case rounding to it (even).
+  // The unrounded point is stored + 0.5, which rounds to the same double
+  // whether summed in extended precision or in double, at any size: beyond
+  // 2^52 both give the stored value itself, the half-way case rounding to it
+  // (even).
   return {static_cast<float>(p.column + 0.5), static_cast<float>(p.row + 0.5)};
 }
 
 inline Curve::ScreenPointPixel Curve::ScreenPointAndPixel(const CurvePoint& p) const {
-  const ScreenPoint exact = ExactScreenPoint(p);
-  return {ScreenPixel(p), static_cast<float>(static_cast<double>(exact.x)),
-          static_cast<float>(static_cast<double>(exact.y))};
+  const FloatPoint point = FloatScreenPoint(p);
+  return {ScreenPixel(p), point.x, point.y};
 }
 
 [[gnu::always_inline]] inline Curve::ScreenPointPixel Curve::QuickScreenPointAndPixel(
     const StoredPoint& p) const {
-  if (!centred_) return ScreenPointAndPixel(CurvePoint{p.column, p.row});
-  // The unrounded point is stored + 0.5, which rounds to the same double
-  // whether summed in extended precision or in double.
-  const double column = p.column + 0.5;
-  const double row = p.row + 0.5;
-  if (!(std::fabs(column) < 0x1p31 && std::fabs(row) < 0x1p31)) [[unlikely]]
-    return ScreenPointAndPixel(CurvePoint{p.column, p.row});
-  return {{static_cast<int32_t>(column), static_cast<int32_t>(row)},
-          static_cast<float>(column),
-          static_cast<float>(row)};
+  const FloatPoint point = QuickFloatScreenPoint(p);
+  return {QuickScreenPixel(p), point.x, point.y};
 }
 
 template <class Map>
