@@ -264,6 +264,49 @@ void BM_InitialArithmetic(benchmark::State& state) {
   Arithmetic(state, Initial());
 }
 
+// The parallel trace's three parts on one core each, in turn: the angle
+// pass (SkipStretch), the points at those angles (MapPointsAt, as a worker
+// does, in the order given by the argument: 0 in turn, 1 trig ahead), and the
+// segments onto the canvas (as the calling thread does).
+void BM_LargestTraceParts(benchmark::State& state) {
+  const Curve::PointOrder order =
+      state.range(0) == 0 ? Curve::PointOrder::kInTurn : Curve::PointOrder::kTrigAhead;
+  using Clock = std::chrono::steady_clock;
+  const Curve curve(Largest());
+  std::vector<double> angles(static_cast<size_t>(kLargestSegments));
+  std::vector<Pixel> pixels(static_cast<size_t>(kLargestSegments));
+  ui::ImageCanvas canvas(640, 640);
+  canvas.SetPenColour(kBlack);
+  double anglesSeconds = 0, pointsSeconds = 0, canvasSeconds = 0;
+  for (auto _ : state) {
+    const Clock::time_point start = Clock::now();
+    const Curve::Stretch stretch = curve.SkipStretch(0, kLargestSegments, angles.data());
+    const Clock::time_point anglesDone = Clock::now();
+    Pixel* out = pixels.data();
+    curve.MapPointsAt(
+        Curve::ScreenMap{&curve}, angles.data(), stretch.points, [&](Pixel p) { *out++ = p; },
+        order);
+    const Clock::time_point pointsDone = Clock::now();
+    Pixel previous = curve.MapFirstPoint(Curve::ScreenMap{&curve});
+    for (int64_t i = 0; i < stretch.points; ++i) {
+      canvas.MoveTo(previous.x, previous.y);
+      canvas.LineTo(pixels[i].x, pixels[i].y);
+      previous = pixels[i];
+    }
+    benchmark::DoNotOptimize(canvas.PixelAt(320, 320));
+    const Clock::time_point canvasDone = Clock::now();
+    anglesSeconds += std::chrono::duration<double>(anglesDone - start).count();
+    pointsSeconds += std::chrono::duration<double>(pointsDone - anglesDone).count();
+    canvasSeconds += std::chrono::duration<double>(canvasDone - pointsDone).count();
+    if (!stretch.last || stretch.points != kLargestSegments) state.SkipWithError("wrong count");
+  }
+  const double runs = static_cast<double>(state.iterations());
+  state.counters["angles_ms"] = anglesSeconds / runs * 1e3;
+  state.counters["points_ms"] = pointsSeconds / runs * 1e3;
+  state.counters["canvas_ms"] = canvasSeconds / runs * 1e3;
+  state.counters["preferred"] = order == Curve::PreferredPointOrder();
+}
+
 // Each large run takes seconds; three runs give a spread.
 BENCHMARK(BM_LargestTrigAlone)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3);
 BENCHMARK(BM_LargestTrigAloneAllCores)
@@ -280,6 +323,13 @@ BENCHMARK(BM_LargestTraceAgainstTrigAllCores)
 BENCHMARK(BM_LargestPlainTrigAlone)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3);
 BENCHMARK(BM_LargestArithmetic)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3);
 BENCHMARK(BM_LargestOnCanvas)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3);
+BENCHMARK(BM_LargestTraceParts)
+    ->ArgName("trig_ahead")
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1)
+    ->Repetitions(2);
 BENCHMARK(BM_LargestParallelOnCanvas)
     ->ArgNames({"threads", "polled"})
     ->ArgsProduct({{1, 2}, {0, 1}})

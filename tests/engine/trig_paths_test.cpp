@@ -4,6 +4,7 @@
 // everything the trace stores and hands on.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <bit>
 #include <cmath>
 #include <cstdint>
@@ -291,6 +292,47 @@ TEST(TrigPaths, NearAZeroOfAOrBTheQuickPathStillGivesFsinAndFcos) {
       changed += expectSame(std::round((zero + away) / unit) * unit);
     }
     EXPECT_GT(changed, kSanitized ? 0 : 20);
+  }
+}
+
+// The workers' loop takes either order of work (which is quicker depends on
+// the processor); each must give the traced points, in blocks of any length,
+// the last block included.
+TEST(TrigPaths, BothOrdersOfTheWorkersLoopGiveTheTracedPoints) {
+  std::vector<PatternRecord> designs = RandomDesigns(kSanitized ? 6 : 30, 20261210);
+  designs.push_back({0, 105, 30, 1, 37, 200, 5, 1000, 250, -90});  // off centre
+  for (const PatternRecord& p : designs) {
+    SCOPED_TRACE(testing::Message() << p.FixedTeeth << "/" << p.MovingTeeth << " mode "
+                                    << p.GearMode << " top " << p.TopOfDesign);
+    const Curve curve(p);
+    const Curve::ScreenPointMap map{&curve};
+    std::vector<Curve::ScreenPointPixel> traced;
+    curve.TraceMapped(map, [&](const Curve::ScreenPointPixel&, const Curve::ScreenPointPixel& to) {
+      traced.push_back(to);
+    });
+    std::vector<double> angles(traced.size() + 1);
+    const Curve::Stretch all =
+        curve.SkipStretch(0, static_cast<int64_t>(angles.size()), angles.data());
+    ASSERT_TRUE(all.last);
+    ASSERT_EQ(all.points, static_cast<int64_t>(traced.size()));
+    for (const Curve::PointOrder order :
+         {Curve::PointOrder::kInTurn, Curve::PointOrder::kTrigAhead}) {
+      std::vector<Curve::ScreenPointPixel> mapped;
+      const auto out = [&](const Curve::ScreenPointPixel& v) { mapped.push_back(v); };
+      for (int64_t start = 0, length = 0; start < all.points; start += length) {
+        length = std::min<int64_t>(all.points - start, start % 3 == 0 ? 1 : 777);
+        curve.MapPointsAt(map, angles.data() + start, length, out, order);
+      }
+      curve.MapPointsAt(map, angles.data(), 0, out, order);
+      ASSERT_EQ(mapped.size(), traced.size());
+      for (size_t i = 0; i < traced.size(); ++i) {
+        const Curve::ScreenPointPixel &a = mapped[i], &b = traced[i];
+        ASSERT_TRUE(a.pixel.x == b.pixel.x && a.pixel.y == b.pixel.y &&
+                    std::bit_cast<uint32_t>(a.x) == std::bit_cast<uint32_t>(b.x) &&
+                    std::bit_cast<uint32_t>(a.y) == std::bit_cast<uint32_t>(b.y))
+            << "point " << i << (order == Curve::PointOrder::kInTurn ? " in turn" : " trig ahead");
+      }
+    }
   }
 }
 
