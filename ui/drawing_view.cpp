@@ -10,6 +10,7 @@
 #include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "ui/canvas.h"
 #include "ui/form.h"
@@ -334,30 +335,34 @@ void DrawingView::PaintLive() {
   if (!live_ || !shown_) return;
   // A previous trace may still be on its way to the screen.
   if (!((liveFinalLog_ ? *liveFinalLog_ : shown_->log) == live_->base)) return;
-  auto hand = [this](std::vector<float> xy) {
-    if (!livePainter_) {
-      livePainter_ = std::make_unique<LivePainter>(
-          shown_->image, shown_->frame, [this](const Handler& handler) { form_.Dispatch(handler); },
-          [this](const QImage& image, uint64_t batches) { LivePainted(image, batches); });
-    }
+  const auto hand = [this](std::vector<float> xy) {
     livePainter_->Hand(std::move(xy), ToQRgb(live_->colour) | 0xFF000000u,
                        live_->width * shown_->frame.penScale);
     livePaintsHanded_ = livePainter_->Handed();
   };
-  if (!live_->kept) {
+  const bool kept = live_->kept;
+  if (kept ? live_->painted >= live_->points->Count()
+           : live_->unhanded.size() <= (live_->painted > 0 ? 2u : 0u))
+    return;
+  if (!livePainter_) {
+    livePainter_ = std::make_unique<LivePainter>(
+        shown_->image, shown_->frame, [this](const Handler& handler) { form_.Dispatch(handler); },
+        [this](const QImage& image, uint64_t batches) { LivePainted(image, batches); });
+  }
+  std::vector<float> next = livePainter_->TakeEmptied();
+  if (!kept) {
     // Handed on without a copy; the last point stays, so the line goes on.
     std::vector<float>& waiting = live_->unhanded;
-    if (waiting.size() <= (live_->painted > 0 ? 2u : 0u)) return;
-    std::vector<float> xy = std::move(waiting);
+    std::vector<float> xy = std::exchange(waiting, std::move(next));
     waiting.assign(xy.end() - 2, xy.end());
     live_->painted += xy.size() / 2;
     hand(std::move(xy));
     return;
   }
   const TracePoints& points = *live_->points;
-  if (live_->painted >= points.Count()) return;
   const size_t from = live_->painted > 0 ? live_->painted - 1 : 0;
-  hand(std::vector<float>(points.Data() + 2 * from, points.Data() + 2 * points.Count()));
+  next.assign(points.Data() + 2 * from, points.Data() + 2 * points.Count());
+  hand(std::move(next));
   live_->painted = points.Count();
 }
 

@@ -33,6 +33,9 @@ class LivePainter {
   // Returns at once: `xy` is painted as a polyline (a NaN point breaks it).
   void Hand(std::vector<float> xy, uint32_t colour, double width);
   uint64_t Handed() const { return handed_; }
+  // The storage of a batch already painted, emptied, for the next batch to
+  // be gathered in without growing anew; an empty vector when there is none.
+  std::vector<float> TakeEmptied();
   // Waits until everything handed over is painted (for the benchmarks).
   void WaitUntilPainted();
 
@@ -60,7 +63,8 @@ class LivePainter {
   std::condition_variable handedMore_;
   std::vector<Batch> queue_;
   uint64_t handed_ = 0;
-  uint64_t painted_ = 0;  // under mutex_
+  uint64_t painted_ = 0;        // under mutex_
+  std::vector<float> emptied_;  // under mutex_
   std::condition_variable paintedMore_;
   std::atomic<bool> quit_{false};
   std::thread worker_;

@@ -58,5 +58,35 @@ TEST(LivePainter, DeliversInOrderThePictureTheLinesGiveAtOnce) {
   EXPECT_EQ(blank.pixel(2, 5), 0xFFFFFFFFu) << "the image handed in stays as it was";
 }
 
+// A painted batch's storage comes back empty, once, to gather the next batch
+// in: a batch gathered in it and painted gives what fresh storage gives.
+TEST(LivePainter, GivesBackAPaintedBatchsStorageEmpty) {
+  QImage blank(64, 64, QImage::Format_ARGB32_Premultiplied);
+  blank.fill(0xFFFFFFFFu);
+  const std::vector<float> one = PainterZigzag(2, 200), two = PainterZigzag(30, 10);
+  QImage expected = blank.copy();
+  {
+    BandedLines lines = LinesOnto(expected, kPainterFrame, 1);
+    lines.Draw({LineRun{one.data(), 200, 0xFF000000u, 1.5}});
+    lines.Draw({LineRun{two.data(), 10, 0xFF0000FFu, 1.5}});
+    lines.Finish();
+  }
+  QImage last;
+  LivePainter painter(
+      blank, kPainterFrame, [](const std::function<void()>& handler) { handler(); },
+      [&](const QImage& image, uint64_t) { last = image; });
+  EXPECT_EQ(painter.TakeEmptied().capacity(), 0u) << "nothing painted yet";
+  painter.Hand(one, 0xFF000000u, 1.5);
+  painter.WaitUntilPainted();
+  std::vector<float> storage = painter.TakeEmptied();
+  EXPECT_TRUE(storage.empty());
+  EXPECT_GE(storage.capacity(), one.size());
+  EXPECT_EQ(painter.TakeEmptied().capacity(), 0u) << "given back once";
+  storage.assign(two.begin(), two.end());
+  painter.Hand(std::move(storage), 0xFF0000FFu, 1.5);
+  painter.WaitUntilPainted();
+  ASSERT_TRUE(ProcessEventsUntil([&] { return last == expected; }, "the second batch painted"));
+}
+
 }  // namespace
 }  // namespace ui
