@@ -37,9 +37,10 @@ test_locales() {
   as_root locale-gen > /dev/null
 }
 
-# The tools the packaging tests use (desktop entry, metainfo, file type, .deb).
+# The tools the packaging tests use (desktop entry, metainfo, file type, .deb,
+# manual pages).
 test_packages() {
-  need_packages desktop-file-utils appstream shared-mime-info libglib2.0-bin xdg-utils dpkg-dev file
+  need_packages desktop-file-utils appstream shared-mime-info libglib2.0-bin xdg-utils dpkg-dev file groff-base
 }
 
 configure_and_build() {  # dir, extra cmake args...
