@@ -82,7 +82,7 @@ void ImageCanvas::EndTrace(const LoggedTrace& trace) {
   logEdits_ = edits_;
 }
 
-void ImageCanvas::LineTo(int x, int y) {
+void ImageCanvas::DrawLineTo(int x, int y) {
   if (penWidth_ <= 1)
     ThinLine(penX_, penY_, x, y);
   else

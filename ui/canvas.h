@@ -48,7 +48,12 @@ class ImageCanvas {
   // Draws from the current position to (x, y), the end pixel excluded, and
   // makes (x, y) the current position. A 1-pixel pen draws aliased one-pixel
   // lines; wider pens draw round-capped lines of that width.
-  void LineTo(int x, int y);
+  void LineTo(int x, int y) {
+    // A 1-pixel line to where the pen is draws nothing. Most segments of a
+    // dense pattern are such: checked here, they cost no call.
+    if (x == penX_ && y == penY_ && penWidth_ <= 1) return;
+    DrawLineTo(x, y);
+  }
   // Fills [left, right) x [top, bottom) with the brush colour.
   void FillRect(int left, int top, int right, int bottom);
   // Copies [left, right) x [top, bottom) of `source` onto the same place here.
@@ -85,6 +90,7 @@ class ImageCanvas {
   uint64_t Edits() const { return edits_; }
 
  private:
+  void DrawLineTo(int x, int y);
   void ThinLine(int x0, int y0, int x1, int y1);
   void WideLine(int x0, int y0, int x1, int y1);
 
