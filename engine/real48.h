@@ -1,4 +1,6 @@
 #pragma once
+#include <emmintrin.h>
+
 #include <bit>
 #include <cmath>
 #include <cstdint>
@@ -73,13 +75,20 @@ inline double Store6AsDouble(long double x) {
 // without the slow round trip of an 80-bit value through memory.
 inline double Store6SumAsDouble(double a, double b) {
   using namespace real48_detail;
-  const uint64_t bits = std::bit_cast<uint64_t>(a + b);
+  const double sum = a + b;
+  const uint64_t bits = std::bit_cast<uint64_t>(sum);
   uint64_t rare = ((bits & kDropped) == kHalf) |
                   (BiasedExponent(bits) - kMinExponent >= kMaxExponent - kMinExponent);
   __asm__("" : "+r"(rare));
   if (rare) [[unlikely]]
     return Store6AsDouble(static_cast<long double>(a) + b);
-  return std::bit_cast<double>((bits + kHalf) & ~kDropped);
+  // Rounded in the vector register the sum is in: a loop that feeds each
+  // sum into the next (the trace's angles) waits for no trip to the integer
+  // registers and back.
+  __m128i v = _mm_castpd_si128(_mm_set_sd(sum));
+  v = _mm_and_si128(_mm_add_epi64(v, _mm_cvtsi64_si128(static_cast<long long>(kHalf))),
+                    _mm_cvtsi64_si128(static_cast<long long>(~kDropped)));
+  return _mm_cvtsd_f64(_mm_castsi128_pd(v));
 }
 
 inline long double Store6(long double x) {
