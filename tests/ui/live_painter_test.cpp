@@ -23,18 +23,27 @@ std::vector<float> PainterZigzag(float from, int points) {
   return xy;
 }
 
-TEST(LivePainter, DeliversInOrderThePictureTheLinesGiveAtOnce) {
+QImage BlankPicture() {
   QImage blank(64, 64, QImage::Format_ARGB32_Premultiplied);
   blank.fill(0xFFFFFFFFu);
-  const std::vector<float> one = PainterZigzag(2, 10), two = PainterZigzag(30, 10);
+  return blank;
+}
 
-  QImage expected = blank.copy();
-  {
-    BandedLines lines = LinesOnto(expected, kPainterFrame, 2);
-    lines.Draw({LineRun{one.data(), 10, 0xFF000000u, 1.5}});
-    lines.Draw({LineRun{two.data(), 10, 0xFF0000FFu, 1.5}});
-    lines.Finish();
-  }
+// `one` in black, then `two` in blue, drawn at once onto a copy of `blank`.
+QImage DrawnAtOnce(const QImage& blank, const std::vector<float>& one,
+                   const std::vector<float>& two) {
+  QImage drawn = blank.copy();
+  BandedLines lines = LinesOnto(drawn, kPainterFrame, 2);
+  lines.Draw({LineRun{one.data(), one.size() / 2, 0xFF000000u, 1.5}});
+  lines.Draw({LineRun{two.data(), two.size() / 2, 0xFF0000FFu, 1.5}});
+  lines.Finish();
+  return drawn;
+}
+
+TEST(LivePainter, DeliversInOrderThePictureTheLinesGiveAtOnce) {
+  const QImage blank = BlankPicture();
+  const std::vector<float> one = PainterZigzag(2, 10), two = PainterZigzag(30, 10);
+  const QImage expected = DrawnAtOnce(blank, one, two);
 
   std::vector<uint64_t> delivered;
   QImage last;
@@ -61,16 +70,9 @@ TEST(LivePainter, DeliversInOrderThePictureTheLinesGiveAtOnce) {
 // A painted batch's storage comes back empty, once, to gather the next batch
 // in: a batch gathered in it and painted gives what fresh storage gives.
 TEST(LivePainter, GivesBackAPaintedBatchsStorageEmpty) {
-  QImage blank(64, 64, QImage::Format_ARGB32_Premultiplied);
-  blank.fill(0xFFFFFFFFu);
+  const QImage blank = BlankPicture();
   const std::vector<float> one = PainterZigzag(2, 200), two = PainterZigzag(30, 10);
-  QImage expected = blank.copy();
-  {
-    BandedLines lines = LinesOnto(expected, kPainterFrame, 1);
-    lines.Draw({LineRun{one.data(), 200, 0xFF000000u, 1.5}});
-    lines.Draw({LineRun{two.data(), 10, 0xFF0000FFu, 1.5}});
-    lines.Finish();
-  }
+  const QImage expected = DrawnAtOnce(blank, one, two);
   QImage last;
   LivePainter painter(
       blank, kPainterFrame, [](const std::function<void()>& handler) { handler(); },
