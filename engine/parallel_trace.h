@@ -1,6 +1,7 @@
 #pragma once
 #include <atomic>
 #include <chrono>
+#include <concepts>
 #include <condition_variable>
 #include <cstdint>
 #include <exception>
@@ -80,6 +81,11 @@ struct TraceOptions {
 // delivers whole blocks only, and wins over an error in a later block. An
 // exception from sink or poll ends the trace and reaches the caller. No
 // worker thread outlives the call, whether it returns or throws.
+//
+// A sink that also has Run(const Value& previous, const Value* points,
+// int64_t count) (see RunSink) is given each block's segments in one call:
+// previous to points[0], then each point to the next. A sink that draws a
+// polyline spends less a segment that way than called for each.
 template <class Map, class Sink, class Poll>
 TraceResult TraceParallel(const Curve& curve, Map&& map, Sink&& sink, TraceControl& control,
                           Poll&& poll, const TraceOptions& options);
@@ -224,6 +230,15 @@ struct BlockContext {
 template <class Map>
 using MappedValue = std::remove_cvref_t<std::invoke_result_t<const Map&, const CurvePoint&>>;
 
+}  // namespace parallel_detail
+
+template <class Sink, class Value>
+concept RunSink = requires(Sink& sink, const Value& previous, const Value* points, int64_t count) {
+  sink.Run(previous, points, count);
+};
+
+namespace parallel_detail {
+
 // The whole trace on the calling thread, a block at a time. `result` counts
 // every segment as it is delivered, so that it is right when an error ends
 // the trace too. No exception handler here: one beside the loop costs it a
@@ -269,9 +284,16 @@ TraceResult TraceThreaded(const Curve& curve, const Map& map, Sink& sink, TraceC
     while ((wait = scheduler.WaitFor(block, patience)) == Scheduler::Wait::kStillWaiting) poll();
     if (wait == Scheduler::Wait::kStopped) break;
     Slot<Value>& slot = ring[block % slotCount];
-    for (int64_t i = 0; i < slot.count; ++i) {
-      sink(std::as_const(previous), slot.points[i]);
-      previous = slot.points[i];
+    if constexpr (RunSink<Sink, Value>) {
+      if (slot.count > 0) {
+        sink.Run(std::as_const(previous), std::as_const(slot.points).data(), slot.count);
+        previous = slot.points[slot.count - 1];
+      }
+    } else {
+      for (int64_t i = 0; i < slot.count; ++i) {
+        sink(std::as_const(previous), slot.points[i]);
+        previous = slot.points[i];
+      }
     }
     result.segments += slot.count;
     ControlAccess::SetDone(control, result.segments);

@@ -1,4 +1,5 @@
 #pragma once
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -42,6 +43,7 @@ class TraceRecorder {
   // Whether a view wants the exact points.
   bool Live() const { return live_ != nullptr; }
   void Segment() { ++trace_.segments; }
+  void Segments(int64_t count) { trace_.segments += count; }
   // The points go to the view a batch at a time: a call per segment would
   // cost the window's thread more than drawing the segment does.
   void Segment(float x0, float y0, float x1, float y1) {
@@ -54,6 +56,21 @@ class TraceRecorder {
     }
     Hold(x1, y1);
     lastX_ = x1, lastY_ = y1;
+  }
+  // Segment for the polyline from `previous` through `count` points, each
+  // with its float x and y.
+  template <class Point>
+  void Segments(const Point& previous, const Point* points, int64_t count) {
+    if (count <= 0) return;
+    Segment(previous.x, previous.y, points[0].x, points[0].y);
+    for (int64_t i = 1; i < count;) {
+      if (held_ + 2 > pending_.size()) Flush();
+      const int64_t room = static_cast<int64_t>((pending_.size() - held_) / 2);
+      const int64_t end = std::min(count, i + room);
+      for (; i < end; ++i) Hold(points[i].x, points[i].y);
+    }
+    trace_.segments += count - 1;
+    lastX_ = points[count - 1].x, lastY_ = points[count - 1].y;
   }
 
  private:

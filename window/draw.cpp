@@ -25,6 +25,44 @@ constexpr const char* kHistoryFull = QT_TRANSLATE_NOOP(
 // Traces longer than this show a busy cursor.
 constexpr long double kLongTrace = 1'000'000.0L;
 
+Pixel PixelOf(Pixel p) {
+  return p;
+}
+Pixel PixelOf(const Curve::ScreenPointPixel& p) {
+  return p.pixel;
+}
+
+// The segments of a trace onto the picture, one at a time (`each` draws,
+// lists and records one) or a run at a time: the run is drawn as one
+// polyline in a tight loop and `rest` records it whole. An observer lists
+// every segment, so with one a run goes a segment at a time.
+template <class Each, class Rest>
+struct PolylineSink {
+  ui::ImageCanvas& canvas;
+  TraceObserver* observer;
+  Each each;
+  Rest rest;
+  template <class Value>
+  void operator()(const Value& from, const Value& to) {
+    each(from, to);
+  }
+  template <class Value>
+  void Run(const Value& previous, const Value* points, int64_t count) {
+    if (observer != nullptr) {
+      each(previous, points[0]);
+      for (int64_t i = 1; i < count; ++i) each(points[i - 1], points[i]);
+      return;
+    }
+    const Pixel start = PixelOf(previous);
+    canvas.MoveTo(start.x, start.y);
+    for (int64_t i = 0; i < count; ++i) {
+      const Pixel to = PixelOf(points[i]);
+      canvas.LineTo(to.x, to.y);
+    }
+    rest(previous, points, count);
+  }
+};
+
 // While one pattern is traced onto the picture: a busy cursor for a long
 // trace, and the pattern's own width, the pen going back to the width the
 // panel sets however the trace ends.
@@ -123,13 +161,23 @@ void MainWindow::traceAndRecord(const DrawnPattern& drawn) {
       drawExact(mapExact(a), mapExact(b));
     });
   } else if (recorder.Live()) {
-    segments = TraceInSession(curve, session_.get(), mapExact, drawExact);
+    PolylineSink sink{canvas, observer_,
+                      [&](const ExactPixel& a, const ExactPixel& b) {
+                        draw(a.pixel, b.pixel);
+                        recorder.Segment(a.x, a.y, b.x, b.y);
+                      },
+                      [&](const ExactPixel& previous, const ExactPixel* points, int64_t count) {
+                        recorder.Segments(previous, points, count);
+                      }};
+    segments = TraceInSession(curve, session_.get(), mapExact, sink);
   } else {
-    segments =
-        TraceInSession(curve, session_.get(), Curve::ScreenMap{&curve}, [&](Pixel a, Pixel b) {
-          draw(a, b);
-          recorder.Segment();
-        });
+    PolylineSink sink{canvas, observer_,
+                      [&](Pixel a, Pixel b) {
+                        draw(a, b);
+                        recorder.Segment();
+                      },
+                      [&](Pixel, const Pixel*, int64_t count) { recorder.Segments(count); }};
+    segments = TraceInSession(curve, session_.get(), Curve::ScreenMap{&curve}, sink);
   }
   if (observer_ != nullptr) observer_->ScreenTraceDone(segments);
   recordPattern(drawn);

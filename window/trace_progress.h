@@ -15,9 +15,10 @@ class TraceProgress {
   // Each trace begins with its own estimate, the best one for the trace
   // under way.
   void BeginTrace(long double estimatedSegments);
-  void Segment() {
-    ++segments_;
-    ++traceSegments_;
+  void Segment() { Segments(1); }
+  void Segments(int64_t count) {
+    segments_ += count;
+    traceSegments_ += count;
   }
   int64_t Segments() const { return segments_; }
   // The note after `seconds` of the command.

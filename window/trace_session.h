@@ -1,7 +1,9 @@
 #pragma once
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "engine/curve.h"
@@ -32,6 +34,20 @@ class TraceSession {
     if (stopAfter_ && progress_.Segments() >= *stopAfter_) Stop();
     progress_.Segment();
     if (++sinceLook_ == kLookSegments) Poll();
+  }
+  // BeforeSegment for the next `count` segments at once, as far as it may
+  // take them in one go: returns how many it took (at least 1), the last of
+  // which is the one before which it must Poll when `pollBeforeLast` is set.
+  int64_t BeforeSegments(int64_t count, bool& pollBeforeLast) {
+    if (stopAfter_) {
+      if (progress_.Segments() >= *stopAfter_) Stop();
+      count = std::min(count, *stopAfter_ - progress_.Segments());
+    }
+    count = std::min<int64_t>(count, kLookSegments - sinceLook_);
+    progress_.Segments(count);
+    sinceLook_ += static_cast<int>(count);
+    pollBeforeLast = sinceLook_ == kLookSegments;
+    return count;
   }
   // Between blocks of segments: repaints, shows progress, takes Esc.
   void Poll();
@@ -65,6 +81,49 @@ inline constexpr int64_t kPollSegments = 32768;
 // the session told of every segment and polled between blocks, so that it
 // can repaint, show progress and stop the trace. Either way the segments
 // reach the sink in trace order on this thread.
+// The session's side of each segment, then the sink's. A sink with
+// Run(previous, points, count) is given runs of segments, as many at a time
+// as the session allows between its looks.
+template <class Sink>
+struct SessionSink {
+  TraceSession& session;
+  Sink& sink;
+  template <class Value>
+  void operator()(const Value& from, const Value& to) {
+    session.BeforeSegment();
+    sink(from, to);
+  }
+  template <class Value>
+  void Run(const Value& previous, const Value* points, int64_t count) {
+    const Value* from = &previous;
+    while (count > 0) {
+      bool pollBeforeLast = false;
+      const int64_t taken = session.BeforeSegments(count, pollBeforeLast);
+      const int64_t before = pollBeforeLast ? taken - 1 : taken;
+      Deliver(*from, points, before);
+      if (pollBeforeLast) {
+        session.Poll();
+        Deliver(before > 0 ? points[before - 1] : *from, points + before, 1);
+      }
+      from = &points[taken - 1];
+      points += taken;
+      count -= taken;
+    }
+  }
+
+ private:
+  template <class Value>
+  void Deliver(const Value& previous, const Value* points, int64_t count) {
+    if (count <= 0) return;
+    if constexpr (engine::RunSink<Sink, Value>) {
+      sink.Run(previous, points, count);
+    } else {
+      sink(previous, points[0]);
+      for (int64_t i = 1; i < count; ++i) sink(points[i - 1], points[i]);
+    }
+  }
+};
+
 template <class Map, class Sink>
 int64_t TraceInSession(const engine::Curve& curve, TraceSession* session, Map&& map, Sink&& sink) {
   if (session == nullptr) return curve.TraceMapped(map, sink);
@@ -73,12 +132,8 @@ int64_t TraceInSession(const engine::Curve& curve, TraceSession* session, Map&& 
   engine::TraceOptions options;
   options.blockSegments = kPollSegments;
   options.pollWhileWaitingMs = 2;
+  SessionSink<std::remove_reference_t<Sink>> inSession{*session, sink};
   return engine::TraceParallel(
-             curve, map,
-             [&](const auto& from, const auto& to) {
-               session->BeforeSegment();
-               sink(from, to);
-             },
-             control, [&] { session->Poll(); }, options)
+             curve, map, inSession, control, [&] { session->Poll(); }, options)
       .segments;
 }

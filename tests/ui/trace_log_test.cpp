@@ -121,34 +121,53 @@ class RecordingSink : public LiveTraceSink {
 };
 
 // The view is fed a batch of points at a time: every point still reaches
-// it, once and in order, joined where segments meet and broken where not.
+// it, once and in order, joined where segments meet and broken where not,
+// whether the recorder is given a segment at a time or runs of them.
 TEST(TraceLog, ALongTraceReachesTheLiveViewWhole) {
-  ImageCanvas canvas(kDrawingAreaSize, kDrawingAreaSize);
-  RecordingSink sink;
-  std::vector<float> expected;
   constexpr int kSegments = 5000;
-  {
-    TraceRecorder recorder(canvas, Pattern(96), {}, &sink);
-    for (int i = 0; i < kSegments; ++i) {
-      const float x0 = i * 0.25f, x1 = (i + 1) * 0.25f;
-      // One jump, where the next segment does not start at the last end.
-      const float y = i < 3000 ? 1.5f : 7.5f;
-      if (i == 0 || i == 3000) expected.insert(expected.end(), {x0, y});
-      recorder.Segment(x0, y, x1, y);
-      expected.insert(expected.end(), {x1, y});
-      if (i == 2999) expected.insert(expected.end(), {NAN, NAN});
-    }
-    // Held for the view at most a batch behind, and all of it at the end.
-    EXPECT_GT(sink.points.size(), expected.size() - 2048);
+  struct Point {
+    float x, y;
+  };
+  // One jump, where segment 3000 does not start at the last end.
+  const auto start = [](int i) { return Point{i * 0.25f, i < 3000 ? 1.5f : 7.5f}; };
+  const auto end = [](int i) { return Point{(i + 1) * 0.25f, i < 3000 ? 1.5f : 7.5f}; };
+  std::vector<float> expected;
+  for (int i = 0; i < kSegments; ++i) {
+    if (i == 0 || i == 3000) expected.insert(expected.end(), {start(i).x, start(i).y});
+    expected.insert(expected.end(), {end(i).x, end(i).y});
+    if (i == 2999) expected.insert(expected.end(), {NAN, NAN});
   }
-  EXPECT_TRUE(sink.ended);
-  EXPECT_EQ(sink.segments, kSegments);
-  ASSERT_EQ(sink.points.size(), expected.size());
-  for (size_t i = 0; i < expected.size(); ++i) {
-    if (std::isnan(expected[i])) {
-      EXPECT_TRUE(std::isnan(sink.points[i])) << i;
-    } else {
-      EXPECT_EQ(sink.points[i], expected[i]) << i;
+  for (const bool inRuns : {false, true}) {
+    SCOPED_TRACE(inRuns ? "in runs" : "a segment at a time");
+    ImageCanvas canvas(kDrawingAreaSize, kDrawingAreaSize);
+    RecordingSink sink;
+    {
+      TraceRecorder recorder(canvas, Pattern(96), {}, &sink);
+      if (inRuns) {
+        // Runs of 1, 2, ... segments, none across the jump, some across a batch.
+        std::vector<Point> ends;
+        for (int i = 0, length = 1; i < kSegments; i += length, length = length % 1500 + 37) {
+          length = std::min(length, (i < 3000 ? 3000 : kSegments) - i);
+          ends.clear();
+          for (int j = i; j < i + length; ++j) ends.push_back(end(j));
+          recorder.Segments(start(i), ends.data(), length);
+        }
+      } else {
+        for (int i = 0; i < kSegments; ++i)
+          recorder.Segment(start(i).x, start(i).y, end(i).x, end(i).y);
+      }
+      // Held for the view at most a batch behind, and all of it at the end.
+      EXPECT_GT(sink.points.size(), expected.size() - 2048);
+    }
+    EXPECT_TRUE(sink.ended);
+    EXPECT_EQ(sink.segments, kSegments);
+    ASSERT_EQ(sink.points.size(), expected.size());
+    for (size_t i = 0; i < expected.size(); ++i) {
+      if (std::isnan(expected[i])) {
+        EXPECT_TRUE(std::isnan(sink.points[i])) << i;
+      } else {
+        EXPECT_EQ(sink.points[i], expected[i]) << i;
+      }
     }
   }
 }
