@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <algorithm>
 #include <exception>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -57,31 +58,59 @@ void Retrace(BandedLines& lines, const LoggedTrace& trace, const SmoothFrame& fr
     current ^= 1;
     buffers[current].assign(full.end() - 2, full.end());
   };
-  int64_t left = trace.segments;
-  bool first = true;
+  // The points a run at a time, as the trace gives them: copied into the
+  // buffer the bands read next, handed over each time it holds kRunPoints
+  // (where DrawKept cuts the kept points too), and kept.
+  struct Gather {
+    int64_t left;
+    bool first;
+    std::vector<float> (&buffers)[2];
+    int& current;
+    TracePoints* kept;
+    const std::atomic<bool>& cancelled;
+    const std::function<void()>& handOver;
+    void operator()(const FloatPoint& from, const FloatPoint& to) { Run(from, &to, 1); }
+    void Run(const FloatPoint& previous, const FloatPoint* points, int64_t count) {
+      if (left <= 0) throw Stop{};
+      const int64_t taken = std::min(count, left);
+      left -= taken;
+      if (first) {
+        first = false;
+        Add(&previous, 1);
+      }
+      for (int64_t done = 0; done < taken;) {
+        const int64_t room = static_cast<int64_t>(kRunPoints - buffers[current].size() / 2);
+        const int64_t n = std::min(room, taken - done);
+        Add(points + done, n);
+        done += n;
+      }
+      if (taken < count) throw Stop{};
+    }
+    void Add(const FloatPoint* points, int64_t count) {
+      std::vector<float>& buffer = buffers[current];
+      const size_t at = buffer.size();
+      buffer.resize(at + 2 * static_cast<size_t>(count));
+      for (int64_t i = 0; i < count; ++i) {
+        buffer[at + 2 * i] = points[i].x;
+        buffer[at + 2 * i + 1] = points[i].y;
+      }
+      if (kept != nullptr) kept->Append(buffer.data() + at, static_cast<size_t>(count));
+      if (buffer.size() >= 2 * kRunPoints) {
+        if (cancelled) throw Cancelled{};
+        handOver();
+      }
+    }
+  };
+  const std::function<void()> handOverRun = handOver;
+  Gather gather{trace.segments, true,       buffers, current, keep ? kept.get() : nullptr,
+                cancelled,      handOverRun};
   try {
     const engine::Curve curve(trace.record, trace.ring);
     engine::TraceControl control;
     engine::TraceOptions options;
     options.threads = threads;
     engine::TraceParallel(
-        curve, engine::Curve::FloatScreenMap{&curve},
-        [&](const FloatPoint& a, const FloatPoint& b) {
-          if (left-- <= 0) throw Stop{};
-          std::vector<float>& buffer = buffers[current];
-          if (first) {
-            first = false;
-            buffer.insert(buffer.end(), {a.x, a.y});
-            if (keep) kept->Add(a.x, a.y);
-          }
-          buffer.insert(buffer.end(), {b.x, b.y});
-          if (keep) kept->Add(b.x, b.y);
-          if (buffer.size() >= 2 * kRunPoints) {
-            if (cancelled) throw Cancelled{};
-            handOver();
-          }
-        },
-        control,
+        curve, engine::Curve::FloatScreenMap{&curve}, gather, control,
         [&] {
           if (cancelled) control.RequestStop();
         },

@@ -85,6 +85,23 @@ TEST(SmoothRender, GivesTheSamePictureOnAnyNumberOfThreads) {
   EXPECT_EQ(Render(kept, 3), one) << "from the kept points";
 }
 
+// A trace long enough to be traced on every core and drawn in several runs,
+// stopped part-way through a run: retraced, it gives the picture its kept
+// points give, and keeps as many points as it drew.
+TEST(SmoothRender, ALongTraceRetracedInRunsGivesThePictureOfItsKeptPoints) {
+  const engine::PatternRecord record{0x008000, 150, 7, 0, 0, 40, 1, 1000, 0, 0};
+  const int64_t segments = 200'000;
+  ASSERT_GT(engine::Curve(record).EstimatedSegments(), segments + 70'000);
+  const TraceLog log = TraceLog(kWhite).With({record, {}, 0x008000, 1, segments});
+  const uint64_t before = SmoothRetraces();
+  const QImage retraced = Render(log);
+  EXPECT_EQ(SmoothRetraces(), before + 1);
+  ASSERT_TRUE(log.Traces()[0]->points->Get());
+  EXPECT_EQ(log.Traces()[0]->points->Get()->Count(), static_cast<size_t>(segments) + 1);
+  EXPECT_EQ(Render(log, 1), retraced);
+  EXPECT_EQ(SmoothRetraces(), before + 1) << "drawn from the kept points";
+}
+
 TEST(SmoothRender, GivesNothingOnceCancelled) {
   const std::atomic<bool> cancelled{true};
   EXPECT_TRUE(RenderSmooth(TwoTraces(), kFrame, 0xFF808080u, cancelled).isNull());
