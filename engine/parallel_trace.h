@@ -237,6 +237,14 @@ concept RunSink = requires(Sink& sink, const Value& previous, const Value* point
   sink.Run(previous, points, count);
 };
 
+// segment(from, to) for each segment of a run, as a RunSink's Run takes it.
+template <class Value, class Segment>
+void EachSegmentOf(const Value& previous, const Value* points, int64_t count, Segment&& segment) {
+  if (count <= 0) return;
+  segment(previous, points[0]);
+  for (int64_t i = 1; i < count; ++i) segment(points[i - 1], points[i]);
+}
+
 namespace parallel_detail {
 
 // The whole trace on the calling thread, a block at a time. `result` counts
@@ -284,16 +292,14 @@ TraceResult TraceThreaded(const Curve& curve, const Map& map, Sink& sink, TraceC
     while ((wait = scheduler.WaitFor(block, patience)) == Scheduler::Wait::kStillWaiting) poll();
     if (wait == Scheduler::Wait::kStopped) break;
     Slot<Value>& slot = ring[block % slotCount];
-    if constexpr (RunSink<Sink, Value>) {
-      if (slot.count > 0) {
-        sink.Run(std::as_const(previous), std::as_const(slot.points).data(), slot.count);
-        previous = slot.points[slot.count - 1];
+    if (slot.count > 0) {
+      const Value* points = std::as_const(slot.points).data();
+      if constexpr (RunSink<Sink, Value>) {
+        sink.Run(std::as_const(previous), points, slot.count);
+      } else {
+        EachSegmentOf(std::as_const(previous), points, slot.count, sink);
       }
-    } else {
-      for (int64_t i = 0; i < slot.count; ++i) {
-        sink(std::as_const(previous), slot.points[i]);
-        previous = slot.points[i];
-      }
+      previous = slot.points[slot.count - 1];
     }
     result.segments += slot.count;
     ControlAccess::SetDone(control, result.segments);

@@ -50,7 +50,7 @@ void Retrace(BandedLines& lines, const LoggedTrace& trace, const SmoothFrame& fr
     ~WaitForBands() { lines.Finish(); }
   } waitForBands{lines};
   int current = 0;
-  auto handOver = [&] {
+  const std::function<void()> handOver = [&] {
     const std::vector<float>& full = buffers[current];
     if (full.size() < 4) return;
     lines.Draw({TraceRun(full.data(), full.size() / 2, trace, frame)});
@@ -101,9 +101,8 @@ void Retrace(BandedLines& lines, const LoggedTrace& trace, const SmoothFrame& fr
       }
     }
   };
-  const std::function<void()> handOverRun = handOver;
-  Gather gather{trace.segments, true,       buffers, current, keep ? kept.get() : nullptr,
-                cancelled,      handOverRun};
+  Gather gather{trace.segments, true,    buffers, current, keep ? kept.get() : nullptr,
+                cancelled,      handOver};
   try {
     const engine::Curve curve(trace.record, trace.ring);
     engine::TraceControl control;

@@ -48,11 +48,7 @@ struct PolylineSink {
   }
   template <class Value>
   void Run(const Value& previous, const Value* points, int64_t count) {
-    if (observer != nullptr) {
-      each(previous, points[0]);
-      for (int64_t i = 1; i < count; ++i) each(points[i - 1], points[i]);
-      return;
-    }
+    if (observer != nullptr) return EachSegmentOf(previous, points, count, each);
     const Pixel start = PixelOf(previous);
     canvas.MoveTo(start.x, start.y);
     for (int64_t i = 0; i < count; ++i) {
@@ -161,11 +157,7 @@ void MainWindow::traceAndRecord(const DrawnPattern& drawn) {
       drawExact(mapExact(a), mapExact(b));
     });
   } else if (recorder.Live()) {
-    PolylineSink sink{canvas, observer_,
-                      [&](const ExactPixel& a, const ExactPixel& b) {
-                        draw(a.pixel, b.pixel);
-                        recorder.Segment(a.x, a.y, b.x, b.y);
-                      },
+    PolylineSink sink{canvas, observer_, drawExact,
                       [&](const ExactPixel& previous, const ExactPixel* points, int64_t count) {
                         recorder.Segments(previous, points, count);
                       }};

@@ -15,7 +15,6 @@ class TraceProgress {
   // Each trace begins with its own estimate, the best one for the trace
   // under way.
   void BeginTrace(long double estimatedSegments);
-  void Segment() { Segments(1); }
   void Segments(int64_t count) {
     segments_ += count;
     traceSegments_ += count;

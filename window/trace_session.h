@@ -31,9 +31,9 @@ class TraceSession {
   // Before each segment is drawn. Polls now and then too: a block of
   // segments can take longer than the window may wait for its input.
   void BeforeSegment() {
-    if (stopAfter_ && progress_.Segments() >= *stopAfter_) Stop();
-    progress_.Segment();
-    if (++sinceLook_ == kLookSegments) Poll();
+    bool poll = false;
+    BeforeSegments(1, poll);
+    if (poll) Poll();
   }
   // BeforeSegment for the next `count` segments at once, as far as it may
   // take them in one go: returns how many it took (at least 1), the last of
@@ -118,8 +118,7 @@ struct SessionSink {
     if constexpr (engine::RunSink<Sink, Value>) {
       sink.Run(previous, points, count);
     } else {
-      sink(previous, points[0]);
-      for (int64_t i = 1; i < count; ++i) sink(points[i - 1], points[i]);
+      engine::EachSegmentOf(previous, points, count, sink);
     }
   }
 };

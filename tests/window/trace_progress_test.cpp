@@ -13,7 +13,7 @@ constexpr long double kEndless = std::numeric_limits<long double>::infinity();
 
 void Draw(TraceProgress& progress, long double estimate, int segments) {
   progress.BeginTrace(estimate);
-  for (int i = 0; i < segments; ++i) progress.Segment();
+  progress.Segments(segments);
 }
 
 TEST(TraceProgress, AMirrorBelongsToItsPattern) {
@@ -43,7 +43,7 @@ TEST(TraceProgress, TimeLeftScalesTheTimeTakenBySegmentsLeftOverSegmentsDrawn) {
   Draw(progress, 1900, 100);
   EXPECT_EQ(progress.Text(2.0), "Pattern 2 of 2 - 10 % - about 18 s left - Esc stops");
   // A trace longer than its estimate has nothing more left.
-  for (int i = 0; i < 1900; ++i) progress.Segment();
+  progress.Segments(1900);
   EXPECT_EQ(progress.Text(5.0), "Pattern 2 of 2 - 100 % - about 0 s left - Esc stops");
 }
 
