@@ -2,6 +2,7 @@
 
 #include <cpuid.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <limits>
@@ -135,6 +136,22 @@ long double Curve::EstimatedSegments() const {
   return segments;
 }
 
+int64_t Curve::StepsLike(double theta, double next) const {
+  // θ is a whole number of its binade's 6-byte units, so while θ + dθ stays
+  // in that binade its rounding, and so the step, depends on dθ alone.
+  if (!(theta > 0 && dTheta_ > 0 && next > theta)) return 0;
+  int exponent;
+  std::frexp(theta, &exponent);
+  const double top = std::ldexp(1.0, exponent);
+  if (!(next < top)) return 0;
+  const double step = next - theta;  // exact: both in [top / 2, top)
+  // θ + k step + dθ < top for every k up to the count (one short of it, for
+  // the division's rounding).
+  const long double room = static_cast<long double>(top - theta) - dTheta_;
+  const long double steps = std::floor(room / step) - 1;
+  return steps > 0 ? static_cast<int64_t>(std::min<long double>(steps, 0x1p62L)) : 0;
+}
+
 Curve::Stretch Curve::SkipStretch(double theta, int64_t count, double* angles) const {
   if (shaped_) {
     for (int64_t i = 0; i < count; ++i) {
@@ -144,10 +161,32 @@ Curve::Stretch Curve::SkipStretch(double theta, int64_t count, double* angles) c
     }
     return {count > 0 ? count : 0, theta, false};
   }
-  for (int64_t i = 0; i < count; ++i) {
-    theta = NextTheta(theta);
-    if (angles != nullptr) angles[i] = theta;
-    if (theta > end_) return {i + 1, theta, true};
+  int64_t i = 0;
+  while (i < count) {
+    const double next = NextTheta(theta);
+    if (angles != nullptr) angles[i] = next;
+    ++i;
+    if (next > end_) return {i, next, true};
+    // The steps that add what this one added, in one go: θ + k step is exact.
+    const int64_t steps = std::min(StepsLike(theta, next), count - i);
+    const double step = next - theta;
+    theta = next;
+    if (steps <= 0) continue;
+    int64_t taken = steps;
+    if (!(theta + static_cast<double>(steps) * step <= end_)) {
+      // The first k with θ + k step past the end, from an estimate.
+      const double estimate = std::min((end_ - theta) / step, static_cast<double>(steps));
+      taken = std::max<int64_t>(static_cast<int64_t>(std::max(estimate, 1.0)), 1);
+      while (taken > 1 && theta + static_cast<double>(taken - 1) * step > end_) --taken;
+      while (taken < steps && !(theta + static_cast<double>(taken) * step > end_)) ++taken;
+    }
+    if (angles != nullptr) {
+      double* const out = angles + i;
+      for (int64_t k = 0; k < taken; ++k) out[k] = theta + static_cast<double>(k + 1) * step;
+    }
+    i += taken;
+    theta += static_cast<double>(taken) * step;
+    if (theta > end_) return {i, theta, true};
   }
   return {count > 0 ? count : 0, theta, false};
 }

@@ -187,6 +187,8 @@ class Curve {
   };
   template <bool kExternal>
   [[gnu::noinline]] StoredValues ReferenceValues(double theta) const;
+  // How many steps after the one from θ to `next` are sure to add as much.
+  int64_t StepsLike(double theta, double next) const;
   template <bool kExternal>
   StoredPoint ReferencePoint(double theta) const;
   // The sines and cosines of θ and of the roll angle, by FastTrig.

@@ -279,4 +279,57 @@ TEST(Curve, EstimatedSegments) {
   EXPECT_TRUE(std::isinf(backwards.EstimatedSegments()));
 }
 
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kSanitized = true;
+#else
+constexpr bool kSanitized = false;
+#endif
+
+// SkipStretch takes the steps of a binade in one go; the angles must be those
+// of stepping one at a time, with the last flag on the same angle, however
+// the trace is cut into stretches and whether or not angles are written.
+TEST(Curve, SkippedAnglesAreThoseOfStepByStep) {
+  std::vector<PatternRecord> designs = {
+      InitialDesign(),
+      Design(53, 1, 0, 0, 8, 3, 1000, 0, 0),
+      Design(30, 45, 1, 0, 300, 1080, 1000, 0, 0),  // one segment
+      Design(251, 3, 1, 77, 40, 7, 600, -120, 90),
+      Design(997, 2, 0, 0, 10, 40, 1000, 0, 0),  // θ far past dθ: rounded steps
+  };
+  if (!kSanitized) designs.push_back(Design(360, 1, 0, 0, 8, 1, 1000, 0, 0));
+  const std::vector<int64_t> lengths = {1, 2, 3, 1000, 4096, 65535, 1 << 20};
+  std::vector<double> angles(size_t{1} << 20);
+  for (const PatternRecord& p : designs) {
+    SCOPED_TRACE(testing::Message()
+                 << p.FixedTeeth << "/" << p.MovingTeeth << " step " << p.StepDeg);
+    const Curve curve(p);
+    ASSERT_LT(curve.EstimatedSegments(), 6e7L);
+    double expected = 0, written = 0, skipped = 0;
+    int64_t total = 0;
+    bool last = false;
+    for (size_t cut = 0; !last; ++cut) {
+      const int64_t length = lengths[cut % lengths.size()];
+      const Curve::Stretch s = curve.SkipStretch(written, length, angles.data());
+      const Curve::Stretch t = curve.SkipStretch(skipped, length);
+      ASSERT_EQ(s.points, t.points);
+      ASSERT_EQ(s.last, t.last);
+      ASSERT_EQ(s.theta, t.theta);
+      ASSERT_TRUE(s.last || s.points == length);
+      for (int64_t i = 0; i < s.points; ++i) {
+        expected = curve.NextAngle(expected);
+        ASSERT_EQ(angles[static_cast<size_t>(i)], expected) << "segment " << total + i + 1;
+        ASSERT_EQ(expected > curve.EndAngle(), s.last && i + 1 == s.points)
+            << "segment " << total + i + 1;
+      }
+      ASSERT_EQ(s.theta, expected);
+      total += s.points;
+      written = s.theta;
+      skipped = t.theta;
+      last = s.last;
+    }
+    EXPECT_NEAR(static_cast<double>(curve.EstimatedSegments()), static_cast<double>(total),
+                static_cast<double>(total) * 1e-5 + 2);
+  }
+}
+
 }  // namespace
