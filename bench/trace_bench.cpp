@@ -266,11 +266,11 @@ void BM_InitialArithmetic(benchmark::State& state) {
 
 // The parallel trace's three parts on one core each, in turn: the angle
 // pass (SkipStretch), the points at those angles (MapPointsAt, as a worker
-// does, in the order given by the argument: 0 in turn, 1 trig ahead), and the
+// does, in the order given by the argument: 0 in turn, 1 trig ahead, 2
+// turned), and the
 // segments onto the canvas (as the calling thread does).
 void BM_LargestTraceParts(benchmark::State& state) {
-  const Curve::PointOrder order =
-      state.range(0) == 0 ? Curve::PointOrder::kInTurn : Curve::PointOrder::kTrigAhead;
+  const Curve::PointOrder order = static_cast<Curve::PointOrder>(state.range(0));
   using Clock = std::chrono::steady_clock;
   const Curve curve(Largest());
   std::vector<double> angles(static_cast<size_t>(kLargestSegments));
@@ -304,7 +304,6 @@ void BM_LargestTraceParts(benchmark::State& state) {
   state.counters["angles_ms"] = anglesSeconds / runs * 1e3;
   state.counters["points_ms"] = pointsSeconds / runs * 1e3;
   state.counters["canvas_ms"] = canvasSeconds / runs * 1e3;
-  state.counters["preferred"] = order == Curve::PreferredPointOrder();
 }
 
 // Each large run takes seconds; three runs give a spread.
@@ -324,9 +323,10 @@ BENCHMARK(BM_LargestPlainTrigAlone)->Unit(benchmark::kMillisecond)->Iterations(1
 BENCHMARK(BM_LargestArithmetic)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3);
 BENCHMARK(BM_LargestOnCanvas)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3);
 BENCHMARK(BM_LargestTraceParts)
-    ->ArgName("trig_ahead")
-    ->Arg(0)
-    ->Arg(1)
+    ->ArgName("order")
+    ->Arg(static_cast<int>(Curve::PointOrder::kInTurn))
+    ->Arg(static_cast<int>(Curve::PointOrder::kTrigAhead))
+    ->Arg(static_cast<int>(Curve::PointOrder::kTurned))
     ->Unit(benchmark::kMillisecond)
     ->Iterations(1)
     ->Repetitions(2);

@@ -1,10 +1,7 @@
 #include "engine/curve.h"
 
-#include <cpuid.h>
-
 #include <algorithm>
 #include <cmath>
-#include <cstring>
 #include <limits>
 #include <stdexcept>
 
@@ -189,20 +186,6 @@ Curve::Stretch Curve::SkipStretch(double theta, int64_t count, double* angles) c
     if (theta > end_) return {i, theta, true};
   }
   return {count > 0 ? count : 0, theta, false};
-}
-
-Curve::PointOrder Curve::PreferredPointOrder() {
-  static const PointOrder order = [] {
-    unsigned int highest = 0, vendor[3] = {};
-    if (__get_cpuid(0, &highest, &vendor[0], &vendor[2], &vendor[1]) == 0)
-      return PointOrder::kInTurn;
-    char name[13] = {};
-    std::memcpy(name, vendor, 12);
-    const bool amd =
-        std::strcmp(name, "AuthenticAMD") == 0 || std::strcmp(name, "HygonGenuine") == 0;
-    return amd ? PointOrder::kTrigAhead : PointOrder::kInTurn;
-  }();
-  return order;
 }
 
 bool Curve::PixelsFit() const {

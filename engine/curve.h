@@ -11,6 +11,7 @@
 #include "engine/real48.h"
 #include "engine/ring_shape.h"
 #include "engine/shaped_pen.h"
+#include "engine/turn_cache.h"
 #include "engine/x87_trig.h"
 
 namespace engine {
@@ -167,17 +168,17 @@ class Curve {
   Stretch SkipStretch(double theta, int64_t count, double* angles = nullptr) const;
   // Calls out(map(point)) for the points at the given angles of the trace,
   // as SkipStretch wrote them: quicker than TraceStretch, with no
-  // recurrence to run alongside. The order only sets how the work is
-  // scheduled (see PointOrder); the points are the same.
+  // recurrence to run alongside. The order only sets how the sines and
+  // cosines are reached (see PointOrder); the points are the same. FastTrig
+  // stands in for fsincos (a test puts a disagreeing one in its place).
   enum class PointOrder {
     kInTurn,     // each point's fsincos, then its arithmetic
     kTrigAhead,  // the next point's fsincos before this point's arithmetic
+    kTurned,     // runs of points turned on from one fsincos (RunPointsTurned)
   };
-  // The quicker order on this processor.
-  static PointOrder PreferredPointOrder();
-  template <class Map, class Out>
+  template <class FastTrig = Fsincos, class Map, class Out>
   void MapPointsAt(Map&& map, const double* angles, int64_t count, Out&& out,
-                   PointOrder order = PreferredPointOrder()) const;
+                   PointOrder order = PointOrder::kTurned) const;
 
  private:
   // A point as stored, in doubles, which load and spill far faster than
@@ -203,6 +204,10 @@ class Curve {
   StoredValues QuickValues(double theta) const;
   template <bool kExternal>
   StoredValues QuickValues(double theta, const QuickTrig& trig) const;
+  // QuickValues's values when they are sure (true); otherwise the caller
+  // takes ReferenceValues.
+  template <bool kExternal>
+  bool QuickValuesOr(const QuickTrig& trig, StoredValues& values) const;
   template <bool kExternal, bool kTrigInRange, class FastTrig>
   StoredPoint PointAt(double theta) const;
   template <class Map>
@@ -217,11 +222,16 @@ class Curve {
   int64_t Dispatch(Map&& map, Sink&& sink) const;
   template <bool kExternal, bool kTrigInRange, class Map, class Out>
   Stretch RunStretch(Map& map, double theta, int64_t count, Out& out) const;
-  template <bool kExternal, bool kTrigInRange, class Map, class Out>
+  template <bool kExternal, bool kTrigInRange, class FastTrig, class Map, class Out>
   void RunPointsAt(Map& map, const double* angles, int64_t count, Out& out) const;
-  template <bool kExternal, bool kTrigInRange, class Map, class Out>
+  template <bool kExternal, bool kTrigInRange, class FastTrig, class Map, class Out>
   void RunPointsWithTrigAhead(Map& map, const double* angles, int64_t count, Out& out) const;
-  template <bool kExternal, class Map, class Out>
+  template <bool kExternal, class FastTrig, class Map, class Out>
+  void RunPointsTurned(Map& map, const double* angles, int64_t count, Out& out) const;
+  template <class Map, class Out>
+  void FlushTurned(Map& map, const double* angles, const StoredValues* values, const bool* sure,
+                   int count, Out& out) const;
+  template <bool kExternal, class FastTrig, class Map, class Out>
   void DispatchPointsAt(Map& map, const double* angles, int64_t count, Out& out,
                         PointOrder order) const;
   static int32_t Truncate(long double v);
@@ -371,8 +381,7 @@ template <bool kExternal, bool kTrigInRange, class FastTrig>
 }
 
 template <bool kExternal>
-[[gnu::always_inline]] inline Curve::StoredValues Curve::QuickValues(double theta,
-                                                                     const QuickTrig& t) const {
+[[gnu::always_inline]] inline bool Curve::QuickValuesOr(const QuickTrig& t, StoredValues& v) const {
   using X = long double;
   using curve_detail::ExactStore6;
   using curve_detail::QuickStore6;
@@ -393,9 +402,17 @@ template <bool kExternal>
                              rare);
   const double u = QuickStore6(X(s_) * (X(a) * cosPhi_ - X(b) * sinPhi_), rare, 1023 - 4, 33);
   const double w = QuickStore6(X(s_) * (X(b) * cosPhi_ + X(a) * sinPhi_), rare, 1023 - 4, 33);
-  if (rare) [[unlikely]]
+  v = {a, b, u, w, ExactStore6(X(u) + 320), ExactStore6(640 - X(ExactStore6(X(w) + 320)))};
+  return rare == 0;
+}
+
+template <bool kExternal>
+[[gnu::always_inline]] inline Curve::StoredValues Curve::QuickValues(double theta,
+                                                                     const QuickTrig& t) const {
+  StoredValues v;
+  if (!QuickValuesOr<kExternal>(t, v)) [[unlikely]]
     return ReferenceValues<kExternal>(theta);
-  return {a, b, u, w, ExactStore6(X(u) + 320), ExactStore6(640 - X(ExactStore6(X(w) + 320)))};
+  return v;
 }
 
 template <bool kExternal, bool kTrigInRange, class FastTrig>
@@ -536,10 +553,10 @@ Curve::Stretch Curve::RunStretch(Map& map, double theta, int64_t count, Out& out
   return {count > 0 ? count : 0, theta, false};
 }
 
-template <bool kExternal, bool kTrigInRange, class Map, class Out>
+template <bool kExternal, bool kTrigInRange, class FastTrig, class Map, class Out>
 void Curve::RunPointsAt(Map& map, const double* angles, int64_t count, Out& out) const {
   for (int64_t i = 0; i < count; ++i)
-    out(MapPoint<kExternal, kTrigInRange, false, Fsincos>(map, angles[i]));
+    out(MapPoint<kExternal, kTrigInRange, false, FastTrig>(map, angles[i]));
 }
 
 // With every angle known ahead, the next point's fsincos can go before this
@@ -547,15 +564,97 @@ void Curve::RunPointsAt(Map& map, const double* angles, int64_t count, Out& out)
 // waits on the ones before. The compiler keeps that point's sine and cosine
 // in memory meanwhile, as 80-bit values: on AMD's processors the trace on
 // every core is 7 % quicker for it, on Intel's 7 % slower.
-template <bool kExternal, bool kTrigInRange, class Map, class Out>
+template <bool kExternal, bool kTrigInRange, class FastTrig, class Map, class Out>
 void Curve::RunPointsWithTrigAhead(Map& map, const double* angles, int64_t count, Out& out) const {
   if (count <= 0) return;
-  QuickTrig next = QuickTrigAt<kTrigInRange, Fsincos>(angles[0]);
+  QuickTrig next = QuickTrigAt<kTrigInRange, FastTrig>(angles[0]);
   for (int64_t i = 0; i < count; ++i) {
     const QuickTrig trig = next;
-    if (i + 1 < count) next = QuickTrigAt<kTrigInRange, Fsincos>(angles[i + 1]);
+    if (i + 1 < count) next = QuickTrigAt<kTrigInRange, FastTrig>(angles[i + 1]);
     const StoredValues v = QuickValues<kExternal>(angles[i], trig);
     out(MapStored(map, StoredPoint{v.column, v.row}));
+  }
+}
+
+// Exact differences small enough for fsincos to take unreduced.
+template <class T>
+[[gnu::always_inline]] inline bool TurnableStep(T from, T to) {
+  return from > 0 && to <= 2 * from && from <= 2 * to && to - from < T(0.5) && from - to < T(0.5);
+}
+
+template <class Map, class Out>
+void Curve::FlushTurned(Map& map, const double* angles, const StoredValues* values,
+                        const bool* sure, int count, Out& out) const {
+  for (int k = 0; k < count; ++k) {
+    const StoredValues v = sure[k] ? values[k]
+                                   : (external_ ? ReferenceValues<true>(angles[k])
+                                                : ReferenceValues<false>(angles[k]));
+    out(MapStored(map, StoredPoint{v.column, v.row}));
+  }
+}
+
+// Consecutive angles of a trace differ by a handful of step values, so a
+// point's sines and cosines follow from the point before's by a turn
+// (TurnBy), several times quicker than fsincos. A run of turns starts from
+// fsincos; its last point takes fsincos again, which must agree with the
+// turned values within kTurnCheck. Where it does not, the run's points are
+// worked out with fsincos each.
+//
+// The error: fsincos lies within a unit (2^-64) of fsin and fcos, and each
+// turn adds at most 2 units, so a point kTurnRun - 1 turns on is within
+// 2 kTurnRun - 1 units: under the 16 units of 2^-63 that QuickValues's
+// margin covers. The check catches a processor whose fsin does not turn as a
+// sine does. Points are handed on in order after the check, and one whose
+// quick values are in doubt is worked out then, so an error in it leaves the
+// points before it given to out.
+template <bool kExternal, class FastTrig, class Map, class Out>
+void Curve::RunPointsTurned(Map& map, const double* angles, int64_t count, Out& out) const {
+  using X = long double;
+  constexpr int kTurnRun = 8;
+  constexpr X kTurnCheck = 0x1p-60L;  // 16 units
+  if (count <= 0) return;
+  TurnCache<double> thetaTurns;
+  TurnCache<X> rollTurns;
+  StoredValues values[kTurnRun];
+  bool sure[kTurnRun];
+  QuickTrig anchor = QuickTrigAt<true, FastTrig>(angles[0]);
+  X anchorRoll = ratio_ * angles[0];
+  sure[0] = QuickValuesOr<kExternal>(anchor, values[0]);
+  FlushTurned(map, angles, values, sure, 1, out);
+  int64_t i = 1;
+  while (i < count) {
+    QuickTrig t = anchor;
+    X roll = anchorRoll;
+    const int64_t first = i;
+    int turns = 0;
+    while (turns < kTurnRun && i < count) {
+      const X nextRoll = ratio_ * angles[i];
+      if (!TurnableStep(angles[i - 1], angles[i]) || !TurnableStep(roll, nextRoll)) break;
+      TurnBy(t.sinTheta, t.cosTheta, thetaTurns.template For<FastTrig>(angles[i] - angles[i - 1]));
+      TurnBy(t.sinRoll, t.cosRoll, rollTurns.template For<FastTrig>(nextRoll - roll));
+      roll = nextRoll;
+      if (turns + 1 < kTurnRun) sure[turns] = QuickValuesOr<kExternal>(t, values[turns]);
+      ++turns;
+      ++i;
+    }
+    // The run's last point, or where a turn could not go, comes from fsincos.
+    const int64_t last = turns > 0 ? i - 1 : i++;
+    anchor = QuickTrigAt<true, FastTrig>(angles[last]);
+    anchorRoll = turns > 0 ? roll : ratio_ * angles[last];
+    if (turns > 0) {
+      const bool agree = std::fabs(t.sinTheta - anchor.sinTheta) <= kTurnCheck &&
+                         std::fabs(t.cosTheta - anchor.cosTheta) <= kTurnCheck &&
+                         std::fabs(t.sinRoll - anchor.sinRoll) <= kTurnCheck &&
+                         std::fabs(t.cosRoll - anchor.cosRoll) <= kTurnCheck;
+      if (!agree) [[unlikely]] {
+        for (int k = 0; k + 1 < turns; ++k)
+          sure[k] =
+              QuickValuesOr<kExternal>(QuickTrigAt<true, FastTrig>(angles[first + k]), values[k]);
+      }
+    }
+    const int held = turns > 0 ? turns - 1 : 0;
+    sure[held] = QuickValuesOr<kExternal>(anchor, values[held]);
+    FlushTurned(map, angles + first, values, sure, held + 1, out);
   }
 }
 
@@ -618,26 +717,29 @@ void Curve::RunShapedPointsAt(Map& map, const double* angles, int64_t count, Out
   for (int64_t i = 0; i < count; ++i) out(MapShapedPoint<kExternal>(map, angles[i]));
 }
 
-template <class Map, class Out>
+template <class FastTrig, class Map, class Out>
 void Curve::MapPointsAt(Map&& map, const double* angles, int64_t count, Out&& out,
                         PointOrder order) const {
   if (shaped_) {
     return external_ ? RunShapedPointsAt<true>(map, angles, count, out)
                      : RunShapedPointsAt<false>(map, angles, count, out);
   }
-  return external_ ? DispatchPointsAt<true>(map, angles, count, out, order)
-                   : DispatchPointsAt<false>(map, angles, count, out, order);
+  return external_ ? DispatchPointsAt<true, FastTrig>(map, angles, count, out, order)
+                   : DispatchPointsAt<false, FastTrig>(map, angles, count, out, order);
 }
 
-template <bool kExternal, class Map, class Out>
+template <bool kExternal, class FastTrig, class Map, class Out>
 void Curve::DispatchPointsAt(Map& map, const double* angles, int64_t count, Out& out,
                              PointOrder order) const {
+  if (order == PointOrder::kTurned && trigInRange_)
+    return RunPointsTurned<kExternal, FastTrig>(map, angles, count, out);
   if (order == PointOrder::kTrigAhead) {
-    return trigInRange_ ? RunPointsWithTrigAhead<kExternal, true>(map, angles, count, out)
-                        : RunPointsWithTrigAhead<kExternal, false>(map, angles, count, out);
+    return trigInRange_
+               ? RunPointsWithTrigAhead<kExternal, true, FastTrig>(map, angles, count, out)
+               : RunPointsWithTrigAhead<kExternal, false, FastTrig>(map, angles, count, out);
   }
-  return trigInRange_ ? RunPointsAt<kExternal, true>(map, angles, count, out)
-                      : RunPointsAt<kExternal, false>(map, angles, count, out);
+  return trigInRange_ ? RunPointsAt<kExternal, true, FastTrig>(map, angles, count, out)
+                      : RunPointsAt<kExternal, false, FastTrig>(map, angles, count, out);
 }
 
 template <bool kReference, class FastTrig, class Map, class Sink>

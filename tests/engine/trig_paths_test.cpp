@@ -295,10 +295,13 @@ TEST(TrigPaths, NearAZeroOfAOrBTheQuickPathStillGivesFsinAndFcos) {
   }
 }
 
+constexpr Curve::PointOrder kOrders[] = {Curve::PointOrder::kInTurn, Curve::PointOrder::kTrigAhead,
+                                         Curve::PointOrder::kTurned};
+
 // The workers' loop takes either order of work (which is quicker depends on
 // the processor); each must give the traced points, in blocks of any length,
 // the last block included.
-TEST(TrigPaths, BothOrdersOfTheWorkersLoopGiveTheTracedPoints) {
+TEST(TrigPaths, EveryOrderOfTheWorkersLoopGivesTheTracedPoints) {
   std::vector<PatternRecord> designs = RandomDesigns(kSanitized ? 6 : 30, 20261210);
   designs.push_back({0, 105, 30, 1, 37, 200, 5, 1000, 250, -90});  // off centre
   for (const PatternRecord& p : designs) {
@@ -315,8 +318,7 @@ TEST(TrigPaths, BothOrdersOfTheWorkersLoopGiveTheTracedPoints) {
         curve.SkipStretch(0, static_cast<int64_t>(angles.size()), angles.data());
     ASSERT_TRUE(all.last);
     ASSERT_EQ(all.points, static_cast<int64_t>(traced.size()));
-    for (const Curve::PointOrder order :
-         {Curve::PointOrder::kInTurn, Curve::PointOrder::kTrigAhead}) {
+    for (const Curve::PointOrder order : kOrders) {
       std::vector<Curve::ScreenPointPixel> mapped;
       const auto out = [&](const Curve::ScreenPointPixel& v) { mapped.push_back(v); };
       for (int64_t start = 0, length = 0; start < all.points; start += length) {
@@ -330,10 +332,110 @@ TEST(TrigPaths, BothOrdersOfTheWorkersLoopGiveTheTracedPoints) {
         ASSERT_TRUE(a.pixel.x == b.pixel.x && a.pixel.y == b.pixel.y &&
                     std::bit_cast<uint32_t>(a.x) == std::bit_cast<uint32_t>(b.x) &&
                     std::bit_cast<uint32_t>(a.y) == std::bit_cast<uint32_t>(b.y))
-            << "point " << i << (order == Curve::PointOrder::kInTurn ? " in turn" : " trig ahead");
+            << "point " << i << " order " << static_cast<int>(order);
       }
     }
   }
+}
+
+// Blocks of consecutive points spread over the largest pattern, mapped as a
+// worker maps them, each compared with the point fsin and fcos give.
+template <class FastTrig>
+void ExpectTheLargestsPointsMappedInBlocks(Curve::PointOrder order, int blocks,
+                                           int64_t blockLength) {
+  const Curve curve(PatternRecord{0, 360, 1, 0, 0, 8, 1, 1000, 0, 0});
+  const int64_t total = 46656343;
+  std::vector<double> angles(static_cast<size_t>(blockLength));
+  std::vector<CurvePoint> mapped;
+  double theta = 0;
+  int64_t done = 0;
+  for (int block = 0; block < blocks; ++block) {
+    const int64_t start = total / blocks * block;
+    theta = curve.SkipStretch(theta, start - done).theta;
+    const Curve::Stretch s = curve.SkipStretch(theta, blockLength, angles.data());
+    done = start + blockLength;
+    theta = s.theta;
+    mapped.clear();
+    curve.MapPointsAt<FastTrig>([](const CurvePoint& p) { return p; }, angles.data(), s.points,
+                                [&](const CurvePoint& p) { mapped.push_back(p); }, order);
+    ASSERT_EQ(static_cast<int64_t>(mapped.size()), s.points);
+    for (int64_t i = 0; i < s.points; ++i) {
+      const CurvePoint plain = curve.PointAtAngle(angles[static_cast<size_t>(i)]);
+      ASSERT_TRUE(mapped[i].column == plain.column && mapped[i].row == plain.row)
+          << "segment " << start + i + 1;
+    }
+  }
+}
+
+// Each turn's error adds to the last: the points furthest from a fresh
+// fsincos, in the densest trace, still store what fsin and fcos give, also
+// from an fsincos a unit off everywhere.
+TEST(TrigPaths, TurnedPointsStoreWhatFsinAndFcosGive) {
+  const int blocks = kSanitized ? 3 : 24;
+  ExpectTheLargestsPointsMappedInBlocks<Fsincos>(Curve::PointOrder::kTurned, blocks, 40000);
+  ExpectTheLargestsPointsMappedInBlocks<AllFlipped>(Curve::PointOrder::kTurned, blocks / 3, 40000);
+  ExpectTheLargestsPointsMappedInBlocks<OnePercentFlipped>(Curve::PointOrder::kTurned, blocks / 3,
+                                                           40000);
+}
+
+// fsincos 2^11 units off, up or down at random: far past what a turn may be
+// trusted for. Every run of turns must then be found out and worked out
+// point by point, as the loop that takes fsincos for each point does.
+struct Noisy {
+  static void SinCos(long double x, long double& sine, long double& cosine) {
+    Fsincos::SinCos(x, sine, cosine);
+    const uint64_t h = HashOf(x);
+    sine += (h & 1) != 0 ? 0x1p-52L : -0x1p-52L;
+    cosine += (h & 2) != 0 ? 0x1p-52L : -0x1p-52L;
+  }
+};
+
+// Where fsincos agrees, the turns stand: a run of them takes far fewer
+// fsincos than its points.
+struct Counted {
+  static inline int64_t calls = 0;
+  static void SinCos(long double x, long double& sine, long double& cosine) {
+    ++calls;
+    Fsincos::SinCos(x, sine, cosine);
+  }
+};
+
+TEST(TrigPaths, TurnsStandWhereFsincosAgrees) {
+  for (const PatternRecord& p : {PatternRecord{0, 360, 1, 0, 0, 8, 1, 1000, 0, 0},
+                                 PatternRecord{0, 105, 30, 1, 37, 200, 5, 1000, 250, -90}}) {
+    const Curve curve(p);
+    std::vector<double> angles(100000);
+    const Curve::Stretch s =
+        curve.SkipStretch(0, static_cast<int64_t>(angles.size()), angles.data());
+    Counted::calls = 0;
+    int64_t points = 0;
+    curve.MapPointsAt<Counted>(
+        Curve::ScreenMap{&curve}, angles.data(), s.points, [&](Pixel) { ++points; },
+        Curve::PointOrder::kTurned);
+    EXPECT_EQ(points, s.points);
+    EXPECT_LT(Counted::calls, s.points / 3) << p.FixedTeeth << "/" << p.MovingTeeth;
+  }
+}
+
+TEST(TrigPaths, RunsOfTurnsThatFsincosDisagreesWithAreWorkedOutAgain) {
+  const Curve curve(PatternRecord{0, 360, 1, 0, 0, 8, 1, 1000, 0, 0});
+  std::vector<double> angles(kSanitized ? 20000 : 400000);
+  const Curve::Stretch s = curve.SkipStretch(curve.SkipStretch(0, 3000000).theta,
+                                             static_cast<int64_t>(angles.size()), angles.data());
+  const auto identity = [](const CurvePoint& p) { return p; };
+  std::vector<CurvePoint> turned, inTurn;
+  curve.MapPointsAt<Noisy>(
+      identity, angles.data(), s.points, [&](const CurvePoint& p) { turned.push_back(p); },
+      Curve::PointOrder::kTurned);
+  curve.MapPointsAt<Noisy>(
+      identity, angles.data(), s.points, [&](const CurvePoint& p) { inTurn.push_back(p); },
+      Curve::PointOrder::kInTurn);
+  ASSERT_EQ(turned.size(), inTurn.size());
+  int differences = 0;
+  for (size_t i = 0; i < turned.size(); ++i) {
+    if (!(turned[i].column == inTurn[i].column && turned[i].row == inTurn[i].row)) ++differences;
+  }
+  EXPECT_EQ(differences, 0);
 }
 
 }  // namespace
