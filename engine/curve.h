@@ -311,11 +311,13 @@ namespace curve_detail {
 
 // For a sum whose exact value is a double, no half-way case is in doubt: the
 // double is the sum, and its half-way cases round away from zero as they
-// should.
-[[gnu::always_inline]] inline double ExactStore6(long double x) {
+// should. Taken in the vector register the sum is in.
+[[gnu::always_inline]] inline double ExactStore6(double x) {
   using namespace real48_detail;
-  const uint64_t bits = std::bit_cast<uint64_t>(static_cast<double>(x));
-  return std::bit_cast<double>((bits + kHalf) & ~kDropped);
+  __m128i v = _mm_castpd_si128(_mm_set_sd(x));
+  v = _mm_and_si128(_mm_add_epi64(v, _mm_cvtsi64_si128(static_cast<long long>(kHalf))),
+                    _mm_cvtsi64_si128(static_cast<long long>(~kDropped)));
+  return _mm_cvtsd_f64(_mm_castsi128_pd(v));
 }
 
 }  // namespace curve_detail
@@ -402,7 +404,8 @@ template <bool kExternal>
                              rare);
   const double u = QuickStore6(X(s_) * (X(a) * cosPhi_ - X(b) * sinPhi_), rare, 1023 - 4, 33);
   const double w = QuickStore6(X(s_) * (X(b) * cosPhi_ + X(a) * sinPhi_), rare, 1023 - 4, 33);
-  v = {a, b, u, w, ExactStore6(X(u) + 320), ExactStore6(640 - X(ExactStore6(X(w) + 320)))};
+  // The sums are exact in doubles, so taken there.
+  v = {a, b, u, w, ExactStore6(u + 320), ExactStore6(640 - ExactStore6(w + 320))};
   return rare == 0;
 }
 
@@ -601,10 +604,10 @@ void Curve::FlushTurned(Map& map, const double* angles, const StoredValues* valu
 // worked out with fsincos each.
 //
 // The error: fsincos lies within a unit (2^-64) of fsin and fcos, and each
-// turn adds at most 2 units, so a point kTurnRun - 1 turns on is within
-// 2 kTurnRun - 1 units: under the 16 units of 2^-63 that QuickValues's
-// margin covers. The check catches a processor whose fsin does not turn as a
-// sine does. Points are handed on in order after the check, and one whose
+// turn, by a step below 0.5 that fsincos takes unreduced, adds at most 2
+// units; so a point kTurnRun - 1 turns on is within 2 kTurnRun - 1 units,
+// under the 16 units of 2^-63 that QuickValues's margin covers. The check catches a processor whose
+// fsin does not turn as a sine does. Points are handed on in order after the check, and one whose
 // quick values are in doubt is worked out then, so an error in it leaves the
 // points before it given to out.
 template <bool kExternal, class FastTrig, class Map, class Out>
@@ -622,21 +625,43 @@ void Curve::RunPointsTurned(Map& map, const double* angles, int64_t count, Out& 
   sure[0] = QuickValuesOr<kExternal>(anchor, values[0]);
   FlushTurned(map, angles, values, sure, 1, out);
   int64_t i = 1;
+  QuickTrig turned[kTurnRun];
   while (i < count) {
-    QuickTrig t = anchor;
-    X roll = anchorRoll;
     const int64_t first = i;
+    // How far the run goes.
+    X roll = anchorRoll;
     int turns = 0;
     while (turns < kTurnRun && i < count) {
       const X nextRoll = ratio_ * angles[i];
       if (!TurnableStep(angles[i - 1], angles[i]) || !TurnableStep(roll, nextRoll)) break;
-      TurnBy(t.sinTheta, t.cosTheta, thetaTurns.template For<FastTrig>(angles[i] - angles[i - 1]));
-      TurnBy(t.sinRoll, t.cosRoll, rollTurns.template For<FastTrig>(nextRoll - roll));
       roll = nextRoll;
-      if (turns + 1 < kTurnRun) sure[turns] = QuickValuesOr<kExternal>(t, values[turns]);
       ++turns;
       ++i;
     }
+    // θ's turns, then the roll's: with only one pair live, the x87 registers
+    // hold it from turn to turn, where a spilled 80-bit value would wait on
+    // its store each turn.
+    {
+      X sine = anchor.sinTheta, cosine = anchor.cosTheta;
+      for (int k = 0; k < turns; ++k) {
+        TurnBy(sine, cosine,
+               thetaTurns.template For<FastTrig>(angles[first + k] - angles[first + k - 1]));
+        turned[k].sinTheta = sine;
+        turned[k].cosTheta = cosine;
+      }
+    }
+    {
+      X sine = anchor.sinRoll, cosine = anchor.cosRoll, before = anchorRoll;
+      for (int k = 0; k < turns; ++k) {
+        const X after = ratio_ * angles[first + k];
+        TurnBy(sine, cosine, rollTurns.template For<FastTrig>(after - before));
+        before = after;
+        turned[k].sinRoll = sine;
+        turned[k].cosRoll = cosine;
+      }
+    }
+    for (int k = 0; k + 1 < turns; ++k) sure[k] = QuickValuesOr<kExternal>(turned[k], values[k]);
+    const QuickTrig& t = turned[turns > 0 ? turns - 1 : 0];
     // The run's last point, or where a turn could not go, comes from fsincos.
     const int64_t last = turns > 0 ? i - 1 : i++;
     anchor = QuickTrigAt<true, FastTrig>(angles[last]);
