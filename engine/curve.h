@@ -605,16 +605,18 @@ void Curve::FlushTurned(Map& map, const double* angles, const StoredValues* valu
 //
 // The error: fsincos lies within a unit (2^-64) of fsin and fcos, and each
 // turn, by a step below 0.5 that fsincos takes unreduced, adds at most 2
-// units; so a point kTurnRun - 1 turns on is within 2 kTurnRun - 1 units,
-// under the 16 units of 2^-63 that QuickValues's margin covers. The check catches a processor whose
-// fsin does not turn as a sine does. Points are handed on in order after the check, and one whose
-// quick values are in doubt is worked out then, so an error in it leaves the
-// points before it given to out.
+// units; so a point kTurnRun - 1 turns on is within 2 kTurnRun - 1 units
+// (23 units, 11.5 of the 2^-63 in which QuickValues's margin covers 16). At
+// the check, a turn further on, the turned and fresh values differ by at
+// most 2 kTurnRun + 2 units unless fsin does not turn as a sine does, which
+// kTurnCheck is there to catch. Points are handed on in order after the
+// check, and one whose quick values are in doubt is worked out then, so an
+// error in it leaves the points before it given to out.
 template <bool kExternal, class FastTrig, class Map, class Out>
 void Curve::RunPointsTurned(Map& map, const double* angles, int64_t count, Out& out) const {
   using X = long double;
-  constexpr int kTurnRun = 8;
-  constexpr X kTurnCheck = 0x1p-60L;  // 16 units
+  constexpr int kTurnRun = 12;
+  constexpr X kTurnCheck = 0x1p-59L;  // 32 units
   if (count <= 0) return;
   TurnCache<double> thetaTurns;
   TurnCache<X> rollTurns;
