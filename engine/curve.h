@@ -630,15 +630,25 @@ void Curve::RunPointsTurned(Map& map, const double* angles, int64_t count, Out& 
   QuickTrig turned[kTurnRun];
   while (i < count) {
     const int64_t first = i;
-    // How far the run goes.
-    X roll = anchorRoll;
-    int turns = 0;
-    while (turns < kTurnRun && i < count) {
-      const X nextRoll = ratio_ * angles[i];
-      if (!TurnableStep(angles[i - 1], angles[i]) || !TurnableStep(roll, nextRoll)) break;
-      roll = nextRoll;
-      ++turns;
-      ++i;
+    // How far the run goes. Where the angles rise, as along a trace, so do
+    // the rolls (ratio_ > 0), and the run's ends decide for every step.
+    int turns = static_cast<int>(std::min<int64_t>(kTurnRun, count - i));
+    bool rising = ratio_ > 0;
+    for (int k = 0; k < turns; ++k) rising &= angles[i + k] >= angles[i + k - 1];
+    X roll = ratio_ * angles[i + turns - 1];
+    if (rising && TurnableStep(angles[i - 1], angles[i + turns - 1]) &&
+        TurnableStep(anchorRoll, roll)) {
+      i += turns;
+    } else {
+      roll = anchorRoll;
+      turns = 0;
+      while (turns < kTurnRun && i < count) {
+        const X nextRoll = ratio_ * angles[i];
+        if (!TurnableStep(angles[i - 1], angles[i]) || !TurnableStep(roll, nextRoll)) break;
+        roll = nextRoll;
+        ++turns;
+        ++i;
+      }
     }
     // θ's turns, then the roll's: with only one pair live, the x87 registers
     // hold it from turn to turn, where a spilled 80-bit value would wait on

@@ -378,6 +378,31 @@ TEST(TrigPaths, TurnedPointsStoreWhatFsinAndFcosGive) {
                                                            40000);
 }
 
+// A worker's angles rise, but the points must not depend on it: angles
+// falling, jumping about and repeating give the points fsin and fcos give.
+TEST(TrigPaths, TurnedPointsAtAnglesInAnyOrder) {
+  const Curve curve(PatternRecord{0, 360, 1, 0, 0, 8, 1, 1000, 0, 0});
+  std::vector<double> rising(3000);
+  curve.SkipStretch(curve.SkipStretch(0, 5000000).theta, static_cast<int64_t>(rising.size()),
+                    rising.data());
+  std::vector<double> falling(rising.rbegin(), rising.rend());
+  std::vector<double> jumping = rising;
+  std::shuffle(jumping.begin(), jumping.begin() + 1000, std::mt19937(7));
+  std::vector<double> repeating;
+  for (double theta : rising) repeating.insert(repeating.end(), {theta, theta, theta});
+  for (const std::vector<double>* angles : {&falling, &jumping, &repeating}) {
+    std::vector<CurvePoint> mapped;
+    curve.MapPointsAt([](const CurvePoint& p) { return p; }, angles->data(),
+                      static_cast<int64_t>(angles->size()),
+                      [&](const CurvePoint& p) { mapped.push_back(p); });
+    ASSERT_EQ(mapped.size(), angles->size());
+    for (size_t i = 0; i < mapped.size(); ++i) {
+      const CurvePoint plain = curve.PointAtAngle((*angles)[i]);
+      ASSERT_TRUE(mapped[i].column == plain.column && mapped[i].row == plain.row) << "point " << i;
+    }
+  }
+}
+
 // fsincos 2^11 units off, up or down at random: far past what a turn may be
 // trusted for. Every run of turns must then be found out and worked out
 // point by point, as the loop that takes fsincos for each point does.
