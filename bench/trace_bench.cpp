@@ -15,7 +15,9 @@
 // over every core (BM_LargestTrigAloneAllCores), and beside it, in the same
 // run, the parallel trace onto the canvas as the window and korva-batch run
 // it (BM_LargestTraceAgainstTrigAllCores, whose `ratio` is the trace over
-// its floor). Target: at most 1.15 x.
+// its floor). Target: at most 1.15 x. The workers turn most points' sines
+// and cosines on from the point before (Curve::RunPointsTurned), so the
+// trace may take less than its floor.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -266,9 +268,9 @@ void BM_InitialArithmetic(benchmark::State& state) {
 
 // The parallel trace's three parts on one core each, in turn: the angle
 // pass (SkipStretch), the points at those angles (MapPointsAt, as a worker
-// does, in the order given by the argument: 0 in turn, 1 trig ahead, 2
-// turned), and the
-// segments onto the canvas (as the calling thread does).
+// does, by the argument's Curve::PointOrder: 0 in turn, 1 trig ahead, 2
+// turned, which the workers use), and the segments onto the canvas (as the
+// calling thread does).
 void BM_LargestTraceParts(benchmark::State& state) {
   const Curve::PointOrder order = static_cast<Curve::PointOrder>(state.range(0));
   using Clock = std::chrono::steady_clock;
