@@ -152,18 +152,33 @@ QImage RenderSmooth(const TraceLog& log, const SmoothFrame& frame, QRgb around,
   // Kept points stay until the bands are done with them.
   std::vector<std::shared_ptr<const TracePoints>> held;
   try {
-    BandedLines lines = LinesOnto(image, frame, threads, &cancelled);
+    // Kept points are drawn in a band a core. A retrace keeps every core
+    // busy tracing, and each band goes through every point: its points are
+    // drawn in one band.
+    std::unique_ptr<BandedLines> lines;
+    int bands = 0;
+    const auto linesIn = [&](int count) -> BandedLines& {
+      if (lines == nullptr || bands != count) {
+        lines.reset();  // draws what it was handed first
+        lines = std::make_unique<BandedLines>(
+            reinterpret_cast<uint32_t*>(image.bits()), static_cast<int>(image.bytesPerLine() / 4),
+            image.width(), image.height(), count,
+            LinePlacement{frame.scale, frame.originX, frame.originY}, &cancelled);
+        bands = count;
+      }
+      return *lines;
+    };
     for (const LoggedTrace* trace : log.Traces()) {
       if (trace->segments <= 0) continue;
       const std::shared_ptr<const TracePoints> kept = trace->points->Get();
       if (kept) {
         held.push_back(kept);
-        DrawKept(lines, *kept, *trace, frame, cancelled);
+        DrawKept(linesIn(threads), *kept, *trace, frame, cancelled);
       } else {
-        Retrace(lines, *trace, frame, cancelled, threads);
+        Retrace(linesIn(1), *trace, frame, cancelled, threads);
       }
     }
-    lines.Finish();
+    if (lines != nullptr) lines->Finish();
   } catch (const Cancelled&) {
     return {};
   }

@@ -76,6 +76,29 @@ TEST(SmoothRender, RetracesATraceBeyondTheBudgetEachTimeToTheSamePicture) {
   EXPECT_EQ(SmoothRetraces(), before + 3);
 }
 
+// A retraced trace is drawn in one band, kept ones in a band a core: between
+// two kept traces it still lands over the first and under the second.
+TEST(SmoothRender, DrawsKeptAndRetracedTracesInTheirOrder) {
+  const auto log = [] {
+    return TraceLog(kWhite)
+        .With({Pattern(150, 0xFF0000), {}, 0xFF0000, 3, 600})
+        .With({Pattern(97, 0x0000FF), {}, 0x0000FF, 2, WholeCurve()})
+        .With({Pattern(200, 0x00C000), {}, 0x00C000, 3, 600});
+  };
+  const TraceLog allKept = log();
+  (void)Render(allKept);
+  const QImage expected = Render(allKept);
+  const BudgetOf budget(PointBudget::InUse() + 2 * 2000 * sizeof(float));
+  const TraceLog middleRetraced = log();
+  (void)Render(middleRetraced);
+  ASSERT_TRUE(middleRetraced.Traces()[0]->points->Get());
+  ASSERT_FALSE(middleRetraced.Traces()[1]->points->Get()) << "over the budget";
+  ASSERT_TRUE(middleRetraced.Traces()[2]->points->Get());
+  const uint64_t before = SmoothRetraces();
+  EXPECT_EQ(Render(middleRetraced, 3), expected);
+  EXPECT_EQ(SmoothRetraces(), before + 1);
+}
+
 TEST(SmoothRender, GivesTheSamePictureOnAnyNumberOfThreads) {
   const QImage one = Render(TwoTraces(), 1);
   EXPECT_EQ(Render(TwoTraces(), 2), one);
