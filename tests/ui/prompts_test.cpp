@@ -14,13 +14,10 @@
 #include <functional>
 
 #include "core/run_time_error.h"
+#include "tests/qstring_print.h"
 #include "ui/printer.h"
 #include "ui/qt_prompts.h"
 #include "ui/scripted_prompts.h"
-
-inline void PrintTo(const QString& text, std::ostream* os) {
-  *os << text.toStdString();
-}
 
 namespace ui {
 namespace {

@@ -15,11 +15,8 @@
 #include <QUrl>
 #include <cstdlib>
 
+#include "tests/qstring_print.h"
 #include "ui/qt_prompts.h"
-
-inline void PrintTo(const QString& text, std::ostream* os) {
-  *os << text.toStdString();
-}
 
 namespace ui {
 namespace {
