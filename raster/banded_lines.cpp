@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "raster/merge_scan.h"
 #include "raster/smooth_line.h"
 
 BandedLines::BandedLines(uint32_t* bits, int stride, int width, int height, int threads,
@@ -67,13 +68,6 @@ void BandedLines::Work(Band& band) {
 }
 
 namespace {
-// Segments much shorter than a pixel (a dense pattern at Fit) cost their
-// setup many times over what they draw: consecutive ones are drawn as one
-// while together they stay shorter than kMergeLength device pixels and the
-// points between stay within kMergeTolerance of the chord.
-constexpr double kMergeLength = 1.0;
-constexpr double kMergeTolerance = 1.0 / 32;
-
 // Joins sharper than this (the cosine of the turn) are cut square.
 constexpr double kLeastCosine = 0.1;
 
@@ -81,6 +75,17 @@ class MergedSegments {
  public:
   explicit MergedSegments(SmoothLine& line) : line_(line) {}
   ~MergedSegments() { Flush(); }
+  // Takes the points from `xy` on that only lengthen the pending segment;
+  // how many.
+  size_t Lengthen(const float* xy, size_t count, const LinePlacement& placement) {
+    if (!pending_) return 0;
+    const size_t taken = LengtheningPoints(xy, count, placement, ax_, ay_, bx_, by_);
+    if (taken > 0) {
+      bx_ = Placed(xy[2 * taken - 2], placement.scale, placement.originX);
+      by_ = Placed(xy[2 * taken - 1], placement.scale, placement.originY);
+    }
+    return taken;
+  }
   void Point(double x, double y) {
     if (!started_) {
       ax_ = x, ay_ = y, started_ = true;
@@ -133,12 +138,14 @@ void BandedLines::DrawBand(int top, int bottom, const std::vector<LineRun>& runs
     line.SetPen(run.colour, run.width);
     MergedSegments segments(line);
     for (size_t i = 0; i < run.count; ++i) {
+      i += segments.Lengthen(run.xy + 2 * i, run.count - i, placement_);
+      if (i == run.count) break;
       const float* p = run.xy + 2 * i;
       if (std::isnan(p[0]) || std::isnan(p[1])) {
         segments.Flush();
         continue;
       }
-      segments.Point(ox + p[0] * scale, oy + p[1] * scale);
+      segments.Point(Placed(p[0], scale, ox), Placed(p[1], scale, oy));
     }
   }
 }

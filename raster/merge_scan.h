@@ -1,0 +1,25 @@
+#pragma once
+#include <cstddef>
+
+#include "raster/banded_lines.h"
+
+// Segments much shorter than a pixel (a dense pattern at Fit) cost their
+// setup many times over what they draw: consecutive ones are drawn as one
+// while together they stay shorter than kMergeLength device pixels and the
+// points between stay within kMergeTolerance of the chord.
+inline constexpr double kMergeLength = 1.0;
+inline constexpr double kMergeTolerance = 1.0 / 32;
+
+// Where a run's coordinate lands, in device pixels.
+inline double Placed(float v, double scale, double origin) {
+  return origin + v * scale;
+}
+
+// How many of the points from `xy` on (at most `count`) lengthen the pending
+// segment from A to B one after another. A point P lengthens it when it
+// differs from B, lies within kMergeLength of A, and B lies within
+// kMergeTolerance of the chord A-P; P is then the new B. A NaN point, or one
+// equal to B, ends the count. Four points are tried at a time, each against
+// the point before it, with the arithmetic of trying them one by one.
+size_t LengtheningPoints(const float* xy, size_t count, const LinePlacement& placement, double ax,
+                         double ay, double bx, double by);
