@@ -134,6 +134,37 @@ class LiveKeeper : public ui::LiveTraceSink {
   void EndLive() override {}
 };
 
+Pixel PixelOf(const Pixel& p) {
+  return p;
+}
+Pixel PixelOf(const Curve::ScreenPointPixel& p) {
+  return p.pixel;
+}
+
+// The window's sink (PolylineSink in window/draw.cpp): each block of
+// segments onto the picture as one polyline, then `rest` of it.
+template <class Rest>
+struct Polyline {
+  ui::ImageCanvas& canvas;
+  Rest rest;
+  template <class Value>
+  void operator()(const Value& from, const Value& to) {
+    Run(from, &to, 1);
+  }
+  template <class Value>
+  void Run(const Value& previous, const Value* points, int64_t count) {
+    const Pixel start = PixelOf(previous);
+    canvas.MoveTo(start.x, start.y);
+    for (int64_t i = 0; i < count; ++i) {
+      const Pixel to = PixelOf(points[i]);
+      canvas.LineTo(to.x, to.y);
+    }
+    rest(previous, points, count);
+  }
+};
+template <class Rest>
+Polyline(ui::ImageCanvas&, Rest) -> Polyline<Rest>;
+
 // As the window draws: on every core, the picture's lines, and with the
 // view live the exact points made floats on the workers, handed to the view
 // a batch at a time (ui::TraceRecorder), and handed on at each repaint to the
@@ -167,25 +198,17 @@ void BM_LiveDrawLargest(benchmark::State& state) {
     if (live) {
       {
         ui::TraceRecorder recorder(canvas, Largest(), {}, &keeper);
-        TraceParallel(
-            curve, Curve::ScreenPointMap{&curve},
-            [&](const Curve::ScreenPointPixel& from, const Curve::ScreenPointPixel& to) {
-              canvas.MoveTo(from.pixel.x, from.pixel.y);
-              canvas.LineTo(to.pixel.x, to.pixel.y);
-              recorder.Segment(from.x, from.y, to.x, to.y);
-            },
-            control, paint, options);
+        Polyline sink{canvas, [&](const Curve::ScreenPointPixel& previous,
+                                  const Curve::ScreenPointPixel* points,
+                                  int64_t count) { recorder.Segments(previous, points, count); }};
+        TraceParallel(curve, Curve::ScreenPointMap{&curve}, sink, control, paint, options);
       }
       paint();
       painter->WaitUntilPainted();
     } else {
-      TraceScreenParallel(
-          curve,
-          [&](Pixel from, Pixel to) {
-            canvas.MoveTo(from.x, from.y);
-            canvas.LineTo(to.x, to.y);
-          },
-          control, [] {}, options);
+      Polyline sink{canvas, [](const Pixel&, const Pixel*, int64_t) {}};
+      TraceParallel(
+          curve, Curve::ScreenMap{&curve}, sink, control, [] {}, options);
     }
     painter.reset();
     benchmark::DoNotOptimize(canvas.PixelAt(320, 320));
