@@ -292,7 +292,6 @@ void DrawingView::BeginLive(Colour colour, int width, int64_t expectedSegments) 
     if (expectedSegments > 0 &&
         !live_->points->Reserve(static_cast<size_t>(expectedSegments) + 1)) {
       live_->kept = false;
-      live_->complete = false;
     }
   }
 }
@@ -306,8 +305,10 @@ void DrawingView::LivePoints(const float* xy, size_t count) {
     std::vector<float>& waiting = live_->unhanded;
     // While no render is shown to paint them into, the points pile up: those
     // past a bound are dropped, as the trace is rendered afresh once it ends.
-    if (waiting.size() >= 2 * kMostUnhandedPoints)
+    if (waiting.size() >= 2 * kMostUnhandedPoints) {
       waiting.erase(waiting.begin(), waiting.end() - 2);
+      live_->complete = false;
+    }
     waiting.insert(waiting.end(), xy, xy + 2 * count);
     return;
   }
@@ -385,8 +386,11 @@ void DrawingView::StopLivePainter() {
 
 // The trace ended and the canvas holds `log`.
 void DrawingView::EndLiveOn(const TraceLog& log) {
-  const bool whole = live_->complete && log.Extends(live_->base) &&
-                     live_->points->Count() == static_cast<size_t>(log.Last()->segments) + 1;
+  // Every point reached the painter: a trace with no room in the budget
+  // passes them straight on, a kept one keeps them all.
+  const bool whole =
+      live_->complete && log.Extends(live_->base) &&
+      (!live_->kept || live_->points->Count() == static_cast<size_t>(log.Last()->segments) + 1);
   // A trace painted whole into the shown render needs no render of its
   // own, and one kept whole is never traced again.
   if (shown_ && whole && (liveFinalLog_ ? *liveFinalLog_ : shown_->log) == live_->base) {
@@ -396,7 +400,7 @@ void DrawingView::EndLiveOn(const TraceLog& log) {
       shown_->log = log;
     }
   }
-  if (whole) {
+  if (whole && live_->kept) {
     live_->points->Trim();
     log.Last()->points->Set(std::move(live_->points));
   }

@@ -120,8 +120,10 @@ class DrawingView : public PaintArea, public LiveTraceSink {
     int width = 1;
     // Picture pixels, as the tracer made them; a NaN point breaks the line.
     std::shared_ptr<TracePoints> points = std::make_shared<TracePoints>();
-    size_t painted = 0;    // points already in the shown render
-    bool complete = true;  // no point was dropped to keep within the budget
+    size_t painted = 0;  // points already in the shown render
+    // No point was dropped: to keep within the budget, or while waiting for
+    // a render to paint into.
+    bool complete = true;
     bool ended = false;
     // A trace expected beyond the budget is not kept: its points wait here,
     // from the last one handed on, only until the painter takes them.
