@@ -182,29 +182,41 @@ std::vector<PatternRecord> RandomDesigns(int count, uint32_t seed) {
 }
 
 // The panel's largest pattern (46,656,343 segments) is too long to trace
-// twice in a test: its stored values are compared at blocks of consecutive
-// angles spread over the whole trace.
-template <class FastTrig>
-void ExpectTheSameStoredValuesAcrossTheLargest(int blocks, int64_t blockLength) {
-  const Curve curve(PatternRecord{0, 360, 1, 0, 0, 8, 1, 1000, 0, 0});
+// twice in a test: it is compared at blocks of consecutive angles spread over
+// the whole trace. each(start, angles, count) for each block, `start` being
+// the trace's segments before it.
+const Curve& Largest() {
+  static const Curve curve(PatternRecord{0, 360, 1, 0, 0, 8, 1, 1000, 0, 0});
+  return curve;
+}
+
+template <class Each>
+void ForBlocksOfTheLargest(int blocks, int64_t blockLength, Each&& each) {
   const int64_t total = 46656343;
   std::vector<double> angles(static_cast<size_t>(blockLength));
   double theta = 0;
   int64_t done = 0;
-  int compared = 0;
   for (int block = 0; block < blocks; ++block) {
     const int64_t start = total / blocks * block;
-    theta = curve.SkipStretch(theta, start - done).theta;
-    const Curve::Stretch s = curve.SkipStretch(theta, blockLength, angles.data());
+    theta = Largest().SkipStretch(theta, start - done).theta;
+    const Curve::Stretch s = Largest().SkipStretch(theta, blockLength, angles.data());
     ASSERT_FALSE(s.last);
     done = start + blockLength;
     theta = s.theta;
-    for (int64_t i = 0; i < s.points; ++i) {
-      const double at = angles[static_cast<size_t>(i)];
-      ASSERT_TRUE(SameValues(curve.QuickValuesAt<FastTrig>(at), curve.PlainValuesAt(at), at));
+    each(start, angles.data(), s.points);
+  }
+}
+
+template <class FastTrig>
+void ExpectTheSameStoredValuesAcrossTheLargest(int blocks, int64_t blockLength) {
+  int compared = 0;
+  ForBlocksOfTheLargest(blocks, blockLength, [&](int64_t, const double* angles, int64_t count) {
+    for (int64_t i = 0; i < count; ++i) {
+      ASSERT_TRUE(SameValues(Largest().QuickValuesAt<FastTrig>(angles[i]),
+                             Largest().PlainValuesAt(angles[i]), angles[i]));
       ++compared;
     }
-  }
+  });
   EXPECT_EQ(compared, blocks * blockLength);
 }
 
@@ -343,28 +355,19 @@ TEST(TrigPaths, EveryOrderOfTheWorkersLoopGivesTheTracedPoints) {
 template <class FastTrig>
 void ExpectTheLargestsPointsMappedInBlocks(Curve::PointOrder order, int blocks,
                                            int64_t blockLength) {
-  const Curve curve(PatternRecord{0, 360, 1, 0, 0, 8, 1, 1000, 0, 0});
-  const int64_t total = 46656343;
-  std::vector<double> angles(static_cast<size_t>(blockLength));
   std::vector<CurvePoint> mapped;
-  double theta = 0;
-  int64_t done = 0;
-  for (int block = 0; block < blocks; ++block) {
-    const int64_t start = total / blocks * block;
-    theta = curve.SkipStretch(theta, start - done).theta;
-    const Curve::Stretch s = curve.SkipStretch(theta, blockLength, angles.data());
-    done = start + blockLength;
-    theta = s.theta;
-    mapped.clear();
-    curve.MapPointsAt<FastTrig>([](const CurvePoint& p) { return p; }, angles.data(), s.points,
-                                [&](const CurvePoint& p) { mapped.push_back(p); }, order);
-    ASSERT_EQ(static_cast<int64_t>(mapped.size()), s.points);
-    for (int64_t i = 0; i < s.points; ++i) {
-      const CurvePoint plain = curve.PointAtAngle(angles[static_cast<size_t>(i)]);
-      ASSERT_TRUE(mapped[i].column == plain.column && mapped[i].row == plain.row)
-          << "segment " << start + i + 1;
-    }
-  }
+  ForBlocksOfTheLargest(
+      blocks, blockLength, [&](int64_t start, const double* angles, int64_t count) {
+        mapped.clear();
+        Largest().MapPointsAt<FastTrig>([](const CurvePoint& p) { return p; }, angles, count,
+                                        [&](const CurvePoint& p) { mapped.push_back(p); }, order);
+        ASSERT_EQ(static_cast<int64_t>(mapped.size()), count);
+        for (int64_t i = 0; i < count; ++i) {
+          const CurvePoint plain = Largest().PointAtAngle(angles[i]);
+          ASSERT_TRUE(mapped[i].column == plain.column && mapped[i].row == plain.row)
+              << "segment " << start + i + 1;
+        }
+      });
 }
 
 // Each turn's error adds to the last: the points furthest from a fresh
