@@ -149,6 +149,15 @@ int64_t Curve::StepsLike(double theta, double next) const {
   return steps > 0 ? static_cast<int64_t>(std::min<long double>(steps, 0x1p62L)) : 0;
 }
 
+bool Curve::PlanAngles(double theta, int64_t count, double* angles, Stretch& stretch) const {
+  try {
+    stretch = SkipStretch(theta, count, angles);
+    return true;
+  } catch (const RunTimeError&) {
+    return false;
+  }
+}
+
 Curve::Stretch Curve::SkipStretch(double theta, int64_t count, double* angles) const {
   if (shaped_) {
     for (int64_t i = 0; i < count; ++i) {

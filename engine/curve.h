@@ -1,4 +1,5 @@
 #pragma once
+#include <algorithm>
 #include <bit>
 #include <cmath>
 #include <cstdint>
@@ -228,6 +229,13 @@ class Curve {
   void RunPointsWithTrigAhead(Map& map, const double* angles, int64_t count, Out& out) const;
   template <bool kExternal, class FastTrig, class Map, class Out>
   void RunPointsTurned(Map& map, const double* angles, int64_t count, Out& out) const;
+  // RunStretch through SkipStretch and RunPointsTurned, a chunk at a time.
+  template <bool kExternal, class FastTrig, class Map, class Out>
+  Stretch RunStretchTurned(Map& map, double theta, int64_t count, Out& out) const;
+  template <bool kExternal, class FastTrig, class Map, class Sink>
+  int64_t RunTurned(Map& map, Sink& sink) const;
+  // SkipStretch, or false where it meets an error.
+  bool PlanAngles(double theta, int64_t count, double* angles, Stretch& stretch) const;
   template <class Map, class Out>
   void FlushTurned(Map& map, const double* angles, const StoredValues* values, const bool* sure,
                    int count, Out& out) const;
@@ -779,9 +787,51 @@ void Curve::DispatchPointsAt(Map& map, const double* angles, int64_t count, Out&
                       : RunPointsAt<kExternal, false, FastTrig>(map, angles, count, out);
 }
 
+// A chunk's angles planned, then its points turned: the points, the errors
+// and where they fall are those of the loop that takes each angle in turn.
+template <bool kExternal, class FastTrig, class Map, class Out>
+Curve::Stretch Curve::RunStretchTurned(Map& map, double theta, int64_t count, Out& out) const {
+  constexpr int64_t kChunk = 4096;
+  double angles[kChunk];
+  int64_t done = 0;
+  while (done < count) {
+    Stretch planned;
+    if (!PlanAngles(theta, std::min(kChunk, count - done), angles, planned)) [[unlikely]] {
+      // The loop meets the error after handing on the points before it.
+      const Stretch rest = RunStretch<kExternal, true>(map, theta, count - done, out);
+      return {done + rest.points, rest.theta, rest.last};
+    }
+    RunPointsTurned<kExternal, FastTrig>(map, angles, planned.points, out);
+    done += planned.points;
+    theta = planned.theta;
+    if (planned.last) return {done, theta, true};
+  }
+  return {done, theta, false};
+}
+
+template <bool kExternal, class FastTrig, class Map, class Sink>
+int64_t Curve::RunTurned(Map& map, Sink& sink) const {
+  auto previous = MapPoint<kExternal, true, false, FastTrig>(map, 0);
+  int64_t segments = 0;
+  const auto out = [&](const decltype(previous)& current) {
+    sink(previous, current);
+    previous = current;
+    ++segments;
+  };
+  for (double theta = 0;;) {
+    const Stretch stretch =
+        RunStretchTurned<kExternal, FastTrig>(map, theta, int64_t{1} << 20, out);
+    if (stretch.last) return segments;
+    theta = stretch.theta;
+  }
+}
+
 template <bool kReference, class FastTrig, class Map, class Sink>
 int64_t Curve::Dispatch(Map&& map, Sink&& sink) const {
   if (shaped_) return external_ ? RunShaped<true>(map, sink) : RunShaped<false>(map, sink);
+  if (trigInRange_ && !kReference) {
+    return external_ ? RunTurned<true, FastTrig>(map, sink) : RunTurned<false, FastTrig>(map, sink);
+  }
   if (trigInRange_) {
     return external_ ? Run<true, true, kReference, FastTrig>(map, sink)
                      : Run<false, true, kReference, FastTrig>(map, sink);
@@ -828,8 +878,8 @@ Curve::Stretch Curve::TraceStretch(Map&& map, double theta, int64_t count, Out&&
                      : RunShapedStretch<false>(map, theta, count, out);
   }
   if (trigInRange_) {
-    return external_ ? RunStretch<true, true>(map, theta, count, out)
-                     : RunStretch<false, true>(map, theta, count, out);
+    return external_ ? RunStretchTurned<true, Fsincos>(map, theta, count, out)
+                     : RunStretchTurned<false, Fsincos>(map, theta, count, out);
   }
   return external_ ? RunStretch<true, false>(map, theta, count, out)
                    : RunStretch<false, false>(map, theta, count, out);
