@@ -134,13 +134,6 @@ class LiveKeeper : public ui::LiveTraceSink {
   void EndLive() override {}
 };
 
-Pixel PixelOf(const Pixel& p) {
-  return p;
-}
-Pixel PixelOf(const Curve::ScreenPointPixel& p) {
-  return p.pixel;
-}
-
 // The window's sink (PolylineSink in window/draw.cpp): each block of
 // segments onto the picture as one polyline, then `rest` of it.
 template <class Rest>
@@ -153,12 +146,7 @@ struct Polyline {
   }
   template <class Value>
   void Run(const Value& previous, const Value* points, int64_t count) {
-    const Pixel start = PixelOf(previous);
-    canvas.MoveTo(start.x, start.y);
-    for (int64_t i = 0; i < count; ++i) {
-      const Pixel to = PixelOf(points[i]);
-      canvas.LineTo(to.x, to.y);
-    }
+    canvas.Polyline(previous, points, count, [](const Value& p) { return PixelOf(p); });
     rest(previous, points, count);
   }
 };

@@ -281,6 +281,14 @@ class Curve {
   ShapedPen shape_;
 };
 
+// The picture's pixel of a point, whichever of the screen maps made it.
+inline Pixel PixelOf(const Pixel& p) {
+  return p;
+}
+inline Pixel PixelOf(const Curve::ScreenPointPixel& p) {
+  return p.pixel;
+}
+
 namespace curve_detail {
 
 // Store6AsDouble without its branches, for the tracer's hot loop: exact

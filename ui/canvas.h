@@ -54,6 +54,17 @@ class ImageCanvas {
     if (x == penX_ && y == penY_ && penWidth_ <= 1) return;
     DrawLineTo(x, y);
   }
+  // MoveTo the start's pixel, then LineTo each point's in turn: a run of a
+  // trace's segments in one tight loop. `pixelOf` gives a point's pixel.
+  template <class Point, class PixelOf>
+  void Polyline(const Point& start, const Point* points, int64_t count, PixelOf pixelOf) {
+    const auto first = pixelOf(start);
+    MoveTo(first.x, first.y);
+    for (int64_t i = 0; i < count; ++i) {
+      const auto to = pixelOf(points[i]);
+      LineTo(to.x, to.y);
+    }
+  }
   // Fills [left, right) x [top, bottom) with the brush colour.
   void FillRect(int left, int top, int right, int bottom);
   // Copies [left, right) x [top, bottom) of `source` onto the same place here.

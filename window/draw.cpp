@@ -25,13 +25,6 @@ constexpr const char* kHistoryFull = QT_TRANSLATE_NOOP(
 // Traces longer than this show a busy cursor.
 constexpr long double kLongTrace = 1'000'000.0L;
 
-Pixel PixelOf(Pixel p) {
-  return p;
-}
-Pixel PixelOf(const Curve::ScreenPointPixel& p) {
-  return p.pixel;
-}
-
 // The segments of a trace onto the picture, one at a time (`each` draws,
 // lists and records one) or a run at a time: the run is drawn as one
 // polyline in a tight loop and `rest` records it whole. An observer lists
@@ -49,12 +42,7 @@ struct PolylineSink {
   template <class Value>
   void Run(const Value& previous, const Value* points, int64_t count) {
     if (observer != nullptr) return EachSegmentOf(previous, points, count, each);
-    const Pixel start = PixelOf(previous);
-    canvas.MoveTo(start.x, start.y);
-    for (int64_t i = 0; i < count; ++i) {
-      const Pixel to = PixelOf(points[i]);
-      canvas.LineTo(to.x, to.y);
-    }
+    canvas.Polyline(previous, points, count, [](const Value& p) { return PixelOf(p); });
     rest(previous, points, count);
   }
 };
