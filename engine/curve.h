@@ -327,13 +327,9 @@ namespace curve_detail {
 
 // For a sum whose exact value is a double, no half-way case is in doubt: the
 // double is the sum, and its half-way cases round away from zero as they
-// should. Taken in the vector register the sum is in.
+// should.
 [[gnu::always_inline]] inline double ExactStore6(double x) {
-  using namespace real48_detail;
-  __m128i v = _mm_castpd_si128(_mm_set_sd(x));
-  v = _mm_and_si128(_mm_add_epi64(v, _mm_cvtsi64_si128(static_cast<long long>(kHalf))),
-                    _mm_cvtsi64_si128(static_cast<long long>(~kDropped)));
-  return _mm_cvtsd_f64(_mm_castsi128_pd(v));
+  return real48_detail::RoundedInRegister(x);
 }
 
 }  // namespace curve_detail

@@ -40,6 +40,17 @@ inline uint64_t BiasedExponent(uint64_t bits) {
   return std::bit_cast<double>(bits);
 }
 
+// A double's 40-bit rounding, the first dropped bit rounding away from
+// zero, for one that is neither half-way nor near the ends of the range.
+// Taken in the vector register the value is in: a loop that feeds each
+// result into the next waits for no trip to the integer registers and back.
+[[gnu::always_inline]] inline double RoundedInRegister(double x) {
+  __m128i v = _mm_castpd_si128(_mm_set_sd(x));
+  v = _mm_and_si128(_mm_add_epi64(v, _mm_cvtsi64_si128(static_cast<long long>(kHalf))),
+                    _mm_cvtsi64_si128(static_cast<long long>(~kDropped)));
+  return _mm_cvtsd_f64(_mm_castsi128_pd(v));
+}
+
 }  // namespace real48_detail
 
 // Rounds an extended value to the 6-byte real format (sign, 8-bit exponent,
@@ -82,13 +93,7 @@ inline double Store6SumAsDouble(double a, double b) {
   __asm__("" : "+r"(rare));
   if (rare) [[unlikely]]
     return Store6AsDouble(static_cast<long double>(a) + b);
-  // Rounded in the vector register the sum is in: a loop that feeds each
-  // sum into the next (the trace's angles) waits for no trip to the integer
-  // registers and back.
-  __m128i v = _mm_castpd_si128(_mm_set_sd(sum));
-  v = _mm_and_si128(_mm_add_epi64(v, _mm_cvtsi64_si128(static_cast<long long>(kHalf))),
-                    _mm_cvtsi64_si128(static_cast<long long>(~kDropped)));
-  return _mm_cvtsd_f64(_mm_castsi128_pd(v));
+  return RoundedInRegister(sum);
 }
 
 inline long double Store6(long double x) {
