@@ -122,6 +122,19 @@ int ThreadCount() {
   return n;
 }
 
+// A joined thread has cleared its id but may still be listed in
+// /proc/self/task for a moment while the kernel tears it down; a thread
+// left running stays listed for good. So this waits (up to a generous
+// limit) for the count to come back down before giving it.
+int ThreadCountAfterJoins(int expected) {
+  int n = ThreadCount();
+  for (int tries = 0; n > expected && tries < 1000; ++tries) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    n = ThreadCount();
+  }
+  return n;
+}
+
 TraceOptions Options(int threads, int64_t block) {
   TraceOptions options;
   options.threads = threads;
@@ -266,7 +279,7 @@ TEST(ParallelTrace, StopFromPollEndsAtABlockBoundary) {
     EXPECT_EQ(control.SegmentsDone(), kStopAfter * kBlock);
     ASSERT_EQ(segments.size(), static_cast<size_t>(kStopAfter * kBlock));
     for (size_t i = 0; i < segments.size(); ++i) ASSERT_TRUE(segments[i] == serial.segments[i]);
-    EXPECT_EQ(ThreadCount(), threadsBefore);
+    EXPECT_LE(ThreadCountAfterJoins(threadsBefore), threadsBefore);
   }
 }
 
@@ -362,7 +375,7 @@ TEST(ParallelTrace, StopFromAnotherThread) {
     // What was mapped before the hold, and at most the rest of the block the
     // calling thread had under way.
     EXPECT_LE(result.segments, kFreePoints + kBlock);
-    EXPECT_EQ(ThreadCount(), threadsBefore);
+    EXPECT_LE(ThreadCountAfterJoins(threadsBefore), threadsBefore);
   }
 }
 
@@ -452,7 +465,7 @@ TEST(ParallelTrace, SinkAndPollErrorsReachTheCaller) {
                      control, [] {}, Options(threads, 1000)),
                  std::runtime_error);
     EXPECT_EQ(delivered, 12345);
-    EXPECT_EQ(ThreadCount(), threadsBefore);
+    EXPECT_LE(ThreadCountAfterJoins(threadsBefore), threadsBefore);
 
     delivered = 0;
     int polls = 0;
@@ -464,7 +477,7 @@ TEST(ParallelTrace, SinkAndPollErrorsReachTheCaller) {
                      Options(threads, 1000)),
                  std::runtime_error);
     EXPECT_EQ(delivered, 5000);
-    EXPECT_EQ(ThreadCount(), threadsBefore);
+    EXPECT_LE(ThreadCountAfterJoins(threadsBefore), threadsBefore);
   }
 }
 
