@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "raster/merge_scan.h"
+#include "raster/merged_strokes.h"
 #include "raster/smooth_line.h"
 
 BandedLines::BandedLines(uint32_t* bits, int stride, int width, int height, int threads,
@@ -68,84 +68,31 @@ void BandedLines::Work(Band& band) {
 }
 
 namespace {
-// Joins sharper than this (the cosine of the turn) are cut square.
-constexpr double kLeastCosine = 0.1;
-
-class MergedSegments {
- public:
-  explicit MergedSegments(SmoothLine& line) : line_(line) {}
-  ~MergedSegments() { Flush(); }
-  // Takes the points from `xy` on that only lengthen the pending segment;
-  // how many.
-  size_t Lengthen(const float* xy, size_t count, const LinePlacement& placement) {
-    if (!pending_) return 0;
-    const size_t taken = LengtheningPoints(xy, count, placement, ax_, ay_, bx_, by_);
-    if (taken > 0) {
-      bx_ = Placed(xy[2 * taken - 2], placement.scale, placement.originX);
-      by_ = Placed(xy[2 * taken - 1], placement.scale, placement.originY);
-    }
-    return taken;
+// Draws the merged segments as they are settled.
+struct DrawnSegments {
+  SmoothLine& line;
+  void Turn(const ScanPoint& a, const ScanPoint& b, const ScanPoint&, const SmoothLine::Cut& start,
+            const SmoothLine::Cut& cut) {
+    line.Segment(a.x, a.y, b.x, b.y, start, cut);
   }
-  void Point(double x, double y) {
-    if (!started_) {
-      ax_ = x, ay_ = y, started_ = true;
-      return;
-    }
-    if (!pending_) {
-      if (x == ax_ && y == ay_) return;
-      bx_ = x, by_ = y, pending_ = true;
-      return;
-    }
-    if (x == bx_ && y == by_) return;
-    const double dx = x - ax_, dy = y - ay_, squared = dx * dx + dy * dy;
-    if (squared <= kMergeLength * kMergeLength) {
-      const double cross = (bx_ - ax_) * dy - (by_ - ay_) * dx;
-      if (cross * cross <= kMergeTolerance * kMergeTolerance * squared) {
-        bx_ = x, by_ = y;
-        return;
-      }
-    }
-    // The cut at B halves the turn from A-B to B-C, shared by both.
-    const double abx = bx_ - ax_, aby = by_ - ay_, bcx = x - bx_, bcy = y - by_;
-    const double ab = std::sqrt(abx * abx + aby * aby), bc = std::sqrt(bcx * bcx + bcy * bcy);
-    SmoothLine::Cut cut;
-    if (abx * bcx + aby * bcy >= kLeastCosine * ab * bc)
-      cut = {abx / ab + bcx / bc, aby / ab + bcy / bc, false};
-    line_.Segment(ax_, ay_, bx_, by_, startCut_, cut);
-    startCut_ = cut;
-    ax_ = bx_, ay_ = by_;
-    bx_ = x, by_ = y;
+  void End(const ScanPoint& a, const ScanPoint& b, const SmoothLine::Cut& start) {
+    line.Segment(a.x, a.y, b.x, b.y, start, {});
   }
-  void Flush() {
-    if (pending_) line_.Segment(ax_, ay_, bx_, by_, startCut_, {});
-    started_ = pending_ = false;
-    startCut_ = {};
-  }
-
- private:
-  SmoothLine& line_;
-  double ax_ = 0, ay_ = 0, bx_ = 0, by_ = 0;
-  SmoothLine::Cut startCut_;
-  bool started_ = false, pending_ = false;
 };
 }  // namespace
 
 void BandedLines::DrawBand(int top, int bottom, const std::vector<LineRun>& runs) const {
   SmoothLine line(bits_, stride_, width_, top, bottom);
-  const double scale = placement_.scale, ox = placement_.originX, oy = placement_.originY;
   for (const LineRun& run : runs) {
     if (cancelled_ != nullptr && cancelled_->load(std::memory_order_relaxed)) return;
     line.SetPen(run.colour, run.width);
-    MergedSegments segments(line);
-    for (size_t i = 0; i < run.count; ++i) {
-      i += segments.Lengthen(run.xy + 2 * i, run.count - i, placement_);
-      if (i == run.count) break;
-      const float* p = run.xy + 2 * i;
-      if (std::isnan(p[0]) || std::isnan(p[1])) {
-        segments.Flush();
-        continue;
-      }
-      segments.Point(Placed(p[0], scale, ox), Placed(p[1], scale, oy));
+    if (run.strokes) {
+      DrawStrokes(line, run.xy, run.count, placement_);
+      continue;
     }
+    DrawnSegments drawn{line};
+    MergeScan<DrawnSegments> scan(drawn, placement_);
+    scan.Add(run.xy, run.count);
+    scan.Flush();
   }
 }

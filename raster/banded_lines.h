@@ -8,12 +8,15 @@
 #include <vector>
 
 // A polyline of `count` points (x, y pairs in picture pixels; a NaN point
-// breaks it) with its opaque colour 0xFFRRGGBB and width in device pixels.
+// breaks it) with its opaque colour 0xFFRRGGBB and width in device pixels;
+// or, with `strokes`, the strokes a StrokeWriter wrote of one at the bands'
+// placement (raster/merged_strokes.h).
 struct LineRun {
   const float* xy = nullptr;
   size_t count = 0;
   uint32_t colour = 0xFF000000u;
   double width = 1;
+  bool strokes = false;
 };
 
 // Where picture pixels land on the image: device x = originX + x * scale.

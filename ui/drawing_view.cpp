@@ -302,6 +302,7 @@ void DrawingView::BeginLive(Colour colour, int width, int64_t expectedSegments) 
 void DrawingView::LivePoints(const float* xy, size_t count) {
   if (!live_) return;
   if (!live_->kept) {
+    if (MergesLive()) return MergeLive(xy, count);
     std::vector<float>& waiting = live_->unhanded;
     // While no render is shown to paint them into, the points pile up: those
     // past a bound are dropped, as the trace is rendered afresh once it ends.
@@ -327,23 +328,64 @@ void DrawingView::LivePoints(const float* xy, size_t count) {
   }
 }
 
+bool DrawingView::PaintsLive() const {
+  return live_ && shown_ && (liveFinalLog_ ? *liveFinalLog_ : shown_->log) == live_->base;
+}
+
+bool DrawingView::MergesLive() const {
+  return PaintsLive() && !live_->kept;
+}
+
+void DrawingView::MergeLive(const float* xy, size_t count) {
+  Live& live = *live_;
+  if (!live.merger || !(live.mergedFor == shown_->frame)) {
+    DropMerged();
+    live.merger = std::make_unique<StrokeWriter>(PlacementOf(shown_->frame));
+    live.mergedFor = shown_->frame;
+    // Points that waited for the render go first.
+    std::vector<float>& waiting = live.unhanded;
+    live.merger->Add(waiting.data(), waiting.size() / 2, live.strokes);
+    live.merged += waiting.size() / 2;
+    waiting.clear();
+  }
+  if (live.strokes.size() >= 2 * kMostUnhandedPoints) {
+    live.merger->Cut(live.strokes);
+    live.strokes.clear();
+    live.merged = 0;
+    live.complete = false;
+  }
+  live.merger->Add(xy, count, live.strokes);
+  live.merged += count;
+}
+
+// Strokes merged for a frame no longer painted into.
+void DrawingView::DropMerged() {
+  if (!live_ || !live_->merger) return;
+  if (live_->merged > 0) live_->complete = false;
+  live_->merger.reset();
+  live_->strokes.clear();
+  live_->merged = 0;
+}
+
 void DrawingView::EndLive() {
   if (live_) live_->ended = true;
 }
 
 // Only the copying of the new points stays on the UI thread.
 void DrawingView::PaintLive() {
-  if (!live_ || !shown_) return;
   // A previous trace may still be on its way to the screen.
-  if (!((liveFinalLog_ ? *liveFinalLog_ : shown_->log) == live_->base)) return;
-  const auto hand = [this](std::vector<float> xy) {
+  if (!PaintsLive()) return;
+  if (live_->merger && !(live_->mergedFor == shown_->frame)) DropMerged();
+  const bool merged = live_->merger != nullptr;
+  const auto hand = [this](std::vector<float> xy, bool strokes) {
     livePainter_->Hand(std::move(xy), ToQRgb(live_->colour) | 0xFF000000u,
-                       live_->width * shown_->frame.penScale);
+                       live_->width * shown_->frame.penScale, {strokes, live_->ended});
     livePaintsHanded_ = livePainter_->Handed();
   };
   const bool kept = live_->kept;
-  if (kept ? live_->painted >= live_->points->Count()
-           : live_->unhanded.size() <= (live_->painted > 0 ? 2u : 0u))
+  if (kept     ? live_->painted >= live_->points->Count()
+      : merged ? live_->merged == 0
+               : live_->unhanded.size() <= (live_->painted > 0 ? 2u : 0u))
     return;
   if (!livePainter_) {
     livePainter_ = std::make_unique<LivePainter>(
@@ -351,19 +393,28 @@ void DrawingView::PaintLive() {
         [this](const QImage& image, uint64_t batches) { LivePainted(image, batches); });
   }
   std::vector<float> next = livePainter_->TakeEmptied();
+  if (merged) {
+    // Handed on without a copy; the next stroke goes on from the last point.
+    live_->merger->Cut(live_->strokes);
+    next.clear();
+    std::vector<float> strokes = std::exchange(live_->strokes, std::move(next));
+    live_->painted += std::exchange(live_->merged, 0);
+    hand(std::move(strokes), true);
+    return;
+  }
   if (!kept) {
     // Handed on without a copy; the last point stays, so the line goes on.
     std::vector<float>& waiting = live_->unhanded;
     std::vector<float> xy = std::exchange(waiting, std::move(next));
     waiting.assign(xy.end() - 2, xy.end());
     live_->painted += xy.size() / 2;
-    hand(std::move(xy));
+    hand(std::move(xy), false);
     return;
   }
   const TracePoints& points = *live_->points;
   const size_t from = live_->painted > 0 ? live_->painted - 1 : 0;
   next.assign(points.Data() + 2 * from, points.Data() + 2 * points.Count());
-  hand(std::move(next));
+  hand(std::move(next), false);
   live_->painted = points.Count();
 }
 
@@ -457,6 +508,8 @@ void DrawingView::RenderDone(uint64_t sequence, const QImage& image) {
   shown_->image = image;
   if (live_ && shown_->log == live_->base) {
     // A trace under way since the render began: what is kept of it again.
+    // What is not kept of it went into the render this one replaces.
+    if (!live_->kept && live_->painted > 0) live_->complete = false;
     live_->painted = 0;
     PaintLive();
   }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "engine/view_mapping.h"
+#include "raster/merged_strokes.h"
 #include "ui/controls.h"
 #include "ui/latest_job.h"
 #include "ui/live_painter.h"
@@ -100,6 +101,11 @@ class DrawingView : public PaintArea, public LiveTraceSink {
   void RenderDone(uint64_t sequence, const QImage& image);
   // Hands the live points not yet painted to the painter of the shown render.
   void PaintLive();
+  // Whether the live trace goes into the shown render, and merged for it.
+  bool PaintsLive() const;
+  bool MergesLive() const;
+  void MergeLive(const float* xy, size_t count);
+  void DropMerged();
   void LivePainted(const QImage& image, uint64_t batches);
   // Keeps a live trace that ended whole, and shows it without a render when
   // it was painted whole.
@@ -129,6 +135,13 @@ class DrawingView : public PaintArea, public LiveTraceSink {
     // from the last one handed on, only until the painter takes them.
     bool kept = true;
     std::vector<float> unhanded;
+    // While they go to a shown render, they wait merged for its frame
+    // instead: a dense trace's points, copied as they come, would cost the
+    // UI thread more than merging them.
+    std::unique_ptr<StrokeWriter> merger;
+    SmoothFrame mergedFor;
+    std::vector<float> strokes;
+    size_t merged = 0;  // points in `strokes`
   };
 
   DrawingViewWidget* view_;

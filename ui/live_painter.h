@@ -1,6 +1,7 @@
 #pragma once
 #include <QImage>
 #include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <cstdint>
 #include <functional>
@@ -13,13 +14,24 @@
 
 namespace ui {
 
+struct LiveBatchKind {
+  bool strokes = false;
+  bool last = false;
+};
+
 // Paints a Draw's new points into a copy of the shown render on a thread
 // of its own, so that a repaint only hands them over and the UI thread goes
 // back to its events. After each round of painting the picture so far comes
 // back through the UI thread's event loop and the dispatcher, in the order
-// the points were handed over, with the number of batches it holds.
+// the points were handed over, with the number of batches it holds. While
+// more is being handed over, the picture comes back at most once a
+// kDeliveryInterval: each delivery costs a copy of the picture here and a
+// repaint there, and the UI thread, handing over at each repaint, would
+// otherwise keep the two going as fast as they can.
 class LivePainter {
  public:
+  static constexpr std::chrono::milliseconds kDeliveryInterval{40};
+
   using Dispatcher = std::function<void(const std::function<void()>&)>;
   using Painted = std::function<void(const QImage& image, uint64_t batches)>;
 
@@ -30,8 +42,11 @@ class LivePainter {
   LivePainter(const LivePainter&) = delete;
   LivePainter& operator=(const LivePainter&) = delete;
 
-  // Returns at once: `xy` is painted as a polyline (a NaN point breaks it).
-  void Hand(std::vector<float> xy, uint32_t colour, double width);
+  // Returns at once: `xy` is painted as a polyline (a NaN point breaks it),
+  // or as strokes a StrokeWriter wrote at the frame's placement. The
+  // picture with the last batch of a trace comes back as soon as it is
+  // painted.
+  void Hand(std::vector<float> xy, uint32_t colour, double width, LiveBatchKind kind = {});
   uint64_t Handed() const { return handed_; }
   // The storage of a batch already painted, emptied, for the next batch to
   // be gathered in without growing anew; an empty vector when there is none.
@@ -47,6 +62,7 @@ class LivePainter {
     std::vector<float> xy;
     uint32_t colour;
     double width;
+    LiveBatchKind kind;
   };
   struct Delivery {
     std::atomic<bool> stopped{false};
@@ -54,6 +70,7 @@ class LivePainter {
     Painted painted;
   };
   void Work();
+  void PaintRound(std::vector<Batch>& round);
   void Deliver(const QImage& image, uint64_t batches) const;
 
   QImage image_;  // the painter thread's own once it runs

@@ -130,7 +130,7 @@ BandedLines LinesOnto(QImage& image, const SmoothFrame& frame, int threads,
                       const std::atomic<bool>* cancelled) {
   return BandedLines(reinterpret_cast<uint32_t*>(image.bits()),
                      static_cast<int>(image.bytesPerLine() / 4), image.width(), image.height(),
-                     threads, {frame.scale, frame.originX, frame.originY}, cancelled);
+                     threads, PlacementOf(frame), cancelled);
 }
 
 LineRun TraceRun(const float* xy, size_t count, const LoggedTrace& trace,

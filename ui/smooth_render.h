@@ -19,6 +19,10 @@ struct SmoothFrame {
   bool operator==(const SmoothFrame&) const = default;
 };
 
+// Where `frame` places picture pixels.
+inline LinePlacement PlacementOf(const SmoothFrame& frame) {
+  return {frame.scale, frame.originX, frame.originY};
+}
 // Lines in picture pixels onto `image` (32-bit, opaque) as `frame` places
 // them, on `threads` bands.
 BandedLines LinesOnto(QImage& image, const SmoothFrame& frame, int threads,

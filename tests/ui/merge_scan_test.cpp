@@ -1,6 +1,6 @@
 // The bands skip four points at a time through a dense trace's sub-pixel
 // segments; the points they skip, and where they stop, must be those of
-// taking the points one by one.
+// taking the points one by one, in the same single-precision arithmetic.
 #include "raster/merge_scan.h"
 
 #include <gtest/gtest.h>
@@ -12,16 +12,17 @@
 
 namespace {
 
-size_t OneByOne(const float* xy, size_t count, const LinePlacement& placement, double ax, double ay,
-                double bx, double by) {
+size_t OneByOne(const float* xy, size_t count, float scale, float ax, float ay, float bx,
+                float by) {
   for (size_t k = 0; k < count; ++k) {
-    const double x = placement.originX + xy[2 * k] * placement.scale;
-    const double y = placement.originY + xy[2 * k + 1] * placement.scale;
+    const float x = xy[2 * k], y = xy[2 * k + 1];
     if (x == bx && y == by) return k;
-    const double dx = x - ax, dy = y - ay, squared = dx * dx + dy * dy;
-    if (!(squared <= kMergeLength * kMergeLength)) return k;
-    const double cross = (bx - ax) * dy - (by - ay) * dx;
-    if (!(cross * cross <= kMergeTolerance * kMergeTolerance * squared)) return k;
+    const float dx = (x - ax) * scale, dy = (y - ay) * scale;
+    const float squared = dx * dx + dy * dy;
+    if (!(squared <= static_cast<float>(kMergeLength * kMergeLength))) return k;
+    const float cross = (bx - ax) * scale * dy - (by - ay) * scale * dx;
+    if (!(cross * cross <= static_cast<float>(kMergeTolerance * kMergeTolerance) * squared))
+      return k;
     bx = x, by = y;
   }
   return count;
@@ -33,7 +34,7 @@ TEST(MergeScan, StopsWhereTakingThePointsOneByOneStops) {
   const float nan = std::numeric_limits<float>::quiet_NaN();
   int stops[5] = {};  // by why: length, bend, repeat, NaN, end
   for (int trial = 0; trial < 5000; ++trial) {
-    const LinePlacement placement{trial % 3 == 0 ? 1.0 : 2.25, trial % 2 ? 0.5 : 30.0, 7.0};
+    const float scale = trial % 3 == 0 ? 1.0f : 2.25f;
     // A bending walk from A in steps of 1/200 picture pixel, which after
     // some steps leaves the merge length, steps aside, repeats a point or
     // breaks.
@@ -61,23 +62,28 @@ TEST(MergeScan, StopsWhereTakingThePointsOneByOneStops) {
       default:
         break;
     }
-    const double ax = placement.originX + startX * placement.scale;
-    const double ay = placement.originY + startY * placement.scale;
-    const double bx = ax + 0.01, by = ay;
+    const float ax = startX, ay = startY, bx = ax + 0.005f, by = ay;
     const size_t count = xy.size() / 2;
-    const size_t expected = OneByOne(xy.data(), count, placement, ax, ay, bx, by);
-    ASSERT_EQ(LengtheningPoints(xy.data(), count, placement, ax, ay, bx, by), expected)
+    const size_t expected = OneByOne(xy.data(), count, scale, ax, ay, bx, by);
+    ASSERT_EQ(LengtheningPoints(xy.data(), count, scale, ax, ay, bx, by), expected)
         << "trial " << trial;
     if (expected == count) {
       ++stops[4];
     } else {
       const float* p = xy.data() + 2 * expected;
-      const double px = placement.originX + p[0] * placement.scale;
-      const double dx = px - ax, dy = placement.originY + p[1] * placement.scale - ay;
+      const float dx = (p[0] - ax) * scale, dy = (p[1] - ay) * scale;
       ++stops[std::isnan(p[0]) || std::isnan(p[1])             ? 3
               : dx * dx + dy * dy > 1                          ? 0
               : expected > 0 && p[0] == p[-2] && p[1] == p[-1] ? 2
                                                                : 1];
+    }
+    for (size_t k = 0; k < count; ++k) {
+      const float* p = xy.data() + 2 * k;
+      const float* before = k > 0 ? p - 2 : nullptr;
+      EXPECT_EQ(
+          Lengthens(p[0], p[1], ax, ay, before ? before[0] : bx, before ? before[1] : by, scale),
+          OneByOne(p, 1, scale, ax, ay, before ? before[0] : bx, before ? before[1] : by) == 1)
+          << "trial " << trial << " point " << k;
     }
   }
   // Every way to stop came up, and stopping at the end.
