@@ -18,11 +18,13 @@
 #include <QImage>
 #include <atomic>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "core/drawing_area.h"
 #include "engine/curve.h"
 #include "engine/parallel_trace.h"
+#include "raster/merged_strokes.h"
 #include "ui/canvas.h"
 #include "ui/live_painter.h"
 #include "ui/smooth_render.h"
@@ -120,16 +122,19 @@ void BM_ExactLargestAllCores(benchmark::State& state) {
 }
 
 // Takes a trace's live points as DrawingView::LivePoints does: the largest
-// pattern has no room in the budget, so its points are not kept but wait
-// for the painter alone.
+// pattern has no room in the budget, so its points are not kept but merged
+// into strokes for the painter of the shown render.
 class LiveKeeper : public ui::LiveTraceSink {
  public:
-  std::vector<float> unhanded;
-  bool handed = false;
+  explicit LiveKeeper(const ui::SmoothFrame& frame) : writer(ui::PlacementOf(frame)) {}
+  StrokeWriter writer;
+  std::vector<float> strokes;
+  size_t merged = 0;
 
   void BeginLive(Colour, int, int64_t) override {}
   void LivePoints(const float* xy, size_t count) override {
-    unhanded.insert(unhanded.end(), xy, xy + 2 * count);
+    writer.Add(xy, count, strokes);
+    merged += count;
   }
   void EndLive() override {}
 };
@@ -155,29 +160,29 @@ Polyline(ui::ImageCanvas&, Rest) -> Polyline<Rest>;
 
 // As the window draws: on every core, the picture's lines, and with the
 // view live the exact points made floats on the workers, handed to the view
-// a batch at a time (ui::TraceRecorder), and handed on at each repaint to the
-// painter of a 1280-pixel render (ui::LivePainter, as
-// DrawingView::PaintLive does); the figure includes waiting for it to finish.
+// a batch at a time (ui::TraceRecorder) and merged into strokes there, which
+// are handed on at each poll to the painter of a 1280-pixel render
+// (ui::LivePainter, as DrawingView::PaintLive does); the figure includes
+// waiting for it to finish.
 void BM_LiveDrawLargest(benchmark::State& state) {
   const bool live = state.range(0) != 0;
   ui::ImageCanvas canvas(kDrawingAreaSize, kDrawingAreaSize);
   const Curve curve(Largest());
   QImage view(1280, 1280, QImage::Format_RGB32);
-  LiveKeeper keeper;
+  std::unique_ptr<LiveKeeper> keeper;
   std::unique_ptr<ui::LivePainter> painter;
   const ui::LoggedTrace pen{Largest(), {}, kBlack, 1, 0};
   const LineRun run = ui::TraceRun(nullptr, 0, pen, FitFrame());
-  auto paint = [&] {
-    if (keeper.unhanded.size() <= (keeper.handed ? 2u : 0u)) return;
-    std::vector<float> xy = std::move(keeper.unhanded);
-    keeper.unhanded.assign(xy.end() - 2, xy.end());
-    keeper.handed = true;
-    painter->Hand(std::move(xy), run.colour, run.width);
+  auto paint = [&](bool last) {
+    if (keeper->merged == 0) return;
+    keeper->writer.Cut(keeper->strokes);
+    keeper->merged = 0;
+    painter->Hand(std::exchange(keeper->strokes, painter->TakeEmptied()), run.colour, run.width,
+                  {true, last});
   };
   for (auto _ : state) {
     view.fill(0xFFFFFFFFu);
-    keeper.unhanded.clear();
-    keeper.handed = false;
+    keeper = std::make_unique<LiveKeeper>(FitFrame());
     painter = std::make_unique<ui::LivePainter>(
         view, FitFrame(), [](const std::function<void()>&) {}, [](const QImage&, uint64_t) {});
     TraceControl control;
@@ -185,13 +190,14 @@ void BM_LiveDrawLargest(benchmark::State& state) {
     options.blockSegments = kRepaintSegments;
     if (live) {
       {
-        ui::TraceRecorder recorder(canvas, Largest(), {}, &keeper);
+        ui::TraceRecorder recorder(canvas, Largest(), {}, keeper.get());
         Polyline sink{canvas, [&](const Curve::ScreenPointPixel& previous,
                                   const Curve::ScreenPointPixel* points,
                                   int64_t count) { recorder.Segments(previous, points, count); }};
-        TraceParallel(curve, Curve::ScreenPointMap{&curve}, sink, control, paint, options);
+        TraceParallel(
+            curve, Curve::ScreenPointMap{&curve}, sink, control, [&] { paint(false); }, options);
       }
-      paint();
+      paint(true);
       painter->WaitUntilPainted();
     } else {
       Polyline sink{canvas, [](const Pixel&, const Pixel*, int64_t) {}};

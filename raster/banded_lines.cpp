@@ -71,9 +71,11 @@ namespace {
 // Draws the merged segments as they are settled.
 struct DrawnSegments {
   SmoothLine& line;
-  void Turn(const ScanPoint& a, const ScanPoint& b, const ScanPoint&, const SmoothLine::Cut& start,
-            const SmoothLine::Cut& cut) {
+  SmoothLine::Cut Turn(const ScanPoint& a, const ScanPoint& b, const ScanPoint& c,
+                       const SmoothLine::Cut& start) {
+    const SmoothLine::Cut cut = CutBetween(a.x, a.y, b.x, b.y, c.x, c.y);
     line.Segment(a.x, a.y, b.x, b.y, start, cut);
+    return cut;
   }
   void End(const ScanPoint& a, const ScanPoint& b, const SmoothLine::Cut& start) {
     line.Segment(a.x, a.y, b.x, b.y, start, {});

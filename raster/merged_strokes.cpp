@@ -34,11 +34,12 @@ void StrokeWriter::Open(const ScanPoint& a) {
   open_ = true;
 }
 
-void StrokeWriter::Turn(const ScanPoint& a, const ScanPoint& b, const ScanPoint& c,
-                        const SmoothLine::Cut&, const SmoothLine::Cut&) {
+SmoothLine::Cut StrokeWriter::Turn(const ScanPoint& a, const ScanPoint& b, const ScanPoint& c,
+                                   const SmoothLine::Cut&) {
   Open(a);
   Put(b.givenX, b.givenY);
   Put(c.givenX, c.givenY);
+  return {};
 }
 
 void StrokeWriter::End(const ScanPoint& a, const ScanPoint& b, const SmoothLine::Cut&) {

@@ -19,8 +19,9 @@ SmoothLine::Cut CutBetween(double ax, double ay, double bx, double by, double cx
 
 // The segments a polyline is drawn with: runs of sub-pixel segments merged
 // as LengtheningPoints says, each merged segment handed to `out` as it is
-// settled: out.Turn(a, b, c, start, cut) for a segment A-B that the line
-// leaves towards C, out.End(a, b, start) for the last one of a line.
+// settled: out.Turn(a, b, c, start) for a segment A-B that the line leaves
+// towards C, which returns the cut at B (CutBetween, when `out` needs it),
+// and out.End(a, b, start) for the last one of a line.
 template <class Out>
 class MergeScan {
  public:
@@ -77,9 +78,7 @@ class MergeScan {
       b_ = p;
       return;
     }
-    const SmoothLine::Cut cut = CutBetween(a_.x, a_.y, b_.x, b_.y, p.x, p.y);
-    out_.Turn(a_, b_, p, startCut_, cut);
-    startCut_ = cut;
+    startCut_ = out_.Turn(a_, b_, p, startCut_);
     a_ = b_;
     b_ = p;
   }
@@ -109,9 +108,9 @@ class StrokeWriter {
   // a polyline of their own would.
   void Cut(std::vector<float>& strokes);
 
-  // For MergeScan.
-  void Turn(const ScanPoint& a, const ScanPoint& b, const ScanPoint& c, const SmoothLine::Cut&,
-            const SmoothLine::Cut&);
+  // For MergeScan: the cuts are left to the painter.
+  SmoothLine::Cut Turn(const ScanPoint& a, const ScanPoint& b, const ScanPoint& c,
+                       const SmoothLine::Cut&);
   void End(const ScanPoint& a, const ScanPoint& b, const SmoothLine::Cut&);
 
  private:
