@@ -1,4 +1,5 @@
 #pragma once
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <concepts>
@@ -280,7 +281,12 @@ TraceResult TraceThreaded(const Curve& curve, const Map& map, Sink& sink, TraceC
                           std::chrono::milliseconds patience, MappedValue<Map> previous) {
   using Value = MappedValue<Map>;
   TraceResult result;
-  const int slotCount = 2 * threads;
+  // The workers may run this far ahead of the calling thread, so that a
+  // window repainting on it leaves their cores busy meanwhile.
+  constexpr int64_t kAheadSegments = int64_t{1} << 19;
+  constexpr int64_t kMostSlots = 16;
+  const int slotCount = static_cast<int>(std::max<int64_t>(
+      2 * threads, std::min(kMostSlots, (kAheadSegments + blockSegments - 1) / blockSegments)));
   std::vector<Slot<Value>> ring(slotCount);
   for (auto& slot : ring) slot.points.resize(blockSegments);
   BlockContext<Map, Value> context{&curve, &map, blockSegments, &ring};
