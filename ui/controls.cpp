@@ -849,6 +849,10 @@ void PaintArea::Repaint() {
   Widget()->update();
 }
 
+void PaintArea::ShowProgress() {
+  Widget()->repaint();
+}
+
 void PaintArea::ShowNote(const std::string& text) {
   if (note_ == nullptr) {
     if (text.empty()) return;

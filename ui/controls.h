@@ -353,6 +353,8 @@ class PaintArea : public Control {
   const ImageCanvas& Canvas() const { return *canvas_; }
   // Schedules a repaint from the canvas.
   virtual void Repaint();
+  // Shows at once what a long command has drawn so far.
+  virtual void ShowProgress();
   // A line of text shown over the bottom of the area, never drawn into the
   // canvas; empty hides it.
   void ShowNote(const std::string& text);

@@ -232,6 +232,18 @@ void DrawingView::PlaceOnScreen(Geometry place) {
 }
 
 void DrawingView::Repaint() {
+  Refresh();
+  view_->update();
+}
+
+// While a trace is painted live, what is shown changes only when the painter
+// hands its picture back, which repaints the view.
+void DrawingView::ShowProgress() {
+  Refresh();
+  if (!livePainter_) view_->repaint();
+}
+
+void DrawingView::Refresh() {
   // Runs after the dispatcher's handler: nothing may escape into Qt. Without
   // a render the canvas is shown.
   try {
@@ -243,7 +255,6 @@ void DrawingView::Repaint() {
     StopLivePainter();
     live_.reset();
   }
-  view_->update();
 }
 
 void DrawingView::SetSmoothLines(bool smooth) {

@@ -84,6 +84,7 @@ class DrawingView : public PaintArea, public LiveTraceSink {
   // Takes the new size at once, shown or not.
   void PlaceOnScreen(Geometry place) override;
   void Repaint() override;
+  void ShowProgress() override;
   void PaintOn(QPainter& painter, const QSize& shown, const QRect& dirty) const override;
   QSize ShownSize() const override;
 
@@ -101,6 +102,8 @@ class DrawingView : public PaintArea, public LiveTraceSink {
   void RenderDone(uint64_t sequence, const QImage& image);
   // Hands the live points not yet painted to the painter of the shown render.
   void PaintLive();
+  // RefreshRender, the view shown from the canvas after an error in it.
+  void Refresh();
   // Whether the live trace goes into the shown render, and merged for it.
   bool PaintsLive() const;
   bool MergesLive() const;

@@ -78,7 +78,7 @@ void LongCommand::Poll(const std::function<std::string()>& note) {
   if (now - lastFrame_ >= kFrameMs) {
     lastFrame_ = now;
     if (now >= kNoteAfterMs) area_.ShowNote(note());
-    area_.Widget()->repaint();
+    area_.ShowProgress();
   }
   QCoreApplication::processEvents(QEventLoop::AllEvents, static_cast<int>(kLookMs));
 }
