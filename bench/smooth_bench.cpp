@@ -173,10 +173,12 @@ void BM_LiveDrawLargest(benchmark::State& state) {
   std::unique_ptr<ui::LivePainter> painter;
   const ui::LoggedTrace pen{Largest(), {}, kBlack, 1, 0};
   const LineRun run = ui::TraceRun(nullptr, 0, pen, FitFrame());
+  double strokePoints = 0;
   auto paint = [&](bool last) {
     if (keeper->merged == 0) return;
     keeper->writer.Cut(keeper->strokes);
     keeper->merged = 0;
+    strokePoints += static_cast<double>(keeper->strokes.size() / 2);
     painter->Hand(std::exchange(keeper->strokes, painter->TakeEmptied()), run.colour, run.width,
                   {true, last});
   };
@@ -207,6 +209,8 @@ void BM_LiveDrawLargest(benchmark::State& state) {
     painter.reset();
     benchmark::DoNotOptimize(canvas.PixelAt(320, 320));
   }
+  // How many points the painter got against the trace's.
+  if (live) state.counters["stroke_points_per_point"] = strokePoints / curve.EstimatedSegments();
 }
 
 }  // namespace
