@@ -209,6 +209,33 @@ TEST_F(SmoothViewTest, ADrawBeyondThePointBudgetIsPaintedWholeAndNotKept) {
   EXPECT_LE(MaxDifference(shown, fresh), 2);
 }
 
+// A render of the picture from before a Draw that comes in while the Draw
+// runs replaces the render the trace's first points were painted into: a
+// trace not kept is then rendered afresh once it ends, never shown without
+// those points.
+TEST_F(SmoothViewTest, ARenderComingInDuringADrawLeavesNoPartOfItsTraceOut) {
+  // A first pattern dense enough that its render takes a while.
+  Drag(bar("ScrollBarMoving"), 1);
+  Drag(bar("ScrollBarFixed"), 360);
+  Drag(bar("ScrollBarMoving"), 1);
+  Drag(bar("ScrollBarHole"), 8);
+  Drag(bar("ScrollBarStepFine"), 80);
+  Click(button("Draw"));
+  Click(menuItem("ZoomIn1"));
+  (void)Shown();
+  // A second one, long enough for that render to come in meanwhile.
+  Drag(bar("ScrollBarHole"), 5);
+  Drag(bar("ScrollBarStepFine"), 20);
+  const size_t limit = ui::PointBudget::SetLimit(ui::PointBudget::InUse());
+  Click(menuItem("ZoomFit1"));  // its render comes in while the Draw runs
+  Click(button("Draw"));
+  ASSERT_EQ(window.history().Count(), 2);
+  const QImage shown = Shown();
+  const QImage fresh = RenderedAfresh();
+  ui::PointBudget::SetLimit(limit);
+  EXPECT_LE(MaxDifference(shown, fresh), 2);
+}
+
 // A series whose patterns reach the screen after the Draw: each painted
 // whole, with no render of its own.
 TEST_F(SmoothViewTest, ASeriesPaintedLateNeedsNoRender) {
