@@ -11,13 +11,16 @@
 //  - a live Draw of the largest pattern, on every core, with the exact
 //    points handed to a smooth view painted as a window repaints
 //    (BM_LiveDrawLargest/1) against without (BM_LiveDrawLargest/0); target
-//    at most 1.3 x.
+//    at most 1.3 x. BM_LiveDrawAgainstWithout runs the two in turn, three
+//    times, and gives the ratio of their sums.
 // The smooth figures are every thread's CPU time beside the clock.
 #include <benchmark/benchmark.h>
 
 #include <QImage>
 #include <atomic>
+#include <chrono>
 #include <cstdint>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -164,53 +167,83 @@ Polyline(ui::ImageCanvas&, Rest) -> Polyline<Rest>;
 // are handed on at each poll to the painter of a 1280-pixel render
 // (ui::LivePainter, as DrawingView::PaintLive does); the figure includes
 // waiting for it to finish.
-void BM_LiveDrawLargest(benchmark::State& state) {
-  const bool live = state.range(0) != 0;
-  ui::ImageCanvas canvas(kDrawingAreaSize, kDrawingAreaSize);
-  const Curve curve(Largest());
-  QImage view(1280, 1280, QImage::Format_RGB32);
-  std::unique_ptr<LiveKeeper> keeper;
-  std::unique_ptr<ui::LivePainter> painter;
-  const ui::LoggedTrace pen{Largest(), {}, kBlack, 1, 0};
-  const LineRun run = ui::TraceRun(nullptr, 0, pen, FitFrame());
-  double strokePoints = 0;
-  auto paint = [&](bool last) {
-    if (keeper->merged == 0) return;
-    keeper->writer.Cut(keeper->strokes);
-    keeper->merged = 0;
-    strokePoints += static_cast<double>(keeper->strokes.size() / 2);
-    painter->Hand(std::exchange(keeper->strokes, painter->TakeEmptied()), run.colour, run.width,
-                  {true, last});
-  };
-  for (auto _ : state) {
-    view.fill(0xFFFFFFFFu);
-    keeper = std::make_unique<LiveKeeper>(FitFrame());
-    painter = std::make_unique<ui::LivePainter>(
-        view, FitFrame(), [](const std::function<void()>&) {}, [](const QImage&, uint64_t) {});
+class LiveDraw {
+ public:
+  // Draws the largest pattern once.
+  void Run(bool live) {
+    view_.fill(0xFFFFFFFFu);
+    keeper_ = std::make_unique<LiveKeeper>(FitFrame());
+    painter_ = std::make_unique<ui::LivePainter>(
+        view_, FitFrame(), [](const std::function<void()>&) {}, [](const QImage&, uint64_t) {});
     TraceControl control;
     TraceOptions options;
     options.blockSegments = kRepaintSegments;
     if (live) {
       {
-        ui::TraceRecorder recorder(canvas, Largest(), {}, keeper.get());
-        Polyline sink{canvas, [&](const Curve::ScreenPointPixel& previous,
-                                  const Curve::ScreenPointPixel* points,
-                                  int64_t count) { recorder.Segments(previous, points, count); }};
+        ui::TraceRecorder recorder(canvas_, Largest(), {}, keeper_.get());
+        Polyline sink{canvas_, [&](const Curve::ScreenPointPixel& previous,
+                                   const Curve::ScreenPointPixel* points,
+                                   int64_t count) { recorder.Segments(previous, points, count); }};
         TraceParallel(
-            curve, Curve::ScreenPointMap{&curve}, sink, control, [&] { paint(false); }, options);
+            curve_, Curve::ScreenPointMap{&curve_}, sink, control, [&] { Paint(false); }, options);
       }
-      paint(true);
-      painter->WaitUntilPainted();
+      Paint(true);
+      painter_->WaitUntilPainted();
     } else {
-      Polyline sink{canvas, [](const Pixel&, const Pixel*, int64_t) {}};
+      Polyline sink{canvas_, [](const Pixel&, const Pixel*, int64_t) {}};
       TraceParallel(
-          curve, Curve::ScreenMap{&curve}, sink, control, [] {}, options);
+          curve_, Curve::ScreenMap{&curve_}, sink, control, [] {}, options);
     }
-    painter.reset();
-    benchmark::DoNotOptimize(canvas.PixelAt(320, 320));
+    painter_.reset();
+    benchmark::DoNotOptimize(canvas_.PixelAt(320, 320));
   }
-  // How many points the painter got against the trace's.
-  if (live) state.counters["stroke_points_per_point"] = strokePoints / curve.EstimatedSegments();
+  // How many points the painter got against the trace's, in the live runs.
+  double StrokePointsPerPoint() const { return strokePoints_ / segments_; }
+
+ private:
+  void Paint(bool last) {
+    if (keeper_->merged == 0) return;
+    keeper_->writer.Cut(keeper_->strokes);
+    segments_ += static_cast<double>(std::exchange(keeper_->merged, 0));
+    strokePoints_ += static_cast<double>(keeper_->strokes.size() / 2);
+    painter_->Hand(std::exchange(keeper_->strokes, painter_->TakeEmptied()), run_.colour,
+                   run_.width, {true, last});
+  }
+
+  ui::ImageCanvas canvas_{kDrawingAreaSize, kDrawingAreaSize};
+  const Curve curve_{Largest()};
+  QImage view_{1280, 1280, QImage::Format_RGB32};
+  const LineRun run_ = ui::TraceRun(nullptr, 0, {Largest(), {}, kBlack, 1, 0}, FitFrame());
+  std::unique_ptr<LiveKeeper> keeper_;
+  std::unique_ptr<ui::LivePainter> painter_;
+  double strokePoints_ = 0, segments_ = 0;
+};
+
+void BM_LiveDrawLargest(benchmark::State& state) {
+  const bool live = state.range(0) != 0;
+  LiveDraw draw;
+  for (auto _ : state) draw.Run(live);
+  if (live) state.counters["stroke_points_per_point"] = draw.StrokePointsPerPoint();
+}
+
+// Each iteration: the Draw without the view, then with it, by the clock,
+// side by side so that the machine's slower moments fall on both; `ratio`
+// is the sum of the live Draws' times over the others'.
+void BM_LiveDrawAgainstWithout(benchmark::State& state) {
+  using Clock = std::chrono::steady_clock;
+  LiveDraw draw;
+  double without = 0, with = 0;
+  for (auto _ : state) {
+    const Clock::time_point start = Clock::now();
+    draw.Run(false);
+    const Clock::time_point middle = Clock::now();
+    draw.Run(true);
+    without += std::chrono::duration<double>(middle - start).count();
+    with += std::chrono::duration<double>(Clock::now() - middle).count();
+  }
+  state.counters["ratio"] = with / without;
+  state.counters["without_ms"] = 1000 * without / static_cast<double>(state.iterations());
+  state.counters["with_ms"] = 1000 * with / static_cast<double>(state.iterations());
 }
 
 }  // namespace
@@ -243,3 +276,4 @@ BENCHMARK(BM_LiveDrawLargest)
     ->Iterations(1)
     ->UseRealTime()
     ->MeasureProcessCPUTime();
+BENCHMARK(BM_LiveDrawAgainstWithout)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
