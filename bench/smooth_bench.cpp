@@ -131,14 +131,9 @@ class LiveKeeper : public ui::LiveTraceSink {
  public:
   explicit LiveKeeper(const ui::SmoothFrame& frame) : writer(ui::PlacementOf(frame)) {}
   StrokeWriter writer;
-  std::vector<float> strokes;
-  size_t merged = 0;
 
   void BeginLive(Colour, int, int64_t) override {}
-  void LivePoints(const float* xy, size_t count) override {
-    writer.Add(xy, count, strokes);
-    merged += count;
-  }
+  void LivePoints(const float* xy, size_t count) override { writer.Add(xy, count); }
   void EndLive() override {}
 };
 
@@ -202,12 +197,12 @@ class LiveDraw {
 
  private:
   void Paint(bool last) {
-    if (keeper_->merged == 0) return;
-    keeper_->writer.Cut(keeper_->strokes);
-    segments_ += static_cast<double>(std::exchange(keeper_->merged, 0));
-    strokePoints_ += static_cast<double>(keeper_->strokes.size() / 2);
-    painter_->Hand(std::exchange(keeper_->strokes, painter_->TakeEmptied()), run_.colour,
-                   run_.width, {true, last});
+    StrokeWriter& writer = keeper_->writer;
+    if (writer.Given() == 0) return;
+    segments_ += static_cast<double>(writer.Given());
+    std::vector<float> strokes = writer.Take(painter_->TakeEmptied());
+    strokePoints_ += static_cast<double>(strokes.size() / 2);
+    painter_->Hand(std::move(strokes), run_.colour, run_.width, {true, last});
   }
 
   ui::ImageCanvas canvas_{kDrawingAreaSize, kDrawingAreaSize};

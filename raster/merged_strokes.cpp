@@ -1,5 +1,7 @@
 #include "raster/merged_strokes.h"
 
+#include <utility>
+
 namespace {
 // Joins sharper than this (the cosine of the turn) are cut square.
 constexpr double kLeastCosine = 0.1;
@@ -14,18 +16,21 @@ SmoothLine::Cut CutBetween(double ax, double ay, double bx, double by, double cx
   return cut;
 }
 
-void StrokeWriter::Add(const float* xy, size_t count, std::vector<float>& strokes) {
+void StrokeWriter::Add(const float* xy, size_t count) {
   if (count == 0) return;
-  strokes_ = &strokes;
   scan_.Add(xy, count);
+  given_ += count;
   lastX_ = xy[2 * count - 2], lastY_ = xy[2 * count - 1];
 }
 
-void StrokeWriter::Cut(std::vector<float>& strokes) {
-  strokes_ = &strokes;
+std::vector<float> StrokeWriter::Take(std::vector<float> storage) {
   scan_.Flush();
+  storage.clear();
+  std::vector<float> strokes = std::exchange(strokes_, std::move(storage));
+  given_ = 0;
   const float last[2] = {lastX_, lastY_};
   scan_.Add(last, 1);
+  return strokes;
 }
 
 void StrokeWriter::Open(const ScanPoint& a) {

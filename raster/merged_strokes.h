@@ -102,11 +102,15 @@ class StrokeWriter {
   StrokeWriter(const StrokeWriter&) = delete;
   StrokeWriter& operator=(const StrokeWriter&) = delete;
 
-  void Add(const float* xy, size_t count, std::vector<float>& strokes);
-  // Ends the stroke under way, as the end of the points would, and goes on
-  // from the last point given in a new one, as points handed on after it in
-  // a polyline of their own would.
-  void Cut(std::vector<float>& strokes);
+  void Add(const float* xy, size_t count);
+  // How many points were given since the strokes were last taken.
+  size_t Given() const { return given_; }
+  size_t Floats() const { return strokes_.size(); }
+  // The strokes so far, the stroke under way ended as the end of the points
+  // would end it; the next one goes on from the last point given, as points
+  // handed on after it in a polyline of their own would. `storage`, emptied,
+  // takes the strokes to come.
+  std::vector<float> Take(std::vector<float> storage = {});
 
   // For MergeScan: the cuts are left to the painter.
   SmoothLine::Cut Turn(const ScanPoint& a, const ScanPoint& b, const ScanPoint& c,
@@ -116,13 +120,14 @@ class StrokeWriter {
  private:
   static constexpr float kBreak = std::numeric_limits<float>::quiet_NaN();
   void Put(float x, float y) {
-    strokes_->push_back(x);
-    strokes_->push_back(y);
+    strokes_.push_back(x);
+    strokes_.push_back(y);
   }
   void Open(const ScanPoint& a);
 
   MergeScan<StrokeWriter> scan_;
-  std::vector<float>* strokes_ = nullptr;
+  std::vector<float> strokes_;
+  size_t given_ = 0;
   bool open_ = false;
   float lastX_ = kBreak, lastY_ = kBreak;
 };

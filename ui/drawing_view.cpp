@@ -354,28 +354,21 @@ void DrawingView::MergeLive(const float* xy, size_t count) {
     live.merger = std::make_unique<StrokeWriter>(PlacementOf(shown_->frame));
     live.mergedFor = shown_->frame;
     // Points that waited for the render go first.
-    std::vector<float>& waiting = live.unhanded;
-    live.merger->Add(waiting.data(), waiting.size() / 2, live.strokes);
-    live.merged += waiting.size() / 2;
-    waiting.clear();
+    live.merger->Add(live.unhanded.data(), live.unhanded.size() / 2);
+    live.unhanded.clear();
   }
-  if (live.strokes.size() >= 2 * kMostUnhandedPoints) {
-    live.merger->Cut(live.strokes);
-    live.strokes.clear();
-    live.merged = 0;
+  if (live.merger->Floats() >= 2 * kMostUnhandedPoints) {
+    (void)live.merger->Take();
     live.complete = false;
   }
-  live.merger->Add(xy, count, live.strokes);
-  live.merged += count;
+  live.merger->Add(xy, count);
 }
 
 // Strokes merged for a frame no longer painted into.
 void DrawingView::DropMerged() {
   if (!live_ || !live_->merger) return;
-  if (live_->merged > 0) live_->complete = false;
+  if (live_->merger->Given() > 0) live_->complete = false;
   live_->merger.reset();
-  live_->strokes.clear();
-  live_->merged = 0;
 }
 
 void DrawingView::EndLive() {
@@ -395,7 +388,7 @@ void DrawingView::PaintLive() {
   };
   const bool kept = live_->kept;
   if (kept     ? live_->painted >= live_->points->Count()
-      : merged ? live_->merged == 0
+      : merged ? live_->merger->Given() == 0
                : live_->unhanded.size() <= (live_->painted > 0 ? 2u : 0u))
     return;
   if (!livePainter_) {
@@ -406,11 +399,8 @@ void DrawingView::PaintLive() {
   std::vector<float> next = livePainter_->TakeEmptied();
   if (merged) {
     // Handed on without a copy; the next stroke goes on from the last point.
-    live_->merger->Cut(live_->strokes);
-    next.clear();
-    std::vector<float> strokes = std::exchange(live_->strokes, std::move(next));
-    live_->painted += std::exchange(live_->merged, 0);
-    hand(std::move(strokes), true);
+    live_->painted += live_->merger->Given();
+    hand(live_->merger->Take(std::move(next)), true);
     return;
   }
   if (!kept) {

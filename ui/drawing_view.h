@@ -143,8 +143,6 @@ class DrawingView : public PaintArea, public LiveTraceSink {
     // UI thread more than merging them.
     std::unique_ptr<StrokeWriter> merger;
     SmoothFrame mergedFor;
-    std::vector<float> strokes;
-    size_t merged = 0;  // points in `strokes`
   };
 
   DrawingViewWidget* view_;

@@ -81,10 +81,12 @@ TEST(MergedStrokes, DrawAsThePointsTheyWereWrittenFrom) {
         // Fed unevenly within a piece, as the tracer's blocks come.
         for (size_t at = cuts[i - 1]; at < cuts[i];) {
           const size_t next = std::min(cuts[i], at + 1 + random() % 300);
-          writer.Add(xy.data() + 2 * at, next - at, strokes);
+          writer.Add(xy.data() + 2 * at, next - at);
           at = next;
         }
-        writer.Cut(strokes);
+        ASSERT_EQ(writer.Given(), cuts[i] - cuts[i - 1]);
+        const std::vector<float> piece = writer.Take();
+        strokes.insert(strokes.end(), piece.begin(), piece.end());
       }
       {
         BandedLines lines = merged.Lines(placement, 3);
