@@ -124,12 +124,12 @@ int ThreadCount() {
 
 // A joined thread has cleared its id but may still be listed in
 // /proc/self/task for a moment while the kernel tears it down; a thread
-// left running stays listed for good. So this waits (up to a generous
-// limit) for the count to come back down before giving it.
+// left running stays listed for good. So this looks again, a bounded number
+// of times, for the count to come back down before giving it.
 int ThreadCountAfterJoins(int expected) {
   int n = ThreadCount();
-  for (int tries = 0; n > expected && tries < 1000; ++tries) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  for (int tries = 0; n > expected && tries < 100000; ++tries) {
+    std::this_thread::yield();
     n = ThreadCount();
   }
   return n;
